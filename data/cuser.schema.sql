@@ -1,0 +1,2 @@
+-- The user database cuser.mdb, encrypted with its database password.
+CREATE TABLE "cuser" ("cname" TEXT COLLATE NOCASE, "cpwd" TEXT);

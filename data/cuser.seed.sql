@@ -1,0 +1,1 @@
+INSERT INTO "cuser" ("cname","cpwd") VALUES ('lorap','lorap');

@@ -1,0 +1,86 @@
+#include "DataControl.h"
+
+namespace platform {
+
+int RecordModel::rowCount(const QModelIndex& parent) const { return parent.isValid() ? 0 : rows_; }
+
+int RecordModel::columnCount(const QModelIndex& parent) const { return parent.isValid() ? 0 : names_.size(); }
+
+QString RecordModel::text(int row, int col) const {
+    if (row < 0 || row >= rows_ || col < 0 || col >= names_.size()) return {};
+    const size_t i = static_cast<size_t>(row) * names_.size() + col;
+    return QString::fromUtf8(arena_.data() + offsets_[i], static_cast<qsizetype>(offsets_[i + 1] - offsets_[i]));
+}
+
+bool RecordModel::isNull(int row, int col) const {
+    if (row < 0 || row >= rows_ || col < 0 || col >= names_.size()) return true;
+    return nulls_[static_cast<size_t>(row) * names_.size() + col];
+}
+
+int RecordModel::columnIndex(const QString& name) const {
+    for (int i = 0; i < names_.size(); ++i)
+        if (names_.at(i).compare(name, Qt::CaseInsensitive) == 0) return i;
+    return -1;
+}
+
+QVariant RecordModel::data(const QModelIndex& index, int role) const {
+    if (!index.isValid()) return {};
+    if (role == Qt::DisplayRole || role == Qt::EditRole) return text(index.row(), index.column());
+    return {};
+}
+
+QVariant RecordModel::headerData(int section, Qt::Orientation orientation, int role) const {
+    if (role != Qt::DisplayRole) return {};
+    if (orientation == Qt::Horizontal) return names_.value(section);
+    return {};
+}
+
+void RecordModel::clear() {
+    beginResetModel();
+    names_.clear();
+    rows_ = 0;
+    arena_.clear();
+    offsets_.assign(1, 0);
+    nulls_.clear();
+    endResetModel();
+}
+
+void RecordModel::load(Statement& st) {
+    QStringList names;
+    const int cols = st.columnCount();
+    for (int i = 0; i < cols; ++i) names << st.columnName(i);
+    std::string arena;
+    std::vector<quint32> offsets{0};
+    std::vector<bool> nulls;
+    int rows = 0;
+    while (st.next()) {
+        for (int c = 0; c < cols; ++c) {
+            int len = 0;
+            const bool null = st.isNull(c);
+            const char* p = null ? nullptr : st.rawText(c, &len);
+            if (p && len) arena.append(p, static_cast<size_t>(len));
+            if (arena.size() > 0xFFFFFFF0u) throw DbError(QStringLiteral("查询结果太大，无法显示。"));
+            offsets.push_back(static_cast<quint32>(arena.size()));
+            nulls.push_back(null);
+        }
+        ++rows;
+    }
+    beginResetModel();
+    names_ = names;
+    rows_ = rows;
+    arena_ = std::move(arena);
+    offsets_ = std::move(offsets);
+    nulls_ = std::move(nulls);
+    endResetModel();
+}
+
+DataControl::DataControl(QObject* parent) : QObject(parent), model_(new RecordModel(this)) { model_->clear(); }
+
+void DataControl::Refresh() {
+    auto conn = Connection::open(ConnectionString);
+    Statement st(*conn, RecordSource, Parameters);
+    model_->load(st);
+    emit refreshed();
+}
+
+}  // namespace platform

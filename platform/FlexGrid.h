@@ -1,0 +1,112 @@
+// The grid of the windows: row 0 is the header row, cells are addressed by
+// row and column, the current cell is Row/Col, and columns carry alignments.
+// Bound to a data-source control it shows that control's rows from row 1 on;
+// unbound it holds its own texts (fixed rows and columns drawn grey) and can
+// merge neighbouring equal cells.
+#pragma once
+
+#include "DataControl.h"
+
+#include <QPointer>
+#include <QTableView>
+
+#include <map>
+#include <set>
+
+class QStandardItemModel;
+
+namespace platform {
+
+class FlexGrid : public QTableView {
+    Q_OBJECT
+public:
+    // Cell alignments as the windows set them: 0-8 left/centre/right × top/centre/bottom, 9 general.
+    enum Alignment { LeftTop = 0, LeftCenter = 1, LeftBottom = 2, CenterTop = 3, CenterCenter = 4, CenterBottom = 5,
+                     RightTop = 6, RightCenter = 7, RightBottom = 8, General = 9 };
+
+    explicit FlexGrid(QWidget* parent = nullptr);
+
+    void SetDataSource(DataControl* source);
+    DataControl* DataSource() const { return source_; }
+    bool IsBound() const { return source_ != nullptr; }
+
+    int Rows() const;
+    int Cols() const;
+    void SetRows(int rows);  // unbound only
+    void SetCols(int cols);  // unbound only
+    int FixedRows() const { return fixedRows_; }
+    int FixedCols() const { return fixedCols_; }
+    void SetFixedRows(int n);
+    void SetFixedCols(int n);
+
+    int Row() const { return row_; }
+    int Col() const { return col_; }
+    void SetRow(int row);
+    void SetCol(int col);
+    QString Text() const { return TextMatrix(row_, col_); }
+    void SetText(const QString& text) { SetTextMatrix(row_, col_, text); }
+    QString TextMatrix(int row, int col) const;
+    void SetTextMatrix(int row, int col, const QString& text);  // unbound only
+
+    void SetColAlignment(int col, int alignment);
+    int ColAlignment(int col) const;
+    // Alignment of the current cell; on row 0 of a bound grid, its header cell.
+    void SetCellAlignment(int alignment);
+    int CellAlignment(int row, int col) const;
+    void SetFillStyle(int style) { fillStyle_ = style; }
+    int FillStyle() const { return fillStyle_; }
+    void SetRedraw(bool on);
+    bool Redraw() const { return redraw_; }
+
+    int ColWidth(int col) const;  // twips
+    void SetColWidth(int col, int twips);
+    int RowHeight(int row) const;  // twips
+    int CellLeft() const;          // twips, within the grid
+    int CellTop() const;
+    int CellWidth() const;
+    int CellHeight() const;
+
+    // "|"-separated column layout of the printed report: "^" centres, blanks set the width.
+    QString FormatString;
+
+    // Merging of neighbouring equal texts (unbound grids).
+    void SetMergeCells(bool on);
+    void SetMergeRow(int row, bool on);
+    void SetMergeCol(int col, bool on);
+    void ApplyMerges();
+
+    void Clear();  // unbound: every text emptied
+
+signals:
+    void Click();
+    void DblClick();
+    void RowColChange();
+    void MouseUp(int button, int shift, double x, double y);
+
+protected:
+    void mousePressEvent(QMouseEvent* e) override;
+    void mouseReleaseEvent(QMouseEvent* e) override;
+    void mouseDoubleClickEvent(QMouseEvent* e) override;
+    void currentChanged(const QModelIndex& current, const QModelIndex& previous) override;
+
+private:
+    friend class FlexGridDelegate;
+    int modelRow(int row) const { return IsBound() ? row - 1 : row; }
+    void resetFormatting();
+
+    QPointer<DataControl> source_;
+    QStandardItemModel* own_ = nullptr;
+    int row_ = 0;
+    int col_ = 0;
+    int fixedRows_ = 1;
+    int fixedCols_ = 0;
+    int fillStyle_ = 0;
+    bool redraw_ = true;
+    bool merge_ = false;
+    std::set<int> mergeRows_;
+    std::set<int> mergeCols_;
+    std::map<int, int> colAlign_;
+    std::map<std::pair<int, int>, int> cellAlign_;
+};
+
+}  // namespace platform

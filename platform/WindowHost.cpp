@@ -1,0 +1,146 @@
+#include "WindowHost.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QEventLoop>
+
+#include <vector>
+
+namespace platform {
+
+namespace {
+WindowHost::ModalHandler& modalHandler() {
+    static WindowHost::ModalHandler h;
+    return h;
+}
+WindowHost::EndHandler& endHandler() {
+    static WindowHost::EndHandler h;
+    return h;
+}
+QStringList& shownLog() {
+    static QStringList log;
+    return log;
+}
+}  // namespace
+
+Form::Form(QWidget* parent) : QWidget(parent) {}
+
+Form::~Form() { WindowHost::forget(this); }
+
+void Form::Load() {
+    if (loaded_) return;
+    loaded_ = true;
+    Form_Load();
+}
+
+void Form::Unload() {
+    if (unloading_) return;
+    unloading_ = true;
+    bool cancel = false;
+    if (loaded_) Form_Unload(cancel);
+    if (cancel) {
+        unloading_ = false;
+        return;
+    }
+    WindowHost::forget(this);
+    hide();
+    deleteLater();
+}
+
+void Form::closeEvent(QCloseEvent* event) {
+    if (unloading_) {
+        event->accept();
+        return;
+    }
+    bool cancel = false;
+    if (loaded_) Form_Unload(cancel);
+    if (cancel) {
+        event->ignore();
+        return;
+    }
+    unloading_ = true;
+    WindowHost::forget(this);
+    event->accept();
+    deleteLater();
+}
+
+std::map<std::type_index, QPointer<Form>>& WindowHost::instances() {
+    static std::map<std::type_index, QPointer<Form>> map;
+    return map;
+}
+
+void WindowHost::forget(Form* form) {
+    for (auto& [type, ptr] : instances())
+        if (ptr == form) ptr = nullptr;
+}
+
+void WindowHost::Show(Form* form, ShowMode mode) {
+    if (!form) return;
+    shownLog() << form->FormName();
+    QPointer<Form> guard(form);
+    form->Load();
+    if (!guard) return;  // the load handler unloaded the window
+    if (mode == ShowMode::Modeless) {
+        form->show();
+        form->raise();
+        form->activateWindow();
+        return;
+    }
+    form->modal_ = true;
+    form->setWindowModality(Qt::ApplicationModal);
+    form->show();
+    if (modalHandler()) {
+        modalHandler()(form);
+        return;
+    }
+    QEventLoop loop;
+    QObject::connect(form, &QObject::destroyed, &loop, &QEventLoop::quit);
+    // A modal window that only hides itself also ends the wait.
+    struct HideWatcher : QObject {
+        QEventLoop* loop;
+        explicit HideWatcher(QEventLoop* l) : loop(l) {}
+        bool eventFilter(QObject*, QEvent* e) override {
+            if (e->type() == QEvent::Hide) loop->quit();
+            return false;
+        }
+    } watcher(&loop);
+    form->installEventFilter(&watcher);
+    loop.exec();
+    if (guard) {
+        guard->removeEventFilter(&watcher);
+        guard->modal_ = false;
+        guard->setWindowModality(Qt::NonModal);
+    }
+}
+
+void WindowHost::SetModalHandler(ModalHandler handler) { modalHandler() = std::move(handler); }
+
+QStringList WindowHost::Log() { return shownLog(); }
+
+void WindowHost::ClearLog() { shownLog().clear(); }
+
+void WindowHost::UnloadAll() {
+    std::vector<QPointer<Form>> all;
+    for (auto& [type, ptr] : instances())
+        if (ptr) all.push_back(ptr);
+    for (auto& f : all)
+        if (f) {
+            f->unloading_ = true;
+            forget(f);
+            f->hide();
+            delete f.data();
+        }
+}
+
+void WindowHost::SetEndHandler(EndHandler handler) { endHandler() = std::move(handler); }
+
+void WindowHost::EndProgram() {
+    if (endHandler()) {
+        endHandler()();
+        return;
+    }
+    UnloadAll();
+    QApplication::quit();
+}
+
+}  // namespace platform

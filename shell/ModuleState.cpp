@@ -1,0 +1,66 @@
+#include "ModuleState.h"
+
+#include "platform/FlexGrid.h"
+#include "platform/MessageBox.h"
+#include "platform/ProgramDir.h"
+#include "platform/Recordset.h"
+#include "platform/WindowHost.h"
+#include "shell/Form1.h"
+
+namespace halvern {
+
+using namespace platform;
+
+ModuleState& Module() {
+    static ModuleState state;
+    return state;
+}
+
+void ResetModuleState() { Module() = ModuleState{}; }
+
+QString DbConnString() {
+    QString dir = ProgramDir();
+    if (!dir.endsWith(QLatin1Char('/'))) dir += QLatin1Char('/');
+    return QStringLiteral("Provider=Microsoft.Jet.OLEDB.4.0;Persist Security Info=False;Data Source=") + dir +
+           QStringLiteral("db2.mdb");
+}
+
+QString UserDbConnString() {
+    // The directory goes in unchanged: a root directory yields "//cuser.mdb", which the file system reads as "/cuser.mdb".
+    return QStringLiteral("Provider=Microsoft.Jet.OLEDB.4.0;Data Source=") + ProgramDir() +
+           QStringLiteral("/cuser.mdb;Jet OLEDB:Database Password=wgm;");
+}
+
+void CheckEmployeeData() {
+    Module().HasEmployees = false;
+    Recordset rs;
+    rs.Open(QStringLiteral("select * from 员工信息"), DbConnString(), LockType::ReadOnly);
+    Module().HasEmployees = rs.RecordCount() != 0;
+    rs.Close();
+}
+
+void FormatMainGrid(FlexGrid& grid) {
+    grid.SetFillStyle(1);
+    grid.SetRow(0);
+    short& i = Module().LoopIndex;
+    for (i = 0; i < grid.Cols(); ++i) {
+        grid.SetCol(i);
+        grid.SetColAlignment(i, FlexGrid::CenterCenter);
+        grid.SetCellAlignment(FlexGrid::CenterCenter);
+    }
+    grid.SetRedraw(true);
+}
+
+void RefreshMainGrid() {
+    Form1* main = WindowHost::Default<Form1>();
+    main->Load();
+    try {
+        main->data1->Refresh();
+    } catch (const DbError& e) {
+        MsgBox(QStringLiteral("刷新主窗口数据失败：%1").arg(e.message()), MsgButtons::OK, MsgIcon::Critical);
+        return;
+    }
+    FormatMainGrid(*main->dgrid);
+}
+
+}  // namespace halvern

@@ -1,0 +1,45 @@
+// What the windows tell each other: the selected employee, who opened which
+// window, who signed in, and two flags of the main window's load. One record
+// for the whole run; every window reads and writes this same one.
+#pragma once
+
+#include <QString>
+
+namespace platform {
+class FlexGrid;
+}
+
+namespace halvern {
+
+struct ModuleState {
+    QString PicturePath;           // picture chosen in the photograph picker
+    QString ViewEmployeeNo;        // employee shown by the read-only record views
+    QString PictureCaller;         // "lr" or "mod": whose photo box the picker fills
+    QString CurrentEmployeeNo;     // main grid cell at the last click ("" in the leavers' view)
+    QString HistoryCaller;         // "formlr", "formmod", "formshow" or "formshow1"
+    QString CurrentTrainingKey;    // trimmed cell of the training view, else ""
+    QString CurrentAssessmentKey;  // trimmed cell of the assessment views, else ""
+    short LoopIndex = 0;           // counter of the column loops
+    QString CurrentUserName;       // as typed at sign-in
+    QString CurrentUserPassword;   // as typed at sign-in
+    bool ReminderHasRows = false;  // false once the contract reminder found nothing
+    bool HasEmployees = false;     // 员工信息 had rows when the main window loaded
+};
+
+ModuleState& Module();
+// Back to the values of a fresh start (tests).
+void ResetModuleState();
+
+// Connection string of the personnel database db2.mdb in the program directory.
+QString DbConnString();
+// Connection string of the user database cuser.mdb, with its database password.
+QString UserDbConnString();
+
+// Records whether any employee exists (HasEmployees); database failures reach the caller.
+void CheckEmployeeData();
+// Centres every column and header cell of a grid bound to a data source.
+void FormatMainGrid(platform::FlexGrid& grid);
+// Re-runs the main window's current record source and formats its grid again.
+void RefreshMainGrid();
+
+}  // namespace halvern

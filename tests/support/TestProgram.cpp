@@ -1,0 +1,77 @@
+#include "TestProgram.h"
+
+#include "platform/ProgramDir.h"
+#include "platform/WindowHost.h"
+#include "shell/ModuleState.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+
+namespace halvern::test {
+
+using namespace platform;
+
+void ProgramTest::SetUp() {
+    ASSERT_TRUE(dir_.isValid());
+    const QDir staged(QStringLiteral(HALVERN_STAGED_DIR));
+    for (const QString& f : {QStringLiteral("db2.mdb"), QStringLiteral("cuser.mdb"), QStringLiteral("varno.jpg"),
+                             QStringLiteral("testcaptionbar.gif"), QStringLiteral("testborders.gif")})
+        ASSERT_TRUE(QFile::copy(staged.filePath(f), path(f))) << f.toStdString();
+    SetProgramDir(dir_.path());
+    ResetModuleState();
+    WindowHost::UnloadAll();
+    WindowHost::ClearLog();
+    SetMsgHandler([this](const MsgRecord& r) {
+        messages_.push_back(r);
+        if (answers_.empty()) return MsgAnswer::OK;
+        const MsgAnswer a = answers_.front();
+        answers_.pop_front();
+        return a;
+    });
+    WindowHost::SetModalHandler([](Form*) {});
+    WindowHost::SetEndHandler([this] { ended_ = true; });
+}
+
+void ProgramTest::TearDown() {
+    WindowHost::UnloadAll();
+    processEvents();
+    SetMsgHandler({});
+    WindowHost::SetModalHandler({});
+    WindowHost::SetEndHandler({});
+    SetProgramDir(QString());
+}
+
+ConnectionPtr ProgramTest::db() const { return Connection::open(QStringLiteral("Data Source=") + path(QStringLiteral("db2.mdb"))); }
+
+ConnectionPtr ProgramTest::userDb() const {
+    return Connection::open(QStringLiteral("Data Source=") + path(QStringLiteral("cuser.mdb")) +
+                            QStringLiteral(";Jet OLEDB:Database Password=wgm;"));
+}
+
+void ProgramTest::addEmployee(const QString& no, const QString& name, const QVariantMap& more) const {
+    QStringList cols{QStringLiteral("\"员工编号\""), QStringLiteral("\"姓名\"")};
+    QStringList marks{QStringLiteral("?"), QStringLiteral("?")};
+    QVariantList values{no, name};
+    for (auto it = more.begin(); it != more.end(); ++it) {
+        cols << QLatin1Char('"') + it.key() + QLatin1Char('"');
+        marks << QStringLiteral("?");
+        values << it.value();
+    }
+    db()->execute(QStringLiteral("insert into 员工信息 (%1) values (%2)").arg(cols.join(','), marks.join(',')), values);
+}
+
+int ProgramTest::count(const QString& table, const QString& where, const QVariantList& params) const {
+    QString sql = QStringLiteral("select count(*) from \"%1\"").arg(table);
+    if (!where.isEmpty()) sql += QStringLiteral(" where ") + where;
+    return db()->scalar(sql, params).toInt();
+}
+
+QStringList ProgramTest::shown() const { return WindowHost::Log(); }
+
+void ProgramTest::processEvents() {
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QCoreApplication::processEvents();
+}
+
+}  // namespace halvern::test
