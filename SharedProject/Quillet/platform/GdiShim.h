@@ -1,0 +1,98 @@
+#pragma once
+
+// The device-context and font functions the menu-font builder calls, over a
+// description of the display that the host sets (and tests replace). Handles
+// are the 32-bit values the library's records store.
+
+#include "QuilletApi.h"
+
+#include <cstdint>
+#include <optional>
+#include <string>
+
+namespace gdi {
+
+using HWND = std::int32_t;
+using HDC = std::int32_t;
+using HGDIOBJ = std::int32_t;
+using HFONT = HGDIOBJ;
+using COLORREF = std::uint32_t;
+using BOOL = std::int32_t;
+using BYTE = std::uint8_t;
+using LONG = std::int32_t;
+
+inline constexpr int LOGPIXELSY = 90;
+inline constexpr int LF_FACESIZE = 32;
+
+struct LOGFONTA {
+    LONG lfHeight;
+    LONG lfWidth;
+    LONG lfEscapement;
+    LONG lfOrientation;
+    LONG lfWeight;
+    BYTE lfItalic;
+    BYTE lfUnderline;
+    BYTE lfStrikeOut;
+    BYTE lfCharSet;
+    BYTE lfOutPrecision;
+    BYTE lfClipPrecision;
+    BYTE lfQuality;
+    BYTE lfPitchAndFamily;
+    char lfFaceName[LF_FACESIZE];
+};
+
+struct TEXTMETRICA {
+    LONG tmHeight;
+    LONG tmAscent;
+    LONG tmDescent;
+    LONG tmInternalLeading;
+    LONG tmExternalLeading;
+    LONG tmAveCharWidth;
+    LONG tmMaxCharWidth;
+    LONG tmWeight;
+    LONG tmOverhang;
+    LONG tmDigitizedAspectX;
+    LONG tmDigitizedAspectY;
+    BYTE tmFirstChar;
+    BYTE tmLastChar;
+    BYTE tmDefaultChar;
+    BYTE tmBreakChar;
+    BYTE tmItalic;
+    BYTE tmUnderlined;
+    BYTE tmStruckOut;
+    BYTE tmPitchAndFamily;
+    BYTE tmCharSet;
+};
+
+// What a device context of any window reports.
+struct DeviceContext {
+    int logPixelsY = 96;
+    std::string faceName;
+    COLORREF textColor = 0;
+    TEXTMETRICA metrics{};
+};
+
+// Without a description (the start-up state) there is no display: GetDC and GetWindowDC fail.
+QUILLET_API void setDeviceContext(std::optional<DeviceContext> description);
+
+QUILLET_API HDC GetWindowDC(HWND hWnd);
+QUILLET_API HDC GetDC(HWND hWnd);
+QUILLET_API int ReleaseDC(HWND hWnd, HDC hDC);
+QUILLET_API int GetDeviceCaps(HDC hDC, int index);
+// a * b / c rounded half away from zero; -1 when c is 0 or the result overflows.
+QUILLET_API int MulDiv(int a, int b, int c);
+// Copies the face name, cut to count - 1 characters, with a closing NUL; returns the
+// characters copied without the NUL (with no buffer: the size needed, NUL included).
+QUILLET_API int GetTextFaceA(HDC hDC, int count, char* faceName);
+QUILLET_API COLORREF GetTextColor(HDC hDC);
+QUILLET_API BOOL GetTextMetricsA(HDC hDC, TEXTMETRICA* metrics);
+QUILLET_API HFONT CreateFontIndirectA(const LOGFONTA* font);
+QUILLET_API BOOL DeleteObject(HGDIOBJ object);
+
+// Inspection: the description a font was created from, and what is still held.
+QUILLET_API std::optional<LOGFONTA> fontOf(HFONT font);
+QUILLET_API std::string faceNameOf(const LOGFONTA& font);
+QUILLET_API int liveFontCount();
+QUILLET_API int openDeviceContextCount();
+
+} // namespace gdi

@@ -1,0 +1,43 @@
+#pragma once
+
+// Run-time errors with their numbers, and the text-to-Integer conversion the
+// classes rely on.
+
+#include "QuilletApi.h"
+
+#include <cstdint>
+#include <stdexcept>
+#include <string>
+#include <string_view>
+
+namespace vb {
+
+enum ErrorNumber : std::int32_t {
+    InvalidProcedureCall = 5,
+    Overflow = 6,
+    SubscriptOutOfRange = 9,
+    TypeMismatch = 13,
+    DuplicateKey = 457,
+};
+
+// The standard description of a run-time error number.
+QUILLET_API std::string errorDescription(std::int32_t number);
+
+class QUILLET_API VbError : public std::runtime_error {
+public:
+    explicit VbError(std::int32_t number);
+    VbError(std::int32_t number, const std::string& description);
+    ~VbError() override;
+
+    std::int32_t Number() const noexcept { return number_; }
+
+private:
+    std::int32_t number_;
+};
+
+// Text to a signed 16-bit Integer: blanks around the number are ignored and
+// a fraction rounds half to even. No number: TypeMismatch; outside
+// -32768..32767: Overflow.
+QUILLET_API std::int16_t CInt(std::string_view text);
+
+} // namespace vb
