@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QEventLoop>
+#include <QScreen>
 
 #include <vector>
 
@@ -80,6 +81,15 @@ void WindowHost::Show(Form* form, ShowMode mode) {
     QPointer<Form> guard(form);
     form->Load();
     if (!guard) return;  // the load handler unloaded the window
+    // A window that does not place itself opens in the middle of the screen.
+    if (!form->isVisible() && !form->testAttribute(Qt::WA_Moved)) {
+        if (const QScreen* screen = form->screen()) {
+            const QRect area = screen->availableGeometry();
+            const QSize size = form->frameSize().isValid() && form->testAttribute(Qt::WA_Resized) ? form->frameSize()
+                                                                                                 : form->sizeHint();
+            form->move(area.center() - QPoint(size.width() / 2, size.height() / 2));
+        }
+    }
     if (mode == ShowMode::Modeless) {
         form->show();
         form->raise();

@@ -46,6 +46,7 @@ void frmLoginUi::setupUi(QWidget* window) {
     txtPassword = new QLineEdit(QStringLiteral("lorap"), window);
     txtPassword->setObjectName(QStringLiteral("txtPassword"));
     txtPassword->setEchoMode(QLineEdit::Password);
+    txtPassword->setStyleSheet(QStringLiteral("lineedit-password-character: 42;"));
     lblUserName->setBuddy(txtUserName);
     lblPassword->setBuddy(txtPassword);
     txtUserName->setMinimumWidth(180);
