@@ -1,0 +1,104 @@
+// The spreadsheet application of the program's exports. A command creates its
+// own application object, makes it visible, adds a workbook, takes worksheet 1
+// and sets cells by row and column (counted from 1), one text per cell; then
+// it releases the application. On release every workbook is written to a new
+// temporary .xlsx file and opened, unsaved elsewhere, with the desktop's
+// program for spreadsheets. When nothing can open it, a message names the
+// file, so the user can still find it; the calling window stays usable.
+//
+//     platform::SpreadsheetApplication xl;
+//     xl.SetVisible(true);
+//     platform::Worksheet& sheet = xl.AddWorkbook().Worksheets(1);
+//     sheet.SetCell(1, 6, QStringLiteral("人事基本资料"));
+//     xl.Release();
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+namespace platform {
+
+// A spreadsheet failure with a text a clerk can read.
+class SpreadsheetError : public std::runtime_error {
+public:
+    explicit SpreadsheetError(const QString& message);
+    QString message() const { return QString::fromStdString(what()); }
+};
+
+// Largest sheet the file format holds.
+inline constexpr int kSheetMaxRows = 1048576;
+inline constexpr int kSheetMaxColumns = 16384;
+
+class Worksheet {
+public:
+    // Sets the cell to the text; an empty text leaves the cell empty. A later
+    // call on the same cell replaces the earlier text. Throws SpreadsheetError
+    // for a position outside the sheet.
+    void SetCell(int row, int column, const QString& text);
+private:
+    friend class SpreadsheetApplication;
+    struct Cell {
+        std::int32_t row;
+        std::int32_t column;
+        std::uint32_t offset;  // into text_
+        std::uint32_t length;
+    };
+    std::vector<Cell> cells_;
+    std::string text_;  // UTF-8 texts of every cell, one after the other
+    bool inOrder_ = true;
+};
+
+class Workbook {
+public:
+    Workbook();
+    // Worksheet 1 is the only one a new workbook has; other indexes throw SpreadsheetError.
+    Worksheet& Worksheets(int index);
+
+private:
+    friend class SpreadsheetApplication;
+    std::unique_ptr<Worksheet> sheet_;
+};
+
+class SpreadsheetApplication {
+public:
+    SpreadsheetApplication();
+    ~SpreadsheetApplication();
+    SpreadsheetApplication(const SpreadsheetApplication&) = delete;
+    SpreadsheetApplication& operator=(const SpreadsheetApplication&) = delete;
+
+    void SetVisible(bool visible) { visible_ = visible; }
+    bool Visible() const { return visible_; }
+    // A new, empty workbook of this application.
+    Workbook& AddWorkbook();
+
+    // The end of the command: writes each workbook to a new temporary .xlsx
+    // file and, when the application is visible, opens it. Failures are told
+    // the user here (a file that cannot be written, no program to open it);
+    // nothing is thrown. Returns the files written. A second call does nothing.
+    // An application destroyed without Release writes and opens nothing.
+    QStringList Release();
+
+    // Writes one workbook to the given file; throws SpreadsheetError.
+    static void WriteFile(const Workbook& book, const QString& file);
+
+private:
+    std::vector<std::unique_ptr<Workbook>> books_;
+    bool visible_ = false;
+    bool released_ = false;
+};
+
+// Opens a written workbook; returns false when nothing could open it.
+using SpreadsheetOpener = std::function<bool(const QString& file)>;
+// Replaces the desktop's "open" (tests); an empty opener restores it.
+void SetSpreadsheetOpener(SpreadsheetOpener opener);
+// The desktop's "open": a program registered for .xlsx files, through xdg-open.
+bool OpenWithDesktop(const QString& file);
+
+}  // namespace platform
