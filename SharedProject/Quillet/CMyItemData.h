@@ -35,17 +35,14 @@ public:
 
     /// Indexe de l'image
     void iButton(std::int16_t vData);
-    /// Indexe de l'image
     std::int16_t iButton() const;
 
     /// Type d'élément (item type) original
     void fType(std::int32_t vData);
-    /// Type d'élément (item type) original
     std::int32_t fType() const;
 
     /// Le texte du menu
     void sMenuText(const std::string& vData);
-    /// Le texte du menu
     const std::string& sMenuText() const;
 
 private:

@@ -14,8 +14,8 @@ constexpr int kFaceBufferLength = 255;
 
 [[noreturn]] void platformCallFailed(const char* call, std::int32_t hWnd)
 {
-    throw vb::VbError(vb::InvalidProcedureCall, vb::errorDescription(vb::InvalidProcedureCall) + ": " + call
-                                                    + " failed for window " + std::to_string(hWnd));
+    throw vb::VbError(vb::InvalidProcedureCall, vb::errorDescription(vb::InvalidProcedureCall) + "：窗口 "
+                                                    + std::to_string(hWnd) + " 的 " + call + " 调用失败");
 }
 
 // A device context of the window, released however the build ends.

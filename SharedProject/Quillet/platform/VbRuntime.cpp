@@ -9,12 +9,12 @@ namespace vb {
 std::string errorDescription(std::int32_t number)
 {
     switch (number) {
-    case InvalidProcedureCall: return "Invalid procedure call or argument";
-    case Overflow: return "Overflow";
-    case SubscriptOutOfRange: return "Subscript out of range";
-    case TypeMismatch: return "Type mismatch";
-    case DuplicateKey: return "This key is already associated with an element of this collection";
-    default: return "Application-defined or object-defined error";
+    case InvalidProcedureCall: return "无效的过程调用或参数";
+    case Overflow: return "溢出";
+    case SubscriptOutOfRange: return "下标越界";
+    case TypeMismatch: return "类型不匹配";
+    case DuplicateKey: return "此键已经与该集合中的一个元素相关联";
+    default: return "应用程序定义或对象定义的错误";
     }
 }
 

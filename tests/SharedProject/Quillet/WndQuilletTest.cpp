@@ -88,29 +88,6 @@ TEST(QuilletWindowState, MainPopedIndexTakesNumbersInIntegerRangeAndKeepsItsValu
     EXPECT_EQ(wnd.MainPopedIndex(), "32767");
 }
 
-TEST(QuilletWindowState, StoredPropertiesReadBackAsSet)
-{
-    WndQuillet wnd;
-    wnd.hWnd(4660);
-    wnd.PrevProc(-123456);
-    wnd.ComplexChecks(false);
-    wnd.ColorEmbossed(false);
-    wnd.FullSelect(false);
-    wnd.SelectColor(0x00FF8000);
-    wnd.ForeColor(0x000000FF);
-    wnd.MenuFont(11);
-    wnd.MenuFontSep(12);
-    wnd.SCMainMenu(3);
-    EXPECT_EQ(wnd.hWnd(), 4660);
-    EXPECT_EQ(wnd.PrevProc(), -123456);
-    EXPECT_FALSE(wnd.ComplexChecks() || wnd.ColorEmbossed() || wnd.FullSelect());
-    EXPECT_EQ(wnd.SelectColor(), 0x00FF8000);
-    EXPECT_EQ(wnd.ForeColor(), 0x000000FF);
-    EXPECT_EQ(wnd.MenuFont(), 11);
-    EXPECT_EQ(wnd.MenuFontSep(), 12);
-    EXPECT_EQ(wnd.SCMainMenu(), 3);
-}
-
 TEST(QuilletWindowState, DestroyingTheRecordFreesBothFontsAndReleasesItsObjects)
 {
     gdi::LOGFONTA description{};
