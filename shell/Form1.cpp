@@ -1,11 +1,108 @@
 #include "Form1.h"
 
 #include "ModuleState.h"
+#include "platform/Dates.h"
 #include "platform/MessageBox.h"
+#include "platform/Pictures.h"
+#include "platform/ProgramDir.h"
+#include "platform/Recordset.h"
+
+#include <QDesktopServices>
+#include <QGuiApplication>
+#include <QMouseEvent>
+#include <QScreen>
+#include <QTimer>
+#include <QTreeWidgetItem>
+#include <QUrl>
+
+#include <cmath>
+#include <optional>
 
 namespace halvern {
 
 using namespace platform;
+
+namespace {
+
+const QString kNodeSql = QStringLiteral("select * from 节点 order by 节点分类");
+const QString kFirstSource = QStringLiteral("select * from 员工信息 order by 部门 desc");
+// Contracts that end before the cut-off (today + 30 days), expired ones included.
+const QString kReminderSql = QStringLiteral(
+    "select 员工编号,姓名,substr(合同到期日,1,10) as 合同到期日 from 员工信息 "
+    "where 合同到期日<? and 合同到期日<>''");
+const QString kDetailSql = QStringLiteral("select * from 员工信息 where 员工编号 = ? limit 1");
+
+const QString kFullSql = QStringLiteral(
+    "select 员工编号,姓名,部门,职位,性别,substr(出生日期,1,10) as 出生日期,民族,学历,身高,体重,上岗证,暂住证,婚育证,"
+    "substr(录用日期,1,10) as 录用日期,身份证号,合同编号,substr(合同生效日,1,10) as 合同生效日,"
+    "substr(合同到期日,1,10) as 合同到期日,政治面貌,籍贯,特长,外语情况,婚否,住址,联系电话,毕业院校,专业 "
+    "from 员工信息 order by 部门 desc");
+const QString kBasicSql = QStringLiteral(
+    "select 员工编号,姓名,部门,职位,substr(录用日期,1,10) as 录用日期 from 员工信息 order by 部门 desc");
+const QString kWorkSql = QStringLiteral(
+    "select 员工编号,姓名,substr(录用日期,1,10) as 录用日期,合同编号,substr(合同生效日,1,10) as 合同生效日,部门 "
+    "from 员工信息 order by 部门 desc");
+const QString kOtherSql = QStringLiteral(
+    "select 员工编号,姓名,上岗证,暂住证,婚育证,部门 from 员工信息 order by 部门 desc");
+const QString kLeaverSql = QStringLiteral(
+    "select 员工编号,姓名,部门,职位,性别,学历 from 员工离职 order by 部门 desc");
+const QString kHistorySql = QStringLiteral("select * from 覆历 order by 教育背景 desc");
+const QString kTrainingSql = QStringLiteral(
+    "select 员工编号,姓名,部门,substr(培训时间,1,10) as 培训时间,培训项目,考核成绩 from 培训 order by 员工编号 desc");
+const QString kManagerSql = QStringLiteral(
+    "select 员工编号,姓名,部门,职位,substr(录用日期,1,10) as 录用日期 from 员工信息 "
+    "where 职位 like '%经理%' or 员工编号='.' order by 部门 desc");
+const QString kStaffSql = QStringLiteral(
+    "select 员工编号,姓名,部门,职位,substr(录用日期,1,10) as 录用日期 from 员工信息 "
+    "where 职位 not like '%经理%'  or 员工编号='.' order by 部门 desc");
+
+QStringList loadFields() {
+    return {QStringLiteral("员工编号"), QStringLiteral("姓名"), QStringLiteral("部门"), QStringLiteral("职位"),
+            QStringLiteral("性别"), QStringLiteral("出生日期"), QStringLiteral("民族"), QStringLiteral("身高"),
+            QStringLiteral("体重"), QStringLiteral("录用日期"), QStringLiteral("身份证号"), QStringLiteral("学历"),
+            QStringLiteral("籍贯")};
+}
+
+QStringList listFields() {
+    return {QStringLiteral("员工编号"), QStringLiteral("姓名"), QStringLiteral("部门"), QStringLiteral("职位")};
+}
+
+constexpr qint32 kNoDrag = 0x7FFFFFFF;
+constexpr quint32 kButtonFace = 0x8000000F;
+
+// A value taken to the nearest 16-bit integer (halves to even); nothing when it does not fit.
+std::optional<short> toInt16(double v) {
+    const double r = std::nearbyint(v);
+    if (!std::isfinite(r) || r < -32768 || r > 32767) return std::nullopt;
+    return static_cast<short>(r);
+}
+
+qint32 toInt32(double v) { return static_cast<qint32>(std::nearbyint(v)); }
+
+int mouseButton(Qt::MouseButton b) {
+    switch (b) {
+    case Qt::LeftButton: return 1;
+    case Qt::RightButton: return 2;
+    case Qt::MiddleButton: return 4;
+    default: return 0;
+    }
+}
+
+int shiftState(Qt::KeyboardModifiers m) {
+    int s = 0;
+    if (m & Qt::ShiftModifier) s |= 1;
+    if (m & Qt::ControlModifier) s |= 2;
+    if (m & Qt::AltModifier) s |= 4;
+    return s;
+}
+
+}  // namespace
+
+const QString Form1::kHomePage = QStringLiteral("http://www.varno.com/");
+
+std::function<void(const QString&)> Form1::ShellOpen = [](const QString& url) {
+    QDesktopServices::openUrl(QUrl(url));
+};
 
 Form1::Form1() {
     ui.setupUi(this);
@@ -15,22 +112,707 @@ Form1::Form1() {
     Adodc1 = new DataControl(this);
     dgrid->SetDataSource(data1);
     list1->SetDataSource(Adodc1);
+    GridFormat = QStringLiteral("xx");
+    NodeSql = kNodeSql;
+
+    // Design-time geometry of the panes, in twips, until the first layout.
+    setPane(ui.tree, SplitMargin - 1, 650, 3000, 6000);
+    setPane(ui.Splitter, 3000 + SplitMargin - 1, 650, 50, 6000);
+    setPane(ui.Frame2, SplitMargin - 1, 6650, 3000, 3000);
+    SetSplitterColor(kButtonFace);
+
+    ui.Client->installEventFilter(this);
+    ui.Splitter->installEventFilter(this);
+
+    connect(ui.tree, &QTreeWidget::itemClicked, this, [this](QTreeWidgetItem* node) { tree_NodeClick(node); });
+    connect(ui.tree, &QTreeWidget::itemExpanded, this, &Form1::tree_Expand);
+    connect(dgrid, &FlexGrid::Click, this, &Form1::dgrid_Click);
+    connect(dgrid, &FlexGrid::DblClick, this, &Form1::dgrid_DblClick);
+    connect(dgrid, &FlexGrid::RowColChange, this, &Form1::dgrid_RowColChange);
+    connect(dgrid, &FlexGrid::MouseUp, this, &Form1::dgrid_MouseUp);
+    connect(list1, &FlexGrid::DblClick, this, &Form1::list1_DblClick);
+
+    for (QAction* b : ui.Toolbar1Buttons) {
+        const QString key = b->data().toString();
+        connect(b, &QAction::triggered, this, [this, key] { Toolbar1_ButtonClick(key); });
+    }
+
+    const auto on = [this](QAction* a, void (Form1::*handler)()) {
+        connect(a, &QAction::triggered, this, [this, handler] { (this->*handler)(); });
+    };
+    on(ui.dazl, &Form1::dazl_Click);
+    on(ui.jbqk, &Form1::jbqk_Click);
+    on(ui.gzqk, &Form1::gzqk_Click);
+    on(ui.qtjk, &Form1::qtjk_Click);
+    on(ui.lrxyg, &Form1::lrxyg_Click);
+    on(ui.modzl, &Form1::modzl_Click);
+    on(ui.bmdd, &Form1::bmdd_Click);
+    on(ui.yglz, &Form1::yglz_Click);
+    on(ui.delzl, &Form1::delzl_Click);
+    on(ui.zhcx, &Form1::zhcx_Click);
+    on(ui.qczlqk, &Form1::qczlqk_Click);
+    on(ui.bmcsh, &Form1::bmcsh_Click);
+    on(ui.mzb, &Form1::mzb_Click);
+    on(ui.qhb, &Form1::qhb_Click);
+    on(ui.dack, &Form1::dack_Click);
+    on(ui.dadj, &Form1::dadj_Click);
+    on(ui.daxg, &Form1::daxg_Click);
+    on(ui.dasc, &Form1::dasc_Click);
+    on(ui.jlkhdy, &Form1::jlkhdy_Click);
+    on(ui.ygkhdy, &Form1::ygkhdy_Click);
+    on(ui.btdy, &Form1::btdy_Click);
+    on(ui.da_Excel, &Form1::da_Excel_Click);
+    on(ui.Rprint, &Form1::Rprint_Click);
+    on(ui.zfgl, &Form1::zfgl_Click);
+    on(ui.sjbf, &Form1::sjbf_Click);
+    on(ui.sjhy, &Form1::sjhy_Click);
+    on(ui.gszy, &Form1::gszy_Click);
+    on(ui.CreatNew, &Form1::CreatNew_Click);
+    on(ui.look, &Form1::look_Click);
+    on(ui.up, &Form1::up_Click);
+    on(ui.diaodong, &Form1::diaodong_Click);
+    on(ui.lizhi, &Form1::lizhi_Click);
+    on(ui.sortbh, &Form1::sortbh_Click);
+    on(ui.sortbumen, &Form1::sortbumen_Click);
+    on(ui.sortluyong, &Form1::sortluyong_Click);
+    on(ui.sortzhiwei, &Form1::sortzhiwei_Click);
+    on(ui.dellizhi, &Form1::dellizhi_Click);
+    on(ui.CrPeixun, &Form1::CrPeixun_Click);
+    on(ui.ZiliaoCh, &Form1::ZiliaoCh_Click);
+    on(ui.ZiliaoDel, &Form1::ZiliaoDel_Click);
+
+    clock_ = new QTimer(this);
+    clock_->setInterval(1000);
+    connect(clock_, &QTimer::timeout, this, &Form1::updateClock);
+    updateClock();
 }
+
+// ---------------------------------------------------------------- status bar
+
+QString Form1::PanelText(int i) const {
+    if (i < 1 || i > 5) return {};
+    return ui.SBarPanels[i - 1]->text();
+}
+
+void Form1::SetPanelText(int i, const QString& text) {
+    if (i < 1 || i > 5) return;
+    ui.SBarPanels[i - 1]->setText(text);
+}
+
+void Form1::updateClock() {
+    const QDateTime now = QDateTime::currentDateTime();
+    SetPanelText(1, now.date().toString(kShortDateFormat));
+    SetPanelText(2, now.time().toString(QStringLiteral("HH:mm:ss")));
+}
+
+// ---------------------------------------------------------------- load
 
 void Form1::Form_Load() {
     try {
         CheckEmployeeData();
+        GridFormat = QStringLiteral("xx");
+        SplitMargin = 5;
+        SplitDragColor = 0x808080;
+        DragStartX = kNoDrag;
+
+        QScreen* screen = QGuiApplication::primaryScreen();
+        const QRect area = screen ? screen->geometry() : QRect(0, 0, 1024, 768);
+        resize(area.width(), area.height() - TwipsToPixels(400));
+        move(0, 0);
+
+        ui.Combo1->clear();
+        ui.Combo1->addItems(loadFields());
+        ui.Combo1->setCurrentIndex(-1);
+
         ConnString = DbConnString();
+        NodeSql = kNodeSql;
+        buildTree();
+
+        SetPanelText(3, QStringLiteral("完整资料"));
+
         data1->ConnectionString = DbConnString();
-        data1->RecordSource = QStringLiteral("select * from 员工信息 order by 部门 desc");
+        data1->CommandType = 1;
+        data1->RecordSource = kFirstSource;
+        data1->Parameters.clear();
         data1->Refresh();
         FormatMainGrid(*dgrid);
+
+        loadReminder();
+        if (Adodc1->RecordCount() == 0) Module().ReminderHasRows = false;
+        FormatMainGrid(*list1);
     } catch (const DbError& e) {
         MsgBox(QStringLiteral("无法打开人事数据库 db2.mdb，程序将退出。\n%1").arg(e.message()), MsgButtons::OK,
                MsgIcon::Critical);
         Unload();
         WindowHost::EndProgram();
+        return;
+    }
+    clock_->start();
+    Form_Resize();
+}
+
+void Form1::buildTree() {
+    ui.tree->clear();
+    nodes_.clear();
+    Recordset rs;
+    rs.Open(NodeSql, ConnString, LockType::ReadOnly);
+    QHash<QString, QTreeWidgetItem*> byKey;
+    // An empty table gives an empty tree; a node whose parent is not an earlier node is left out.
+    for (rs.MoveFirst(); !rs.EOF_(); rs.MoveNext()) {
+        const QString parent = rs.Text(QStringLiteral("父节点"));
+        const QString key = rs.Text(QStringLiteral("节点编号"));
+        const QString caption = rs.Text(QStringLiteral("节点名"));
+        if (byKey.contains(key)) continue;
+        QTreeWidgetItem* node = nullptr;
+        if (parent == QLatin1String("0")) {
+            node = new QTreeWidgetItem(ui.tree, QStringList{caption});
+        } else {
+            QTreeWidgetItem* owner = byKey.value(parent);
+            if (!owner) continue;
+            node = new QTreeWidgetItem(owner, QStringList{caption});
+        }
+        node->setData(0, Qt::UserRole + 1, key);
+        SetNodeImage(node, 1);
+        byKey.insert(key, node);
+        nodes_.push_back(node);
+    }
+    rs.Close();
+}
+
+void Form1::loadReminder() {
+    Adodc1->ConnectionString = ConnString;
+    Adodc1->CommandType = 1;
+    Adodc1->RecordSource = kReminderSql;
+    Adodc1->Parameters = {StoreDate(QDate::currentDate().addDays(30))};
+    Adodc1->Refresh();
+}
+
+// ---------------------------------------------------------------- layout
+
+Form1::TwipsRect Form1::Pane(const QWidget* pane) const {
+    const auto it = panes_.find(pane);
+    if (it != panes_.end()) return it->second;
+    const QRect g = pane->geometry();
+    return {double(PixelsToTwips(g.x())), double(PixelsToTwips(g.y())), double(PixelsToTwips(g.width())),
+            double(PixelsToTwips(g.height()))};
+}
+
+bool Form1::setPane(QWidget* pane, double left, double top, double width, double height) {
+    if (width < 0 || height < 0) return false;  // an impossible size is refused; the pane stays
+    panes_[pane] = {left, top, width, height};
+    pane->setGeometry(TwipsToPixels(left), TwipsToPixels(top), TwipsToPixels(width), TwipsToPixels(height));
+    return true;
+}
+
+double Form1::InnerWidth() const { return PixelsToTwips(ui.Client->width()); }
+
+double Form1::InnerHeight() const { return PixelsToTwips(ui.Client->height()); }
+
+void Form1::Form_Resize() {
+    const int iw = ui.Client->width();
+    const int ih = ui.Client->height();
+    // The aligned bars follow the window whatever happens below.
+    const int tbh = std::min(ui.Toolbar1->sizeHint().height(), TwipsToPixels(620));
+    ui.Toolbar1->setGeometry(0, 0, iw, tbh);
+    const int sbh = ui.SBar->sizeHint().height();
+    ui.SBar->setGeometry(0, ih - sbh, iw, sbh);
+
+    const double M = SplitMargin;
+    const double treeWidth = Pane(ui.tree).width;
+    short H = 0, TW = 0, X = 0, W = 0;
+    if (auto v = toInt16(InnerHeight() - 620 - PixelsToTwips(sbh))) H = *v;
+    if (auto v = toInt16(treeWidth)) TW = *v;
+    if (auto v = toInt16(treeWidth + M + 50 - 1)) X = *v;
+    if (auto v = toInt16(InnerWidth() - X - M)) W = *v;
+    const std::optional<short> twoH = toInt16(2.0 * H);
+    const double upper = twoH ? *twoH / 3.0 : 0;
+    const double lower = H / 3.0;
+
+    if (twoH) setPane(ui.tree, M - 1, 650, TW, upper);
+    if (twoH) setPane(dgrid, X, 650, W + 1, upper);
+    setPane(ui.Frame3, X, 650, W + 1, H);
+    if (twoH) setPane(ui.Frame6, X, 650 + upper, W + 1, lower);
+    setPane(ui.Splitter, treeWidth + M - 1, 650, 50, H);
+    if (twoH) setPane(ui.Frame2, M - 1, 650 + upper, TW, lower);
+    const TwipsRect f2 = Pane(ui.Frame2);
+    setPane(list1, f2.left + 50, f2.top + 200, f2.width - 100, f2.height - 240);
+
+    const TwipsRect gif = Pane(ui.AniGif1);
+    const double gifTop = std::max(0.0, (620 - gif.height) / 2);
+    setPane(ui.AniGif1, InnerWidth() - gif.width - 30, gifTop, gif.width, gif.height);
+
+    QScreen* screen = QGuiApplication::primaryScreen();
+    const double screenHeight = PixelsToTwips(screen ? screen->geometry().height() : 768);
+    const TwipsRect label = Pane(ui.Label1);
+    setPane(ui.Label1, f2.left + f2.width / 2, screenHeight / 3, label.width, label.height);
+}
+
+// ---------------------------------------------------------------- splitter
+
+void Form1::SetSplitterColor(quint32 color) {
+    SplitterColor = color;
+    QPalette pal = ui.Splitter->palette();
+    // 0x8000000F is the desktop's button face.
+    const QColor c = (color & 0x80000000u) ? QGuiApplication::palette().color(QPalette::Button)
+                                           : QColor::fromRgb(color & 0xFFFFFF);
+    pal.setColor(QPalette::Window, c);
+    ui.Splitter->setPalette(pal);
+}
+
+void Form1::moveSplitterBy(double x) {
+    const TwipsRect s = Pane(ui.Splitter);
+    setPane(ui.Splitter, s.left + x, SplitMargin, 50, InnerHeight() - 2.0 * SplitMargin);
+    ui.Splitter->raise();
+}
+
+void Form1::Splitter_MouseDown(int button, int shift, double x, double y) {
+    if (button == 1) {
+        SetSplitterColor(SplitDragColor);
+        DragStartX = toInt32(x);
+        return;
+    }
+    if (DragStartX != kNoDrag) Splitter_MouseUp(button, shift, x, y);
+    DragStartX = kNoDrag;
+}
+
+void Form1::Splitter_MouseMove(int /*button*/, int /*shift*/, double x, double /*y*/) {
+    if (DragStartX == kNoDrag) return;
+    const qint32 xi = toInt32(x);
+    if (xi == DragStartX) return;
+    moveSplitterBy(x);
+    DragStartX = xi;
+}
+
+void Form1::Splitter_MouseUp(int /*button*/, int /*shift*/, double x, double /*y*/) {
+    if (DragStartX == kNoDrag) return;
+    if (toInt32(x) != DragStartX) moveSplitterBy(x);
+    DragStartX = kNoDrag;
+    SetSplitterColor(kButtonFace);
+    const double left = Pane(ui.Splitter).left;
+    const double inner = InnerWidth();
+    TwipsRect t = Pane(ui.tree);
+    if (left > 60 && left < inner - 60) t.width = left - t.left;
+    else if (left <= 60) t.width = 60;
+    else t.width = inner - 60;
+    setPane(ui.tree, t.left, t.top, t.width, t.height);
+    Form_Resize();
+}
+
+bool Form1::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == ui.Client && event->type() == QEvent::Resize) {
+        Form_Resize();
+    } else if (watched == ui.Splitter) {
+        const auto type = event->type();
+        if (type == QEvent::MouseButtonPress || type == QEvent::MouseMove || type == QEvent::MouseButtonRelease) {
+            auto* e = static_cast<QMouseEvent*>(event);
+            const double x = e->position().x() * kTwipsPerPixel;
+            const double y = e->position().y() * kTwipsPerPixel;
+            const int shift = shiftState(e->modifiers());
+            if (type == QEvent::MouseButtonPress) Splitter_MouseDown(mouseButton(e->button()), shift, x, y);
+            else if (type == QEvent::MouseMove) Splitter_MouseMove(mouseButton(e->button()), shift, x, y);
+            else if (e->button() == Qt::LeftButton) Splitter_MouseUp(1, shift, x, y);
+            return true;
+        }
+    }
+    return Form::eventFilter(watched, event);
+}
+
+// ---------------------------------------------------------------- tree
+
+QTreeWidgetItem* Form1::Node(int position) const {
+    if (position < 1 || position > NodeCount()) return nullptr;
+    return nodes_[position - 1];
+}
+
+int Form1::NodeImage(int position) const {
+    const QTreeWidgetItem* node = Node(position);
+    return node ? node->data(0, Qt::UserRole).toInt() : 0;
+}
+
+void Form1::SetNodeImage(QTreeWidgetItem* node, int image) {
+    if (!node || image < 1 || image > 4) return;
+    node->setData(0, Qt::UserRole, image);
+    node->setIcon(0, ui.ImageList1[image]);
+}
+
+void Form1::tree_NodeClick(QTreeWidgetItem* node) {
+    if (!node) return;
+    if (ui.tree->currentItem() != node) ui.tree->setCurrentItem(node);
+    if (node->childCount() > 0) {
+        node->setExpanded(!node->isExpanded());
+        return;
+    }
+    ui.Frame3->hide();
+    for (int i = 1; i <= NodeCount(); ++i) {
+        QTreeWidgetItem* n = nodes_[i - 1];
+        if (n != node) {
+            SetNodeImage(n, 1);
+            continue;
+        }
+        SetNodeImage(n, 3);
+        const QString caption = n->text(0);
+        SetPanelText(3, caption);
+        ViewMode = static_cast<short>(i);
+        switch (i) {
+        case 2: ShowFullView(); break;
+        case 4: ShowBasicView(); break;
+        case 5: ShowWorkView(); break;
+        case 6: ShowOtherView(); break;
+        case 8: ShowLeaverView(); break;
+        case 9: ShowHistoryView(); break;
+        case 10: ShowTrainingView(); break;
+        case 11: ShowHistoryView(); break;
+        case 13: ShowManagerList(); break;
+        case 14: ShowStaffList(); break;
+        default: break;
+        }
+        ui.tree->viewport()->update();
+        SetPanelText(3, caption);
     }
 }
+
+void Form1::tree_Expand(QTreeWidgetItem* node) { SetNodeImage(node, 4); }
+
+// ---------------------------------------------------------------- views
+
+bool Form1::FillView(const QString& recordSource, const QString& gridFormat, const QStringList& combo1Items,
+                     const QString& panel3Name) {
+    const QString oldSource = data1->RecordSource;
+    const QVariantList oldParams = data1->Parameters;
+    const QString oldFormat = GridFormat;
+    data1->RecordSource = recordSource;
+    data1->Parameters.clear();
+    GridFormat = gridFormat;
+    try {
+        data1->Refresh();
+    } catch (const DbError& e) {
+        // The grid keeps its rows; the view stays the one it was.
+        data1->RecordSource = oldSource;
+        data1->Parameters = oldParams;
+        GridFormat = oldFormat;
+        MsgBox(QStringLiteral("无法读取这一视图的数据。\n%1").arg(e.message()), MsgButtons::OK, MsgIcon::Critical);
+        return false;
+    }
+    ui.Combo1->clear();
+    ui.Combo1->addItems(combo1Items);
+    ui.Combo1->setCurrentIndex(-1);
+    if (!panel3Name.isEmpty()) SetPanelText(3, panel3Name);
+    dgrid->SetRow(0);
+    short& i = Module().LoopIndex;
+    for (i = 0; i < dgrid->Cols(); ++i) {
+        dgrid->SetCol(i);
+        dgrid->SetColAlignment(i, FlexGrid::CenterCenter);
+        dgrid->SetCellAlignment(FlexGrid::CenterCenter);
+    }
+    SetPanelText(5, QStringLiteral("共有记录%1条").arg(data1->RecordCount()));
+    dgrid->SetRedraw(true);
+    return true;
+}
+
+void Form1::ShowFullView() { FillView(kFullSql, QStringLiteral("xx"), loadFields(), QStringLiteral("完整资料")); }
+
+void Form1::ShowBasicView() {
+    FillView(kBasicSql, QStringLiteral("^     员工编号|^      姓名|^       部门|^       职位|^     录用日期"), listFields(),
+             QStringLiteral("基本情况"));
+}
+
+void Form1::ShowWorkView() {
+    FillView(kWorkSql, QStringLiteral("^    员工编号|^      姓名|^     录用日期|^     合同编号|^      合同生效日"),
+             {QStringLiteral("员工编号"), QStringLiteral("姓名"), QStringLiteral("录用日期"), QStringLiteral("合同编号"),
+              QStringLiteral("合同生效日")},
+             QStringLiteral("工作情况"));
+}
+
+void Form1::ShowOtherView() {
+    FillView(kOtherSql, QStringLiteral("^    员工编号|^       姓名|^      上岗证|^      暂住证|^      婚育证"),
+             {QStringLiteral("员工编号"), QStringLiteral("姓名"), QStringLiteral("上岗证"), QStringLiteral("暂住证"),
+              QStringLiteral("婚育证")},
+             QStringLiteral("其他情况"));
+}
+
+void Form1::ShowLeaverView() {
+    FillView(kLeaverSql,
+             QStringLiteral("^     员工编号|^         姓名|^          部门|^        职位|^       性别|^        学历   "),
+             loadFields(), QStringLiteral("离职人员"));
+}
+
+void Form1::ShowHistoryView() {
+    FillView(kHistorySql,
+             QStringLiteral("^    员工编号    |^         教育背景|^         工作经历|^        奖罚记录|^       本公司经历   "),
+             {QStringLiteral("员工编号")}, QString());
+}
+
+void Form1::ShowTrainingView() {
+    FillView(kTrainingSql,
+             QStringLiteral("^    员工编号    |^         姓名|^         部门|^        培训时间|^       培训项目|^        考核成绩   "),
+             {QStringLiteral("员工编号"), QStringLiteral("姓名"), QStringLiteral("部门"), QStringLiteral("培训方式"),
+              QStringLiteral("培训项目"), QStringLiteral("培训时间"), QStringLiteral("考核方式"), QStringLiteral("考核成绩")},
+             QString());
+}
+
+void Form1::ShowManagerList() {
+    FillView(kManagerSql,
+             QStringLiteral("^    员工编号    |^        姓名|^         部门|^        职位|^      录用日期    "), listFields(),
+             QStringLiteral("基本情况"));
+}
+
+void Form1::ShowStaffList() {
+    FillView(kStaffSql,
+             QStringLiteral("^   员工编号    |^          姓名|^         部门|^        职位|^       录用日期    "), listFields(),
+             QStringLiteral("基本情况"));
+}
+
+// ---------------------------------------------------------------- selection
+
+void Form1::dgrid_Click() {
+    const QString cell = dgrid->Text();
+    const QString view = PanelText(3);
+    Module().CurrentEmployeeNo = view == QLatin1String("离职人员") ? QString() : cell;
+    Module().CurrentTrainingKey = view == QLatin1String("人事培训") ? cell.trimmed() : QString();
+    Module().CurrentAssessmentKey =
+        (view == QLatin1String("员工级考核记录") || view == QLatin1String("经理级考核记录")) ? cell.trimmed() : QString();
+}
+
+QString Form1::RecordWindowName(const QString& viewName) {
+    if (viewName == QLatin1String("离职人员")) return QStringLiteral("Formshow1");
+    if (viewName == QLatin1String("人事培训")) return QStringLiteral("Formshowpx");
+    if (viewName == QLatin1String("经理级考核记录")) return QStringLiteral("Formshowkh");
+    if (viewName == QLatin1String("员工级考核记录")) return QStringLiteral("Formshowkh1");
+    return QStringLiteral("formshow");
+}
+
+void Form1::dgrid_DblClick() {
+    Module().ViewEmployeeNo = dgrid->Text();
+    if (dgrid->Row() < 1 || dgrid->TextMatrix(0, 1).isEmpty()) return;
+    const QString window = RecordWindowName(PanelText(3));
+    if (window == QLatin1String("Formshow1")) {
+        // opens Formshow1, modal
+    } else if (window == QLatin1String("Formshowpx")) {
+        // opens Formshowpx, modal
+    } else if (window == QLatin1String("Formshowkh")) {
+        // opens Formshowkh, modal
+    } else if (window == QLatin1String("Formshowkh1")) {
+        // opens Formshowkh1, modal
+    } else {
+        // opens formshow, modal
+    }
+}
+
+void Form1::clearDetailPanel() {
+    for (QLineEdit* box : {ui.Text5, ui.Text15, ui.Text20, ui.Text21, ui.Text19, ui.Text30, ui.Text28, ui.Text29,
+                           ui.Text35, ui.Text31, ui.Text32, ui.Text33, ui.Text34, ui.Text36, ui.Text37, ui.Text25,
+                           ui.Text27, ui.Text26, ui.Text44, ui.Text50, ui.Text64, ui.Text22, ui.Text46, ui.Text52,
+                           ui.Text42, ui.Text48, ui.Text54})
+        box->clear();
+    ui.Image1->clear();
+}
+
+void Form1::dgrid_RowColChange() {
+    const QString number = dgrid->Text().trimmed();
+    Recordset rs;
+    try {
+        rs.Open(kDetailSql, ConnString, LockType::ReadOnly, {number});
+    } catch (const DbError& e) {
+        clearDetailPanel();
+        return;
+    }
+    if (rs.EOF_()) {
+        // Not an employee number (another view, the header row, another column): an empty panel.
+        clearDetailPanel();
+        return;
+    }
+    const struct {
+        QLineEdit* box;
+        const char16_t* column;
+        bool date;
+    } fields[] = {
+        {ui.Text5, u"员工编号", false},   {ui.Text15, u"姓名", false},     {ui.Text20, u"部门", false},
+        {ui.Text21, u"职位", false},      {ui.Text19, u"性别", false},     {ui.Text30, u"出生日期", true},
+        {ui.Text28, u"民族", false},      {ui.Text29, u"学历", false},     {ui.Text35, u"体重", false},
+        {ui.Text31, u"上岗证", false},    {ui.Text32, u"暂住证", false},   {ui.Text33, u"婚育证", false},
+        {ui.Text34, u"录用日期", true},   {ui.Text36, u"身份证号", false}, {ui.Text37, u"合同编号", false},
+        {ui.Text25, u"合同生效日", true}, {ui.Text27, u"身高", false},     {ui.Text26, u"合同到期日", true},
+        {ui.Text44, u"籍贯", false},      {ui.Text50, u"毕业院校", false}, {ui.Text64, u"住址", false},
+        {ui.Text22, u"特长", false},      {ui.Text46, u"婚否", false},     {ui.Text52, u"专业", false},
+        {ui.Text42, u"政治面貌", false},  {ui.Text48, u"外语情况", false}, {ui.Text54, u"联系电话", false},
+    };
+    for (const auto& f : fields) {
+        const QVariant v = rs.Fields(QString::fromUtf16(f.column));
+        f.box->setText(f.date ? ShowDate(v) : v.toString());
+    }
+    const QString picture = rs.Text(QStringLiteral("图片"));
+    rs.Close();
+    // A missing or unreadable photograph file shows an empty box.
+    const QPixmap pm = picture.isEmpty() ? QPixmap() : LoadPicture(ProgramPath(picture));
+    if (pm.isNull())
+        ui.Image1->clear();
+    else
+        ui.Image1->setPixmap(pm.scaled(ui.Image1->size(), Qt::KeepAspectRatio, Qt::SmoothTransformation));
+}
+
+void Form1::list1_DblClick() {
+    if (!Module().ReminderHasRows) return;
+    Module().ViewEmployeeNo = list1->Text();
+    // opens formshow, modal
+}
+
+QMenu* Form1::PopupFor(short viewMode) const {
+    switch (viewMode) {
+    case 2: case 4: case 5: case 6: return ui.edtpop1;
+    case 8: return ui.edtpop2;
+    case 10: return ui.edtpop3;
+    default: return nullptr;
+    }
+}
+
+void Form1::dgrid_MouseUp(int button, int /*shift*/, double /*x*/, double /*y*/) {
+    if (button != 2 || !Module().HasEmployees || dgrid->Row() == 0) return;
+    QMenu* menu = PopupFor(ViewMode);
+    if (!menu) return;
+    const double top = Pane(dgrid).top + dgrid->CellTop() + 1000;
+    menu->popup(ui.Client->mapToGlobal(QPoint(TwipsToPixels(4000), TwipsToPixels(top))));
+}
+
+// ---------------------------------------------------------------- menu commands
+
+void Form1::dazl_Click() {
+    ui.Frame3->hide();
+    ShowFullView();
+}
+
+void Form1::jbqk_Click() {
+    ui.Frame3->hide();
+    ShowBasicView();
+}
+
+void Form1::gzqk_Click() {
+    ui.Frame3->hide();
+    ShowWorkView();
+}
+
+void Form1::qtjk_Click() {
+    ui.Frame3->hide();
+    ShowOtherView();
+}
+
+void Form1::dack_Click() {
+    ui.Frame3->hide();
+    ShowTrainingView();
+}
+
+void Form1::lrxyg_Click() {
+    // opens Formlr, modal
+}
+
+void Form1::modzl_Click() {
+    // opens Formmod, modal
+}
+
+void Form1::bmdd_Click() {
+    // opens formygdd, modal
+}
+
+void Form1::yglz_Click() {
+    // opens Formyglz, modal
+}
+
+void Form1::delzl_Click() {
+    if (MsgBox(QStringLiteral("此操作将真正删除数据库中数据，请慎重操作"), MsgButtons::OKCancel, MsgIcon::Information) !=
+        MsgAnswer::OK)
+        return;
+    // opens Formdel, modal
+}
+
+void Form1::zhcx_Click() {
+    // opens AddSearch, modal
+}
+
+void Form1::bmcsh_Click() {
+    // opens Formcsh, modeless
+}
+
+void Form1::mzb_Click() {
+    // opens formmzb, modal
+}
+
+void Form1::qhb_Click() {
+    // opens formqhb, modal
+}
+
+void Form1::dadj_Click() {
+    // opens frmdadj, modal
+}
+
+void Form1::daxg_Click() {
+    const QString key = Module().CurrentTrainingKey;
+    if (key.isEmpty() || key == QLatin1String("1")) {
+        MsgBox(QStringLiteral("请先选择一条培训档案"), MsgButtons::OK, MsgIcon::Critical);
+        return;
+    }
+    // opens frmdaxg, modal
+}
+
+void Form1::jlkhdy_Click() {
+    // opens Formnew, modal
+}
+
+void Form1::ygkhdy_Click() {
+    // opens Formnew1, modal
+}
+
+void Form1::btdy_Click() {
+    // opens Formbtdy, modal
+}
+
+void Form1::zfgl_Click() {
+    // opens Formyf, modal
+}
+
+void Form1::sjbf_Click() {
+    Unload();
+    // opens Formsjbf, modal
+    WindowHost::EndProgram();
+}
+
+void Form1::sjhy_Click() {
+    Unload();
+    // opens Formsjhf, modal
+}
+
+void Form1::gszy_Click() { ShellOpen(kHomePage); }
+
+// ---------------------------------------------------------------- popup commands
+
+void Form1::CreatNew_Click() {
+    // opens Formlr, modal
+}
+
+void Form1::look_Click() { dgrid_DblClick(); }
+
+void Form1::up_Click() {
+    // opens Formmod, modal
+}
+
+void Form1::diaodong_Click() {
+    // opens formygdd, modal
+}
+
+void Form1::lizhi_Click() {
+    // opens Formyglz, modal
+}
+
+void Form1::dellizhi_Click() {
+    // opens Formdel, modal
+}
+
+void Form1::CrPeixun_Click() {
+    // opens frmdadj, modal
+}
+
+void Form1::ZiliaoCh_Click() {
+    // opens frmdaxg, modal
+}
+
+void Form1::ZiliaoDel_Click() { dasc_Click(); }
 
 }  // namespace halvern
