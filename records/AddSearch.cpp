@@ -1,0 +1,160 @@
+#include "AddSearch.h"
+
+#include "shell/ApplySkin.h"
+#include "shell/Form1.h"
+#include "shell/ModuleState.h"
+#include "shell/QuickSearch.h"
+#include "platform/Database.h"
+#include "platform/MessageBox.h"
+
+namespace halvern {
+
+using namespace platform;
+
+namespace {
+
+// How many rows the search finds, before the main grid is touched; %1 is the search.
+const QString kCountSql = QStringLiteral("select count(*) from (%1)");
+
+const QString kGap = QStringLiteral("        ");  // 8 blanks between the parts of a row
+const QString kAnd = QStringLiteral("并且");
+const QString kOr = QStringLiteral("或者");
+
+}  // namespace
+
+AddSearch::AddSearch() {
+    ui.setupUi(this);
+    connect(ui.Command1, &QPushButton::clicked, this, &AddSearch::Command1_Click);
+    connect(ui.Command2, &QPushButton::clicked, this, &AddSearch::Command2_Click);
+    connect(ui.Command3, &QPushButton::clicked, this, &AddSearch::Command3_Click);
+    connect(ui.Command4, &QPushButton::clicked, this, &AddSearch::Command4_Click);
+}
+
+const QStringList& AddSearch::FieldItems() {
+    static const QStringList items{QStringLiteral("员工编号"), QStringLiteral("姓名"),   QStringLiteral("部门"),
+                                   QStringLiteral("职位"),     QStringLiteral("性别"),   QStringLiteral("民族"),
+                                   QStringLiteral("身高"),     QStringLiteral("体重"),   QStringLiteral("身份证号"),
+                                   QStringLiteral("学历"),     QStringLiteral("籍贯")};
+    return items;
+}
+
+void AddSearch::Form_Load() {
+    ApplySkin(*this, twotest);
+    ui.Combo1->clear();
+    ui.Combo1->addItems(FieldItems());
+    ui.Combo1->setCurrentIndex(-1);
+    ui.Combo3->clear();
+    ui.Combo3->addItems({QStringLiteral("无"), kAnd, kOr});
+    ui.Combo3->setCurrentIndex(-1);
+}
+
+void AddSearch::Command1_Click() {
+    const QString field = ui.Combo1->currentText();
+    const QString opItem = ui.Combo2->currentText();
+    const QString value = ui.Text1->text().trimmed();
+    const QString relation = ui.Combo3->currentText();
+    const int rows = ui.list1->count();
+    const QString withoutRelation = field + kGap + opItem + kGap + value;
+
+    // The same condition again right after itself is taken as added already.
+    if (rows > 0) {
+        const QString last = ui.list1->item(rows - 1)->text().trimmed();
+        if (last == (withoutRelation + relation.trimmed()).trimmed() || last == withoutRelation.trimmed()) return;
+    }
+    if (field.trimmed().isEmpty() || opItem.trimmed().isEmpty() || value.isEmpty()) {
+        MsgBox(QStringLiteral("请输入查询条件!"), MsgButtons::OK, MsgIcon::Critical);
+        return;
+    }
+    if (!FieldItems().contains(field.trimmed())) {
+        MsgBox(QStringLiteral("“%1”不是可以查询的项目，请从“名称”列表中选择。").arg(field.trimmed()), MsgButtons::OK,
+               MsgIcon::Critical);
+        return;
+    }
+    try {
+        SearchOperator(opItem.trimmed());
+    } catch (const SearchError& e) {
+        MsgBox(e.message(), MsgButtons::OK, MsgIcon::Critical);
+        return;
+    }
+    // Every row after the first says how it joins the row above.
+    if (rows > 0 && relation.trimmed() != kAnd && relation.trimmed() != kOr) {
+        MsgBox(QStringLiteral("请在“与上个关系”中选择“并且”或“或者”。"), MsgButtons::OK, MsgIcon::Critical);
+        return;
+    }
+    if (rows >= kMaxConditions) {
+        MsgBox(QStringLiteral("最多只能添加%1个查询条件。").arg(kMaxConditions), MsgButtons::OK, MsgIcon::Critical);
+        return;
+    }
+    ui.list1->addItem(withoutRelation + (rows == 0 ? relation : relation.trimmed()));
+    CondFields[rows] = field.trimmed();
+    CondOps[rows] = opItem.trimmed();
+    CondValues[rows] = QLatin1Char('\'') + value + QLatin1Char('\'');
+}
+
+void AddSearch::Command2_Click() {
+    const int rows = ui.list1->count();
+    if (rows == 0) return;
+    const QList<QListWidgetItem*> selected = ui.list1->selectedItems();
+    const int row = selected.isEmpty() ? rows - 1 : ui.list1->row(selected.first());
+    delete ui.list1->takeItem(row);
+    for (int i = row; i + 1 < rows; ++i) {
+        CondFields[i] = CondFields[i + 1];
+        CondOps[i] = CondOps[i + 1];
+        CondValues[i] = CondValues[i + 1];
+    }
+    CondFields[rows - 1].clear();
+    CondOps[rows - 1].clear();
+    CondValues[rows - 1].clear();
+}
+
+void AddSearch::Command3_Click() {
+    const int rows = ui.list1->count();
+    if (rows == 0) return;
+
+    std::vector<CombinedCondition> conditions;
+    conditions.reserve(rows);
+    for (int i = 0; i < rows; ++i) {
+        const QString& quoted = CondValues[i];
+        conditions.push_back({CondFields[i], CondOps[i], quoted.mid(1, quoted.size() - 2),
+                              i == 0 ? QString() : ui.list1->item(i)->text().right(2)});
+    }
+
+    SearchQuery query;
+    qlonglong found = 0;
+    try {
+        query = BuildCombinedSearch(conditions, FieldItems());
+        found = Connection::open(DbConnString())->scalar(kCountSql.arg(query.sql), query.params).toLongLong();
+    } catch (const SearchError& e) {
+        MsgBox(e.message(), MsgButtons::OK, MsgIcon::Critical);
+        return;
+    } catch (const DbError& e) {
+        MsgBox(QStringLiteral("查询失败：%1").arg(e.message()), MsgButtons::OK, MsgIcon::Critical);
+        return;
+    }
+    if (found == 0) {
+        MsgBox(QStringLiteral("查询到0条记录"), MsgButtons::OK, MsgIcon::Exclamation, QStringLiteral("查询结果"));
+        return;
+    }
+
+    Form1* main = WindowHost::Default<Form1>();
+    DataControl* data1 = main->data1;
+    const QString oldSource = data1->RecordSource;
+    const QVariantList oldParams = data1->Parameters;
+    data1->RecordSource = query.sql;
+    data1->Parameters = query.params;
+    try {
+        data1->Refresh();
+    } catch (const DbError& e) {
+        // The grid keeps its rows; keep the source that made them too.
+        data1->RecordSource = oldSource;
+        data1->Parameters = oldParams;
+        MsgBox(QStringLiteral("查询失败：%1").arg(e.message()), MsgButtons::OK, MsgIcon::Critical);
+        return;
+    }
+    main->SetPanelText(5, QStringLiteral("共有符合条件的记录%1条").arg(data1->RecordCount()));
+    main->ui.Frame3->hide();
+}
+
+void AddSearch::Command4_Click() { Unload(); }
+
+}  // namespace halvern

@@ -1,0 +1,174 @@
+#include "QuickSearch.h"
+
+#include "platform/Dates.h"
+#include "platform/Recordset.h"
+
+#include <QRegularExpression>
+
+namespace halvern {
+
+using platform::QuoteIdentifier;
+
+namespace {
+
+// Current employees, every view but the two assessment lists: the full record.
+const QString kEmployeeSearchSql = QStringLiteral(
+    "select 员工编号,姓名,部门,职位,性别,substr(出生日期,1,10) as 出生日期,民族,学历,身高,体重,上岗证,暂住证,婚育证,"
+    "substr(录用日期,1,10) as 录用日期,身份证号,合同编号,substr(合同生效日,1,10) as 合同生效日,"
+    "substr(合同到期日,1,10) as 合同到期日,政治面貌,籍贯,特长,外语情况,婚否,住址,联系电话,毕业院校,专业 "
+    "from 员工信息 where %1");
+// The assessment lists: the view's fields and the hiring date; %1 fields, %2 condition.
+const QString kManagerSearchSql = QStringLiteral("select %1,录用日期 from 员工信息 where %2 and 职位='经理'");
+const QString kStaffSearchSql = QStringLiteral("select %1,录用日期 from 员工信息 where %2 and 职位<>'经理'");
+const QString kLeaverSearchSql = QStringLiteral("select %1 from 员工离职 where %2");
+const QString kTrainingSearchSql = QStringLiteral("select *  from 培训 where %1");
+const QString kHistorySearchSql = QStringLiteral("select *  from 覆历 where %1");
+const QString kCombinedSearchSql = QStringLiteral("select * from 员工信息 where %1");
+
+// %1 quoted field, %2 operator; the value is the one parameter.
+const QString kCompareSql = QStringLiteral("%1 %2 ?");
+const QString kLikeSql = QStringLiteral("%1 like ? escape '\\'");
+
+const QString kLike = QStringLiteral("like");
+const QString kManagerView = QStringLiteral("经理级考核记录");
+const QString kStaffView = QStringLiteral("员工级考核记录");
+
+// The two fields whose typed value the employee search always reads as a date.
+bool IsTypedDateField(const QString& field) {
+    return field == QLatin1String("录用日期") || field == QLatin1String("出生日期");
+}
+
+// A like pattern that finds the typed text itself: %, _ and \ lose their meaning.
+QString LiteralPattern(const QString& text) {
+    QString s = text;
+    s.replace(QLatin1Char('\\'), QLatin1String("\\\\"));
+    s.replace(QLatin1Char('%'), QLatin1String("\\%"));
+    s.replace(QLatin1Char('_'), QLatin1String("\\_"));
+    return s;
+}
+
+void RequireField(const QString& field, const QStringList& allowed) {
+    if (!allowed.contains(field))
+        throw SearchError(QStringLiteral("“%1”不是可以查询的项目，请从列表中选择。").arg(field));
+}
+
+// How a like value becomes the pattern.
+enum class LikeValue { Contains, AsTyped };
+
+// "field op ?" with the value bound. Values compared with a date column must
+// be dates (the stored form compares in date order); a like value is a
+// pattern of the text itself.
+QString Condition(const QString& field, const QString& op, const QString& value, LikeValue likeValue,
+                  bool dateEvenForLike, QVariantList& params) {
+    const QString quoted = QuoteIdentifier(field);
+    if (op == kLike) {
+        if (dateEvenForLike) {
+            params << SearchDate(field, value);
+        } else {
+            const QString literal = LiteralPattern(value);
+            params << (likeValue == LikeValue::Contains ? QLatin1Char('%') + literal + QLatin1Char('%') : literal);
+        }
+        return kLikeSql.arg(quoted);
+    }
+    params << (IsDateColumn(field) || dateEvenForLike ? QVariant(SearchDate(field, value)) : QVariant(value));
+    return kCompareSql.arg(quoted, op);
+}
+
+QString FieldList(const QStringList& items) {
+    QStringList quoted;
+    quoted.reserve(items.size());
+    for (const QString& f : items) quoted << QuoteIdentifier(f);
+    return quoted.join(QLatin1Char(','));
+}
+
+}  // namespace
+
+SearchError::SearchError(const QString& message) : std::runtime_error(message.toStdString()) {}
+
+const QStringList& SearchOperatorItems() {
+    static const QStringList items{QStringLiteral("=(等于)"),  QStringLiteral("<(小于)"),     QStringLiteral(">(大于)"),
+                                   QStringLiteral("like(包含)"), QStringLiteral("<>(不等于)"), QStringLiteral("<=(小于等于)"),
+                                   QStringLiteral(">=(大于等于)")};
+    return items;
+}
+
+QString SearchOperator(const QString& item) {
+    static const QStringList ops{QStringLiteral("="),  QStringLiteral("<"),  QStringLiteral(">"), kLike,
+                                 QStringLiteral("<>"), QStringLiteral("<="), QStringLiteral(">=")};
+    const int paren = item.indexOf(QLatin1Char('('));
+    const QString op = (paren < 0 ? item : item.left(paren)).trimmed();
+    if (!ops.contains(op))
+        throw SearchError(QStringLiteral("“%1”不是可以使用的查询关系，请从列表中选择。").arg(item));
+    return op;
+}
+
+bool IsDateColumn(const QString& field) {
+    static const QStringList dates{QStringLiteral("出生日期"), QStringLiteral("录用日期"), QStringLiteral("合同生效日"),
+                                   QStringLiteral("合同到期日"), QStringLiteral("培训时间")};
+    return dates.contains(field);
+}
+
+QString SearchDate(const QString& field, const QString& typed) {
+    static const QRegularExpression separators(QStringLiteral("[/.]"));
+    QString text = typed.trimmed();
+    text.replace(separators, QStringLiteral("-"));
+    const QDate d = platform::ParseTypedDate(text);
+    if (!d.isValid())
+        throw SearchError(QStringLiteral("“%1”不是有效的日期。查询“%2”时请按“年-月-日”填写日期，例如 1980-1-2。")
+                              .arg(typed.trimmed(), field));
+    return platform::StoreDate(d);
+}
+
+SearchQuery BuildQuickSearch(QuickSearchKind kind, const QString& viewName, const QStringList& fieldItems,
+                             const QString& field, const QString& operatorItem, const QString& value) {
+    RequireField(field, fieldItems);
+    const QString op = SearchOperator(operatorItem);
+    SearchQuery q;
+    switch (kind) {
+    case QuickSearchKind::Employees: {
+        const QString cond =
+            Condition(field, op, value, LikeValue::Contains, IsTypedDateField(field), q.params);
+        if (viewName == kManagerView)
+            q.sql = kManagerSearchSql.arg(FieldList(fieldItems), cond);
+        else if (viewName == kStaffView)
+            q.sql = kStaffSearchSql.arg(FieldList(fieldItems), cond);
+        else
+            q.sql = kEmployeeSearchSql.arg(cond);
+        break;
+    }
+    case QuickSearchKind::Leavers:
+        q.sql = kLeaverSearchSql.arg(FieldList(fieldItems),
+                                     Condition(field, op, value, LikeValue::AsTyped, false, q.params));
+        break;
+    case QuickSearchKind::Training:
+        q.sql = kTrainingSearchSql.arg(Condition(field, op, value, LikeValue::Contains, false, q.params));
+        break;
+    case QuickSearchKind::History:
+        q.sql = kHistorySearchSql.arg(Condition(field, op, value, LikeValue::Contains, false, q.params));
+        break;
+    }
+    return q;
+}
+
+SearchQuery BuildCombinedSearch(const std::vector<CombinedCondition>& conditions, const QStringList& allowedFields) {
+    if (conditions.empty()) throw SearchError(QStringLiteral("请输入查询条件!"));
+    SearchQuery q;
+    QString where;
+    for (std::size_t i = 0; i < conditions.size(); ++i) {
+        const CombinedCondition& c = conditions[i];
+        RequireField(c.field, allowedFields);
+        if (i > 0) {
+            if (c.relation == QLatin1String("并且"))
+                where += QStringLiteral(" and ");
+            else if (c.relation == QLatin1String("或者"))
+                where += QStringLiteral(" or ");
+            else
+                throw SearchError(QStringLiteral("第%1个条件与上个条件的关系应为“并且”或“或者”。").arg(i + 1));
+        }
+        where += Condition(c.field, SearchOperator(c.operatorItem), c.value, LikeValue::Contains, false, q.params);
+    }
+    q.sql = kCombinedSearchSql.arg(where);
+    return q;
+}
+
+}  // namespace halvern

@@ -1,0 +1,69 @@
+// Building the searches of the main window's quick-search row and of the
+// combined search window. Fields come only from the window's own field list
+// and go into the SQL quoted; operators only from the seven of the operator
+// list; every value is a bound parameter.
+#pragma once
+
+#include <QString>
+#include <QStringList>
+#include <QVariantList>
+
+#include <stdexcept>
+#include <vector>
+
+namespace halvern {
+
+// A search the user asked for that cannot run, with a text a clerk can read.
+class SearchError : public std::runtime_error {
+public:
+    explicit SearchError(const QString& message);
+    QString message() const { return QString::fromStdString(what()); }
+};
+
+// The seven operator items of the search rows, in list order: "=(等于)" … ">=(大于等于)".
+const QStringList& SearchOperatorItems();
+// The operator of an item: the part before its first "(", which must be one
+// of "=", "<", ">", "like", "<>", "<=", ">="; throws SearchError otherwise.
+QString SearchOperator(const QString& item);
+
+// Columns kept as dates: a value compared with them must be a date.
+bool IsDateColumn(const QString& field);
+// A typed date ("1980-1-2", "1980/1/2", "1980.1.2") in the stored form
+// "1980-01-02"; throws SearchError naming the field for text that is no date.
+QString SearchDate(const QString& field, const QString& typed);
+
+struct SearchQuery {
+    QString sql;
+    QVariantList params;
+};
+
+// The four quick searches of the toolbar, by button key.
+enum class QuickSearchKind {
+    Employees,  // cx:    员工信息, columns by view
+    Leavers,    // hcx:   员工离职, the view's fields, value as typed
+    Training,   // hhcx:  培训, every column
+    History     // hhhcx: 覆历, every column
+};
+
+// The quick search of one click. fieldItems are the items of the field list
+// (Combo1): the field must be one of them, and the leavers' and the
+// assessment views select exactly them. viewName is status-bar panel 3.
+// Throws SearchError for a field not in the list, an unknown operator or a
+// date field whose value is no date.
+SearchQuery BuildQuickSearch(QuickSearchKind kind, const QString& viewName, const QStringList& fieldItems,
+                             const QString& field, const QString& operatorItem, const QString& value);
+
+// One condition of the combined search, as its window keeps it.
+struct CombinedCondition {
+    QString field;         // trimmed field name
+    QString operatorItem;  // trimmed operator item, e.g. "like(包含)"
+    QString value;         // trimmed value, without quotes
+    QString relation;      // "并且" or "或者": how the row joins the row above; ignored on the first row
+};
+
+// "select * from 员工信息 where …" over the conditions in order. Fields must be
+// among allowedFields. Throws SearchError (also for a relation other than
+// 并且/或者 after the first row, and for an empty list).
+SearchQuery BuildCombinedSearch(const std::vector<CombinedCondition>& conditions, const QStringList& allowedFields);
+
+}  // namespace halvern
