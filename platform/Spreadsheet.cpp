@@ -3,6 +3,7 @@
 #include "MessageBox.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <QProcess>
 #include <QStandardPaths>
 #include <QTemporaryFile>
@@ -31,11 +32,15 @@ bool OpenFile(const QString& file) {
 // A new file in the temporary folder that outlives the program: the user's
 // spreadsheet program reads it after we are gone.
 QString NewWorkbookFile() {
-    QTemporaryFile tmp(QDir::tempPath() + QStringLiteral("/halvern-XXXXXX.xlsx"));
+    // An empty path: the temporary folder named by TMPDIR does not exist.
+    const QString folder = QDir::tempPath();
+    if (folder.isEmpty() || !QFileInfo(folder).isDir())
+        throw SpreadsheetError(QStringLiteral("临时文件夹不存在，无法建立电子表格文件。"));
+    QTemporaryFile tmp(folder + QStringLiteral("/halvern-XXXXXX.xlsx"));
     tmp.setAutoRemove(false);
     if (!tmp.open())
         throw SpreadsheetError(QStringLiteral("无法在临时文件夹“%1”中建立电子表格文件：%2")
-                                   .arg(QDir::toNativeSeparators(QDir::tempPath()), tmp.errorString()));
+                                   .arg(QDir::toNativeSeparators(folder), tmp.errorString()));
     const QString name = tmp.fileName();
     tmp.close();
     return name;

@@ -1,0 +1,145 @@
+#include "XlsxReader.h"
+#include "platform/MessageBox.h"
+#include "platform/Spreadsheet.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+#include <vector>
+
+using namespace platform;
+using halvern::test::ReadSheet1;
+
+namespace {
+
+class SpreadsheetTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_TRUE(tmp_.isValid());
+        oldTmp_ = qgetenv("TMPDIR");
+        qputenv("TMPDIR", tmp_.path().toLocal8Bit());
+        SetMsgHandler([this](const MsgRecord& r) {
+            messages.push_back(r);
+            return MsgAnswer::OK;
+        });
+        SetSpreadsheetOpener([this](const QString& file) {
+            opened << file;
+            return canOpen;
+        });
+    }
+    void TearDown() override {
+        SetSpreadsheetOpener({});
+        SetMsgHandler({});
+        qputenv("TMPDIR", oldTmp_);
+    }
+
+    QTemporaryDir tmp_;
+    QByteArray oldTmp_;
+    std::vector<MsgRecord> messages;
+    QStringList opened;
+    bool canOpen = true;
+};
+
+TEST_F(SpreadsheetTest, EveryCellHoldsItsTextAtTheGivenPositionAndTheWorkbookOpensOnce) {
+    SpreadsheetApplication xl;
+    xl.SetVisible(true);
+    Worksheet& sheet = xl.AddWorkbook().Worksheets(1);
+    sheet.SetCell(1, 6, QStringLiteral("人事基本资料"));
+    sheet.SetCell(3, 1, QStringLiteral("001"));              // a number-like text stays text
+    sheet.SetCell(3, 2, QStringLiteral(" 销售部 "));          // blanks kept
+    sheet.SetCell(3, 27, QStringLiteral("<a & \"b\" 'c'>"));  // column AA, XML characters
+    sheet.SetCell(4, 1, QString());                           // empty text: an empty cell
+    sheet.SetCell(4, 2, QStringLiteral("1980-01-02"));
+    sheet.SetCell(70000, 3, QStringLiteral("far down"));
+
+    const QStringList files = xl.Release();
+    ASSERT_EQ(files.size(), 1);
+    EXPECT_EQ(opened, files);
+    EXPECT_TRUE(messages.empty());
+    EXPECT_TRUE(files.first().endsWith(QLatin1String(".xlsx")));
+    EXPECT_EQ(QFileInfo(files.first()).absolutePath(), QDir(tmp_.path()).absolutePath());
+
+    const auto cells = ReadSheet1(files.first());
+    ASSERT_TRUE(cells.ok);
+    EXPECT_EQ(cells.cells.size(), 6u);
+    EXPECT_EQ(cells.at(1, 6), QStringLiteral("人事基本资料"));
+    EXPECT_EQ(cells.at(3, 1), QStringLiteral("001"));
+    EXPECT_EQ(cells.at(3, 2), QStringLiteral(" 销售部 "));
+    EXPECT_EQ(cells.at(3, 27), QStringLiteral("<a & \"b\" 'c'>"));
+    EXPECT_FALSE(cells.has(4, 1));
+    EXPECT_EQ(cells.at(4, 2), QStringLiteral("1980-01-02"));
+    EXPECT_EQ(cells.at(70000, 3), QStringLiteral("far down"));
+
+    // Released once: a second release writes and opens nothing more.
+    EXPECT_TRUE(xl.Release().isEmpty());
+    EXPECT_EQ(opened.size(), 1);
+}
+
+TEST_F(SpreadsheetTest, CellsSetOutOfOrderLandRightAndTheLaterTextOfACellWins) {
+    SpreadsheetApplication xl;
+    xl.SetVisible(true);
+    Worksheet& sheet = xl.AddWorkbook().Worksheets(1);
+    sheet.SetCell(5, 1, QStringLiteral("old"));
+    sheet.SetCell(1, 2, QStringLiteral("top"));
+    sheet.SetCell(5, 1, QStringLiteral("new"));
+    sheet.SetCell(2, 2, QStringLiteral("cleared later"));
+    sheet.SetCell(2, 2, QString());
+    sheet.SetCell(1, 1, QStringLiteral("first"));
+    const QStringList files = xl.Release();
+    ASSERT_EQ(files.size(), 1);
+    const auto cells = ReadSheet1(files.first());
+    ASSERT_TRUE(cells.ok);
+    EXPECT_EQ(cells.cells.size(), 3u);
+    EXPECT_EQ(cells.at(1, 1), QStringLiteral("first"));
+    EXPECT_EQ(cells.at(1, 2), QStringLiteral("top"));
+    EXPECT_EQ(cells.at(5, 1), QStringLiteral("new"));
+    EXPECT_FALSE(cells.has(2, 2));
+}
+
+TEST_F(SpreadsheetTest, WithNoProgramToOpenItTheMessageNamesTheFileThatWasWritten) {
+    canOpen = false;
+    SpreadsheetApplication xl;
+    xl.SetVisible(true);
+    xl.AddWorkbook().Worksheets(1).SetCell(1, 1, QStringLiteral("x"));
+    const QStringList files = xl.Release();
+    ASSERT_EQ(files.size(), 1);
+    ASSERT_EQ(messages.size(), 1u);
+    EXPECT_TRUE(messages[0].text.contains(QDir::toNativeSeparators(files.first())));
+    EXPECT_EQ(messages[0].title, QStringLiteral("提示"));
+    EXPECT_EQ(messages[0].icon, MsgIcon::Exclamation);
+    EXPECT_EQ(ReadSheet1(files.first()).at(1, 1), QStringLiteral("x"));
+}
+
+TEST_F(SpreadsheetTest, AFileThatCannotBeWrittenIsToldAndNothingIsOpened) {
+    qputenv("TMPDIR", (tmp_.path() + QStringLiteral("/missing/folder")).toLocal8Bit());
+    SpreadsheetApplication xl;
+    xl.SetVisible(true);
+    xl.AddWorkbook().Worksheets(1).SetCell(1, 1, QStringLiteral("x"));
+    EXPECT_TRUE(xl.Release().isEmpty());
+    EXPECT_TRUE(opened.isEmpty());
+    ASSERT_EQ(messages.size(), 1u);
+    EXPECT_EQ(messages[0].icon, MsgIcon::Critical);
+    EXPECT_FALSE(messages[0].text.isEmpty());
+}
+
+TEST_F(SpreadsheetTest, PositionsOutsideTheSheetAndOtherWorksheetsAreRefused) {
+    SpreadsheetApplication xl;
+    Workbook& book = xl.AddWorkbook();
+    Worksheet& sheet = book.Worksheets(1);
+    EXPECT_THROW(sheet.SetCell(0, 1, QStringLiteral("x")), SpreadsheetError);
+    EXPECT_THROW(sheet.SetCell(1, 0, QStringLiteral("x")), SpreadsheetError);
+    EXPECT_THROW(sheet.SetCell(kSheetMaxRows + 1, 1, QStringLiteral("x")), SpreadsheetError);
+    EXPECT_THROW(sheet.SetCell(1, kSheetMaxColumns + 1, QStringLiteral("x")), SpreadsheetError);
+    EXPECT_THROW(book.Worksheets(2), SpreadsheetError);
+    sheet.SetCell(kSheetMaxRows, kSheetMaxColumns, QStringLiteral("corner"));
+    // Not made visible: written, not opened.
+    const QStringList files = xl.Release();
+    ASSERT_EQ(files.size(), 1);
+    EXPECT_TRUE(opened.isEmpty());
+    EXPECT_EQ(ReadSheet1(files.first()).at(kSheetMaxRows, kSheetMaxColumns), QStringLiteral("corner"));
+}
+
+}  // namespace
