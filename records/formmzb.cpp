@@ -1,0 +1,32 @@
+#include "formmzb.h"
+
+#include "shell/ModuleState.h"
+#include "platform/MessageBox.h"
+
+namespace halvern {
+
+using namespace platform;
+
+namespace {
+const QString kTableSql = QStringLiteral("select * from 民族");
+}
+
+formmzb::formmzb() {
+    ui.setupUi(this);
+    Adodc1 = new DataControl(this);
+    ui.MSHFlexGrid1->SetDataSource(Adodc1);
+}
+
+void formmzb::Form_Load() {
+    Adodc1->ConnectionString = DbConnString();
+    Adodc1->CommandType = 1;
+    Adodc1->RecordSource = kTableSql;
+    try {
+        Adodc1->Refresh();
+    } catch (const DbError& e) {
+        MsgBox(QStringLiteral("无法读取民族表：%1").arg(e.message()), MsgButtons::OK, MsgIcon::Critical,
+               QStringLiteral("错误"));
+    }
+}
+
+}  // namespace halvern

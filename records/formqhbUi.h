@@ -1,0 +1,14 @@
+#pragma once
+
+#include "platform/FlexGrid.h"
+
+#include <QWidget>
+
+namespace halvern {
+
+struct formqhbUi {
+    platform::FlexGrid* MSHFlexGrid1 = nullptr;  // bound to the window's Adodc1
+    void setupUi(QWidget* window);
+};
+
+}  // namespace halvern
