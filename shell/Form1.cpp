@@ -1,5 +1,8 @@
 #include "Form1.h"
 
+#include "Formsjbf.h"
+#include "Formsjhf.h"
+#include "Formyf.h"
 #include "ModuleState.h"
 #include "platform/Dates.h"
 #include "platform/MessageBox.h"
@@ -567,17 +570,17 @@ void Form1::ShowStaffList() {
 void Form1::dgrid_Click() {
     const QString cell = dgrid->Text();
     const QString view = PanelText(3);
-    Module().CurrentEmployeeNo = view == QLatin1String("离职人员") ? QString() : cell;
-    Module().CurrentTrainingKey = view == QLatin1String("人事培训") ? cell.trimmed() : QString();
+    Module().CurrentEmployeeNo = view == QStringLiteral("离职人员") ? QString() : cell;
+    Module().CurrentTrainingKey = view == QStringLiteral("人事培训") ? cell.trimmed() : QString();
     Module().CurrentAssessmentKey =
-        (view == QLatin1String("员工级考核记录") || view == QLatin1String("经理级考核记录")) ? cell.trimmed() : QString();
+        (view == QStringLiteral("员工级考核记录") || view == QStringLiteral("经理级考核记录")) ? cell.trimmed() : QString();
 }
 
 QString Form1::RecordWindowName(const QString& viewName) {
-    if (viewName == QLatin1String("离职人员")) return QStringLiteral("Formshow1");
-    if (viewName == QLatin1String("人事培训")) return QStringLiteral("Formshowpx");
-    if (viewName == QLatin1String("经理级考核记录")) return QStringLiteral("Formshowkh");
-    if (viewName == QLatin1String("员工级考核记录")) return QStringLiteral("Formshowkh1");
+    if (viewName == QStringLiteral("离职人员")) return QStringLiteral("Formshow1");
+    if (viewName == QStringLiteral("人事培训")) return QStringLiteral("Formshowpx");
+    if (viewName == QStringLiteral("经理级考核记录")) return QStringLiteral("Formshowkh");
+    if (viewName == QStringLiteral("员工级考核记录")) return QStringLiteral("Formshowkh1");
     return QStringLiteral("formshow");
 }
 
@@ -764,19 +767,17 @@ void Form1::btdy_Click() {
     // opens Formbtdy, modal
 }
 
-void Form1::zfgl_Click() {
-    // opens Formyf, modal
-}
+void Form1::zfgl_Click() { WindowHost::Show(WindowHost::Default<Formyf>(), ShowMode::Modal); }
 
 void Form1::sjbf_Click() {
     Unload();
-    // opens Formsjbf, modal
+    WindowHost::Show(WindowHost::Default<Formsjbf>(), ShowMode::Modal);
     WindowHost::EndProgram();
 }
 
 void Form1::sjhy_Click() {
     Unload();
-    // opens Formsjhf, modal
+    WindowHost::Show(WindowHost::Default<Formsjhf>(), ShowMode::Modal);
 }
 
 void Form1::gszy_Click() { ShellOpen(kHomePage); }
