@@ -1,0 +1,250 @@
+#include "Formlr.h"
+
+#include "frmllrc.h"
+#include "frmloadpic.h"
+#include "platform/Dates.h"
+#include "platform/MessageBox.h"
+#include "platform/ProgramDir.h"
+#include "platform/Recordset.h"
+#include "shell/ApplySkin.h"
+#include "shell/ModuleState.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+
+namespace halvern {
+
+using namespace platform;
+
+namespace {
+
+const QString kEmployeeSql = QStringLiteral("select * from 员工信息");
+// A new row needs no existing rows read first.
+const QString kAppendEmployeeSql = QStringLiteral("select * from 员工信息 limit 0");
+const QString kAppendHistorySql = QStringLiteral("select * from 覆历 limit 0");
+const QString kNationSql = QStringLiteral("select 民族 from 民族");
+const QString kDepartmentSql = QStringLiteral("select * from 部门表");
+
+QString spaced(const QString& text) { return text + QLatin1Char(' '); }
+
+}  // namespace
+
+// ---- photograph copy -------------------------------------------------------
+
+PhotoCopy::~PhotoCopy() {
+    if (!temp_.isEmpty()) QFile::remove(temp_);
+}
+
+void PhotoCopy::Prepare(const QString& source, const QString& target) {
+    const QFileInfo info(target);
+    if (!QDir().mkpath(info.absolutePath()))
+        throw DbError(QStringLiteral("无法建立照片文件夹 %1。").arg(info.absolutePath()));
+    const QString temp = info.absolutePath() + QStringLiteral("/.") + info.fileName() + QStringLiteral(".part");
+    QFile::remove(temp);
+    if (!QFile::copy(source, temp)) throw DbError(QStringLiteral("无法复制照片文件 %1。").arg(source));
+    temp_ = temp;
+    target_ = target;
+}
+
+bool PhotoCopy::Install() {
+    if (temp_.isEmpty()) return true;
+    if (QFile::exists(target_) && !QFile::remove(target_)) return false;
+    if (!QFile::rename(temp_, target_)) return false;
+    temp_.clear();
+    return true;
+}
+
+// ---- window ----------------------------------------------------------------
+
+Formlr::Formlr() {
+    ui.setupUi(this);
+    connect(ui.Command1, &QPushButton::clicked, this, &Formlr::Command1_Click);
+    connect(ui.Command2, &QPushButton::clicked, this, &Formlr::Command2_Click);
+    connect(ui.Command3, &QPushButton::clicked, this, &Formlr::Command3_Click);
+    OnClick(ui.Frame2, [this] { Frame2_Click(); });
+    OnClick(ui.Image1, [this] { Image1_Click(); });
+    OnClick(ui.Label5, [this] { Label5_Click(); });
+
+    order_.Set(ui.EntryTabOrder());
+    for (QWidget* w : QList<QWidget*>{ui.Text1,  ui.Combo1, ui.Text2,  ui.text3,  ui.Combo2, ui.Text4,  ui.Text9,
+                                      ui.text17, ui.Text10, ui.Text11, ui.Text7,  ui.Text12, ui.Text5,  ui.Text16,
+                                      ui.Text13, ui.Text19, ui.Text20, ui.Text21, ui.Text23, ui.Text22, ui.Text26,
+                                      ui.Text18, ui.Text27, ui.Text28, ui.Text29, ui.Text30, ui.Text8})
+        OnKeyPress(w, [this, w](int& k) { EnterMovesOn(k, w, order_); });
+    OnKeyPress(ui.Text6, [this](int& k) { Text6_KeyPress(k); });
+    OnKeyPress(ui.Text14, [this](int& k) { Text14_KeyPress(k); });
+    OnKeyPress(ui.Text24, [this](int& k) { Text24_KeyPress(k); });
+    OnKeyPress(ui.Text25, [this](int& k) { Text25_KeyPress(k); });
+    OnKeyPress(ui.Text15, [this](int& k) { Text15_KeyPress(k); });
+}
+
+void Formlr::Form_Load() {
+    ApplySkin(*this, twotest);
+    ConnString = DbConnString();
+    SaveSql = kEmployeeSql;
+    // A picture chosen in an earlier, abandoned opening must not reach this one.
+    Module().PicturePath.clear();
+    try {
+        FillLists(ui, ConnString);
+    } catch (const DbError& e) {
+        MsgBox(QStringLiteral("无法读取民族或部门列表：%1").arg(e.message()), MsgButtons::OK, MsgIcon::Critical);
+    }
+    ui.Text1->setFocus();
+}
+
+void Formlr::Form_Unload(bool& cancel) {
+    (void)cancel;
+    Module().PicturePath.clear();
+}
+
+void Formlr::FillLists(FormlrUi& ui, const QString& connString) {
+    auto conn = Connection::open(connString);
+    const QString nation = ui.Combo2->currentText();
+    Recordset rs;
+    rs.Open(kNationSql, conn, LockType::ReadOnly);
+    for (rs.MoveFirst(); !rs.EOF_(); rs.MoveNext()) ui.Combo2->addItem(rs.Text(QStringLiteral("民族")));
+    rs.Close();
+    ui.Combo2->setEditText(nation);
+
+    rs.Open(kDepartmentSql, conn, LockType::ReadOnly);
+    // An empty department list leaves the box empty.
+    const QString first = rs.RecordCount() > 0 ? rs.Text(QStringLiteral("部门")) : QString();
+    for (rs.MoveFirst(); !rs.EOF_(); rs.MoveNext()) ui.text3->addItem(rs.Text(QStringLiteral("部门")));
+    rs.Close();
+    ui.text3->setEditText(first);
+}
+
+QString Formlr::PictureField(const QString& numberAsTyped, const QString& picturePath) {
+    return QStringLiteral("\\pic\\") + numberAsTyped + picturePath.right(4);
+}
+
+bool Formlr::StoreNewEmployee(const FormlrUi& ui, const QString& picturePath) {
+    auto conn = Connection::open(DbConnString());
+    Transaction tx(*conn);
+
+    Recordset rs;
+    rs.Open(kAppendEmployeeSql, conn, LockType::Pessimistic);
+    rs.AddNew();
+    rs.SetField(QStringLiteral("员工编号"), ui.Text1->text().trimmed());
+    rs.SetField(QStringLiteral("姓名"), ui.Text2->text().trimmed());
+    rs.SetField(QStringLiteral("部门"), spaced(ui.text3->currentText()));
+    rs.SetField(QStringLiteral("职位"), spaced(ui.Text4->text()));
+    rs.SetField(QStringLiteral("性别"), ui.Combo1->currentText());
+    rs.SetField(QStringLiteral("出生日期"), TypedDateValue(ui.Text6->text()));
+    rs.SetField(QStringLiteral("民族"), spaced(ui.Combo2->currentText()));
+    rs.SetField(QStringLiteral("学历"), spaced(ui.Text8->currentText()));
+    rs.SetField(QStringLiteral("身高"), spaced(ui.Text9->text()));
+    rs.SetField(QStringLiteral("体重"), spaced(ui.Text10->text()));
+    rs.SetField(QStringLiteral("上岗证"), spaced(ui.Text5->text()));
+    rs.SetField(QStringLiteral("暂住证"), spaced(ui.Text11->text()));
+    rs.SetField(QStringLiteral("婚育证"), spaced(ui.Text12->text()));
+    rs.SetField(QStringLiteral("录用日期"), TypedDateValue(ui.Text14->text()));
+    rs.SetField(QStringLiteral("身份证号"), spaced(ui.Text15->text()));
+    rs.SetField(QStringLiteral("合同编号"), spaced(ui.Text23->text()));
+    rs.SetField(QStringLiteral("合同生效日"), TypedDateValue(ui.Text24->text()));
+    rs.SetField(QStringLiteral("合同到期日"), TypedDateValue(ui.Text25->text()));
+    rs.SetField(QStringLiteral("住址"), spaced(ui.Text26->text()));
+    rs.SetField(QStringLiteral("政治面貌"), spaced(ui.Text13->currentText()));
+    rs.SetField(QStringLiteral("特长"), spaced(ui.Text7->text()));
+    rs.SetField(QStringLiteral("籍贯"), spaced(ui.Text16->text()));
+    rs.SetField(QStringLiteral("外语情况"), spaced(ui.Text19->currentText()));
+    rs.SetField(QStringLiteral("婚否"), spaced(ui.text17->currentText()));
+    rs.SetField(QStringLiteral("联系电话"), spaced(ui.Text22->text()));
+    rs.SetField(QStringLiteral("毕业院校"), spaced(ui.Text20->text()));
+    rs.SetField(QStringLiteral("专业"), spaced(ui.Text21->text()));
+    rs.SetField(QStringLiteral("备注"), spaced(ui.Text18->text()));
+    QString pictureField;
+    if (!picturePath.isEmpty()) {
+        pictureField = PictureField(ui.Text1->text(), picturePath);
+        rs.SetField(QStringLiteral("图片"), pictureField);
+    }
+    rs.Update();
+    rs.Close();
+
+    Recordset history;
+    history.Open(kAppendHistorySql, conn, LockType::Pessimistic);
+    history.AddNew();
+    history.SetField(QStringLiteral("员工编号"), ui.Text1->text().trimmed());
+    history.SetField(QStringLiteral("教育背景"), spaced(ui.Text27->text()));
+    history.SetField(QStringLiteral("工作经历"), spaced(ui.Text28->text()));
+    history.SetField(QStringLiteral("奖罚记录"), spaced(ui.Text29->text()));
+    history.SetField(QStringLiteral("本公司经历"), spaced(ui.Text30->text()));
+    history.Update();
+    history.Close();
+
+    PhotoCopy photo;
+    if (!picturePath.isEmpty()) photo.Prepare(picturePath, ProgramPath(pictureField));
+    tx.commit();
+    return photo.Install();
+}
+
+void Formlr::ReportSaveFailure() {
+    MsgBox(QStringLiteral("出现错误或者编号重复，请重新录入！"), MsgButtons::OK, MsgIcon::Critical, QStringLiteral("错误"));
+}
+
+void Formlr::ReportPhotoNotCopied() {
+    MsgBox(QStringLiteral("员工资料已保存，但照片未能复制到 pic 文件夹，请重新选择照片。"), MsgButtons::OK,
+           MsgIcon::Exclamation);
+}
+
+void Formlr::Command1_Click() {
+    ui.Label5->setVisible(true);
+    if (ui.Text1->text().isEmpty() || ui.Text2->text().isEmpty()) {
+        MsgBox(QStringLiteral("员工编号 和 姓名 不能为空!"), MsgButtons::OK, MsgIcon::Information, QStringLiteral("提示"));
+        return;
+    }
+    bool photoInPlace = true;
+    try {
+        photoInPlace = StoreNewEmployee(ui, Module().PicturePath);
+    } catch (const std::exception&) {
+        ReportSaveFailure();
+        ui.Combo2->setEditText(QStringLiteral("汉族"));
+        return;
+    }
+    if (!photoInPlace) ReportPhotoNotCopied();
+    ClearForNextEntry();
+    RefreshMainGrid();
+}
+
+void Formlr::ClearForNextEntry() {
+    for (QLineEdit* box : {ui.Text1,  ui.Text2,  ui.Text4,  ui.Text9,  ui.Text6,  ui.Text10, ui.Text11,
+                           ui.Text12, ui.Text5,  ui.Text15, ui.Text7,  ui.Text16, ui.Text20, ui.Text21,
+                           ui.Text22, ui.Text14, ui.Text23, ui.Text24, ui.Text25, ui.Text26, ui.Text18,
+                           ui.Text27, ui.Text28, ui.Text29, ui.Text30})
+        box->clear();
+    for (QComboBox* box : {ui.Text8, ui.text3, ui.text17}) box->setEditText(QString());
+    ui.Text13->setEditText(QStringLiteral("团员"));
+    ui.Text19->setEditText(QStringLiteral("英语四级"));
+    ui.Combo2->setEditText(QStringLiteral("汉族"));
+    ui.SetPhoto(QPixmap());
+    Module().PicturePath.clear();
+}
+
+void Formlr::Command2_Click() { Unload(); }
+
+void Formlr::Command3_Click() {
+    Module().HistoryCaller = QStringLiteral("formlr");
+    WindowHost::Show(WindowHost::Default<frmllrc>(), ShowMode::Modal);
+}
+
+void Formlr::OpenPicker() {
+    Module().PictureCaller = QStringLiteral("lr");
+    WindowHost::Show(WindowHost::Default<frmloadpic>(), ShowMode::Modal);
+}
+
+void Formlr::Frame2_Click() { OpenPicker(); }
+void Formlr::Image1_Click() { OpenPicker(); }
+void Formlr::Label5_Click() { OpenPicker(); }
+
+void Formlr::Text6_KeyPress(int& KeyAscii) {
+    DateKeyPress(KeyAscii, ui.Text6, ui.Text13, EntryVariant::Entry, /*plainRefusal=*/true);
+}
+void Formlr::Text14_KeyPress(int& KeyAscii) { DateKeyPress(KeyAscii, ui.Text14, ui.Text23, EntryVariant::Entry); }
+void Formlr::Text24_KeyPress(int& KeyAscii) { DateKeyPress(KeyAscii, ui.Text24, ui.Text25, EntryVariant::Entry); }
+void Formlr::Text25_KeyPress(int& KeyAscii) { DateKeyPress(KeyAscii, ui.Text25, ui.Text22, EntryVariant::Entry); }
+void Formlr::Text15_KeyPress(int& KeyAscii) {
+    IdCardKeyPress(KeyAscii, ui.Text15, ui.Text16, order_, EntryVariant::Entry);
+}
+
+}  // namespace halvern

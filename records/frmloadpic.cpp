@@ -1,0 +1,138 @@
+#include "frmloadpic.h"
+
+#include "Formlr.h"
+#include "Formmod.h"
+#include "platform/MessageBox.h"
+#include "platform/Pictures.h"
+#include "shell/ModuleState.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QStandardPaths>
+#include <QStyle>
+
+namespace halvern {
+
+using namespace platform;
+
+namespace {
+
+void reportUnreadable(const QString& path) {
+    MsgBox(QStringLiteral("无法读取图片文件“%1”，请选择其他图片。").arg(QFileInfo(path).fileName()), MsgButtons::OK,
+           MsgIcon::Critical, QStringLiteral("提示"));
+}
+
+}  // namespace
+
+frmloadpic::frmloadpic() {
+    ui.setupUi(this);
+    // The home folder stands beside the roots and mounted media.
+    const QString home = QDir::homePath();
+    if (ui.Drive1->findData(home) < 0 && QDir(home).exists())
+        ui.Drive1->addItem(style()->standardIcon(QStyle::SP_DirHomeIcon), home, home);
+    connect(ui.Drive1, &DriveListBox::Change, this, &frmloadpic::Drive1_Change);
+    connect(ui.Dir1, &DirListBox::Change, this, &frmloadpic::Dir1_Change);
+    connect(ui.File1, &QListWidget::itemClicked, this, [this] { File1_Click(); });
+    connect(ui.Command1, &QPushButton::clicked, this, &frmloadpic::Command1_Click);
+}
+
+void frmloadpic::Form_Load() {
+    pathAtOpen_ = Module().PicturePath;
+    confirmed_ = false;
+    // The lists open in the user's pictures folder, else the home folder.
+    QString start = QStandardPaths::writableLocation(QStandardPaths::PicturesLocation);
+    if (start.isEmpty() || !QDir(start).exists()) start = QDir::homePath();
+    {
+        const QSignalBlocker block(ui.Drive1);
+        ui.Drive1->SetDrive(start);
+    }
+    driveShown_ = ui.Drive1->Drive();
+    if (!ui.Dir1->SetPath(start)) ui.Dir1->SetPath(QDir::rootPath());
+}
+
+void frmloadpic::Form_Unload(bool& cancel) {
+    (void)cancel;
+    // Closed without 确定: a file clicked in this opening is not chosen.
+    if (!confirmed_) Module().PicturePath = pathAtOpen_;
+}
+
+void frmloadpic::Drive1_Change() {
+    const QString drive = ui.Drive1->Drive();
+    if (drive.isEmpty()) return;
+    if (!QFileInfo(drive).isDir() || !QFileInfo(drive).isReadable() || !ui.Dir1->SetPath(drive)) {
+        MsgBox(QStringLiteral("无法打开“%1”，请选择其他位置。").arg(drive), MsgButtons::OK, MsgIcon::Critical,
+               QStringLiteral("提示"));
+        const QSignalBlocker block(ui.Drive1);
+        ui.Drive1->setCurrentIndex(qMax(0, ui.Drive1->findData(driveShown_)));
+        return;
+    }
+    driveShown_ = drive;
+}
+
+void frmloadpic::Dir1_Change() {
+    filePath_ = ui.Dir1->Path();
+    fillFiles();
+}
+
+void frmloadpic::fillFiles() {
+    ui.File1->clear();
+    // Without QDir::CaseSensitive the patterns match A.JPG as well as a.jpg.
+    const QStringList files =
+        QDir(filePath_).entryList(Pattern.split(QLatin1Char(';')), QDir::Files, QDir::Name | QDir::IgnoreCase);
+    ui.File1->addItems(files);
+}
+
+bool frmloadpic::ClickFile(const QString& name) {
+    const auto found = ui.File1->findItems(name, Qt::MatchExactly);
+    if (found.isEmpty()) return false;
+    ui.File1->setCurrentItem(found.first());
+    File1_Click();
+    return true;
+}
+
+void frmloadpic::showPreview(const QPixmap& picture) {
+    if (picture.isNull()) {
+        ui.Image1->clear();
+        return;
+    }
+    ui.Image1->setPixmap(picture.scaled(ui.Image1->size() - QSize(2, 2), Qt::KeepAspectRatio, Qt::SmoothTransformation));
+}
+
+void frmloadpic::File1_Click() {
+    QListWidgetItem* item = ui.File1->currentItem();
+    if (!item) return;
+    const QString path = QDir(filePath_).filePath(item->text());
+    const QPixmap picture = LoadPicture(path);
+    if (picture.isNull()) {
+        // A file that is no picture never becomes the choice.
+        showPreview(QPixmap());
+        reportUnreadable(path);
+        return;
+    }
+    Module().PicturePath = path;
+    showPreview(picture);
+}
+
+void frmloadpic::Command1_Click() {
+    const QString path = Module().PicturePath;
+    const QPixmap picture = LoadPicture(path);
+    if (!path.isEmpty() && picture.isNull()) {
+        reportUnreadable(path);
+        return;
+    }
+    const QString caller = Module().PictureCaller;
+    if (caller == QLatin1String("lr") && WindowHost::Exists<Formlr>()) {
+        auto* w = WindowHost::Default<Formlr>();
+        w->ui.SetPhoto(picture);
+        w->ui.Label5->setVisible(false);
+    }
+    if (caller == QLatin1String("mod") && WindowHost::Exists<Formmod>()) {
+        auto* w = WindowHost::Default<Formmod>();
+        w->ui.SetPhoto(picture);
+        w->ui.Label5->setVisible(false);
+    }
+    confirmed_ = true;
+    Unload();
+}
+
+}  // namespace halvern

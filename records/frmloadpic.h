@@ -1,0 +1,46 @@
+#pragma once
+
+#include "frmloadpicUi.h"
+#include "platform/WindowHost.h"
+
+namespace halvern {
+
+// Photograph picker: browse to a picture file, preview it, and on 确定 put it
+// into the photo box of the window named by PictureCaller ("lr" the entry
+// window, "mod" the modify window). The file is handed over by its path in
+// PicturePath; the opener copies it when it saves.
+class frmloadpic : public platform::Form {
+    Q_OBJECT
+public:
+    frmloadpic();
+    QString FormName() const override { return QStringLiteral("frmloadpic"); }
+    frmloadpicUi ui;
+
+    // The file list's pattern: four patterns, matched regardless of case.
+    static inline const QString Pattern = QStringLiteral("*.bmp;*.jpg;*.ico;*.gif");
+
+    void Drive1_Change();
+    void Dir1_Change();
+    void File1_Click();
+    void Command1_Click();  // 确定
+
+    // The folder the file list shows.
+    QString FilePath() const { return filePath_; }
+    // Clicks the file of that name in the file list; false when it is not listed.
+    bool ClickFile(const QString& name);
+
+protected:
+    void Form_Load() override;
+    void Form_Unload(bool& cancel) override;
+
+private:
+    void fillFiles();
+    void showPreview(const QPixmap& picture);
+
+    QString filePath_;
+    QString driveShown_;
+    QString pathAtOpen_;  // PicturePath when the picker opened
+    bool confirmed_ = false;
+};
+
+}  // namespace halvern
