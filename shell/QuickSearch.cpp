@@ -35,7 +35,7 @@ const QString kStaffView = QStringLiteral("员工级考核记录");
 
 // The two fields whose typed value the employee search always reads as a date.
 bool IsTypedDateField(const QString& field) {
-    return field == QLatin1String("录用日期") || field == QLatin1String("出生日期");
+    return field == QStringLiteral("录用日期") || field == QStringLiteral("出生日期");
 }
 
 // A like pattern that finds the typed text itself: %, _ and \ lose their meaning.
@@ -158,9 +158,9 @@ SearchQuery BuildCombinedSearch(const std::vector<CombinedCondition>& conditions
         const CombinedCondition& c = conditions[i];
         RequireField(c.field, allowedFields);
         if (i > 0) {
-            if (c.relation == QLatin1String("并且"))
+            if (c.relation == QStringLiteral("并且"))
                 where += QStringLiteral(" and ");
-            else if (c.relation == QLatin1String("或者"))
+            else if (c.relation == QStringLiteral("或者"))
                 where += QStringLiteral(" or ");
             else
                 throw SearchError(QStringLiteral("第%1个条件与上个条件的关系应为“并且”或“或者”。").arg(i + 1));

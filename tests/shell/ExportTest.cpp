@@ -1,0 +1,142 @@
+#include "TestProgram.h"
+#include "XlsxReader.h"
+
+#include "platform/Spreadsheet.h"
+#include "platform/WindowHost.h"
+#include "shell/Form1.h"
+
+#include <QDir>
+
+using namespace platform;
+using namespace halvern;
+using halvern::test::ProgramTest;
+using halvern::test::ReadSheet1;
+using halvern::test::SheetCells;
+
+namespace {
+
+class ExportTest : public ProgramTest {
+protected:
+    void SetUp() override {
+        ProgramTest::SetUp();
+        QDir().mkpath(path(QStringLiteral("tmp")));
+        oldTmp_ = qgetenv("TMPDIR");
+        qputenv("TMPDIR", path(QStringLiteral("tmp")).toLocal8Bit());
+        SetSpreadsheetOpener([this](const QString& file) {
+            opened << file;
+            return canOpen;
+        });
+        addEmployee(QStringLiteral("2"), QStringLiteral("乙"),
+                    {{QStringLiteral("部门"), QStringLiteral("B部")}, {QStringLiteral("职位"), QStringLiteral("职员")},
+                     {QStringLiteral("录用日期"), QStringLiteral("2002-02-02")}});
+        addEmployee(QStringLiteral("1"), QStringLiteral("甲"),
+                    {{QStringLiteral("部门"), QStringLiteral("A部")}, {QStringLiteral("录用日期"), QStringLiteral("2001-01-01")}});
+        addEmployee(QStringLiteral("3"), QStringLiteral("丙"), {{QStringLiteral("部门"), QStringLiteral("C部")}});
+        f = WindowHost::Default<Form1>();
+        f->Load();
+    }
+    void TearDown() override {
+        SetSpreadsheetOpener({});
+        qputenv("TMPDIR", oldTmp_);
+        ProgramTest::TearDown();
+    }
+    void view(int position) { f->tree_NodeClick(f->Node(position)); }
+    SheetCells lastSheet() const {
+        EXPECT_FALSE(opened.isEmpty());
+        return opened.isEmpty() ? SheetCells{} : ReadSheet1(opened.last());
+    }
+    // The grid, cell by cell, as it should stand from sheet row firstRow on.
+    void expectGrid(const SheetCells& sheet, int firstRow, int maxCols) const {
+        const int cols = std::min(f->dgrid->Cols(), maxCols);
+        for (int r = 0; r < f->dgrid->Rows(); ++r)
+            for (int c = 0; c < cols; ++c)
+                EXPECT_EQ(sheet.at(firstRow + r, c + 1), f->dgrid->TextMatrix(r, c)) << "grid cell " << r << "," << c;
+        for (const auto& [pos, text] : sheet.cells) {
+            if (pos.first >= firstRow) {
+                EXPECT_LE(pos.second, cols) << "sheet cell " << pos.first << "," << pos.second;
+            }
+        }
+    }
+
+    Form1* f = nullptr;
+    QStringList opened;
+    bool canOpen = true;
+
+private:
+    QByteArray oldTmp_;
+};
+
+TEST_F(ExportTest, MenuExportPutsTheTitleInF1AndTheGridFromRow3) {
+    view(4);
+    f->sortbh_Click();  // ".", 1, 2, 3
+    f->da_Excel_Click();
+    ASSERT_EQ(opened.size(), 1);
+    EXPECT_TRUE(messages().empty());
+    const SheetCells sheet = lastSheet();
+    ASSERT_TRUE(sheet.ok);
+    EXPECT_EQ(sheet.at(1, 6), QStringLiteral("人事基本资料"));
+    for (int c = 1; c <= 30; ++c) EXPECT_FALSE(sheet.has(2, c));
+    EXPECT_EQ(sheet.at(3, 1), QStringLiteral("员工编号"));
+    EXPECT_EQ(sheet.at(3, 5), QStringLiteral("录用日期"));
+    EXPECT_EQ(sheet.at(5, 1), QStringLiteral("1"));
+    // 甲 has no position: an empty cell, and the hiring date still in column E.
+    EXPECT_FALSE(sheet.has(5, 4));
+    EXPECT_EQ(sheet.at(5, 5), QStringLiteral("2001-01-01"));
+    EXPECT_EQ(sheet.maxRow(), 7);
+    expectGrid(sheet, 3, 27);
+}
+
+TEST_F(ExportTest, MenuExportStopsAfter27ColumnsWhileTheToolbarCopiesThemAll) {
+    // After load the grid shows every column of 员工信息: 30 of them.
+    ASSERT_EQ(f->dgrid->Cols(), 30);
+    f->da_Excel_Click();
+    const SheetCells menu = lastSheet();
+    EXPECT_EQ(menu.at(3, 27), QStringLiteral("专业"));
+    EXPECT_EQ(menu.maxColumn(), 27);
+    expectGrid(menu, 3, 27);
+
+    f->Toolbar1_ButtonClick(QStringLiteral("prn"));
+    const SheetCells toolbar = lastSheet();
+    EXPECT_EQ(toolbar.at(2, 30), QStringLiteral("图片"));
+    expectGrid(toolbar, 2, 30);
+}
+
+TEST_F(ExportTest, ToolbarExportStartsAtRow2KeepsTheSearchOrderAndEndsOnTheLastCell) {
+    view(4);
+    f->ui.Combo1->setCurrentIndex(f->ui.Combo1->findText(QStringLiteral("员工编号")));
+    f->ui.Combo2->setCurrentIndex(f->ui.Combo2->findText(QStringLiteral(">(大于)")));
+    f->ui.Text1->setText(QStringLiteral("1"));
+    f->Toolbar1_ButtonClick(QStringLiteral("cx"));
+    ASSERT_EQ(f->dgrid->Rows(), 3);  // header, 2, 3
+
+    f->Toolbar1_ButtonClick(QStringLiteral("prn"));
+    ASSERT_EQ(opened.size(), 1);
+    const SheetCells sheet = lastSheet();
+    for (int c = 1; c <= 30; ++c) EXPECT_FALSE(sheet.has(1, c));
+    EXPECT_EQ(sheet.at(2, 1), QStringLiteral("员工编号"));
+    EXPECT_EQ(sheet.at(3, 1), f->dgrid->TextMatrix(1, 0));
+    EXPECT_EQ(sheet.at(4, 1), f->dgrid->TextMatrix(2, 0));
+    EXPECT_EQ(sheet.maxRow(), 4);
+    expectGrid(sheet, 2, 30);
+    EXPECT_EQ(f->dgrid->Row(), f->dgrid->Rows() - 1);
+    EXPECT_EQ(f->dgrid->Col(), f->dgrid->Cols() - 1);
+}
+
+TEST_F(ExportTest, WithoutASpreadsheetProgramTheMessageNamesTheFileAndTheWindowGoesOn) {
+    canOpen = false;
+    view(4);
+    f->da_Excel_Click();
+    ASSERT_EQ(opened.size(), 1);
+    ASSERT_EQ(messages().size(), 1u);
+    EXPECT_TRUE(messages()[0].text.contains(QDir::toNativeSeparators(opened.first())));
+    EXPECT_EQ(messages()[0].title, QStringLiteral("提示"));
+    EXPECT_TRUE(QFileInfo::exists(opened.first()));
+
+    f->Toolbar1_ButtonClick(QStringLiteral("prn"));
+    EXPECT_EQ(messages().size(), 2u);
+    view(6);
+    EXPECT_EQ(f->PanelText(3), QStringLiteral("其他情况"));
+    EXPECT_EQ(f->ViewMode, 6);
+}
+
+}  // namespace

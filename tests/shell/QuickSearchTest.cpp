@@ -1,0 +1,267 @@
+#include "TestProgram.h"
+
+#include "platform/WindowHost.h"
+#include "shell/Form1.h"
+#include "shell/QuickSearch.h"
+
+using namespace platform;
+using namespace halvern;
+using halvern::test::ProgramTest;
+
+namespace {
+
+const QStringList kListFields{QStringLiteral("员工编号"), QStringLiteral("姓名"), QStringLiteral("部门"),
+                              QStringLiteral("职位")};
+const QStringList kLoadFields{QStringLiteral("员工编号"), QStringLiteral("姓名"),     QStringLiteral("部门"),
+                              QStringLiteral("职位"),     QStringLiteral("性别"),     QStringLiteral("出生日期"),
+                              QStringLiteral("民族"),     QStringLiteral("身高"),     QStringLiteral("体重"),
+                              QStringLiteral("录用日期"), QStringLiteral("身份证号"), QStringLiteral("学历"),
+                              QStringLiteral("籍贯")};
+
+// ---------------------------------------------------------------- query building
+
+TEST(QuickSearchQuery, LikeContainsTheTextForEmployeesAndIsTheTypedTextForLeavers) {
+    const SearchQuery emp = BuildQuickSearch(QuickSearchKind::Employees, QStringLiteral("基本情况"), kListFields,
+                                             QStringLiteral("姓名"), QStringLiteral("like(包含)"), QStringLiteral("张"));
+    EXPECT_TRUE(emp.sql.endsWith(QStringLiteral(" from 员工信息 where \"姓名\" like ? escape '\\'"))) << emp.sql.toStdString();
+    EXPECT_EQ(emp.params, QVariantList{QStringLiteral("%张%")});
+
+    const SearchQuery left = BuildQuickSearch(QuickSearchKind::Leavers, QStringLiteral("离职人员"), kLoadFields,
+                                              QStringLiteral("姓名"), QStringLiteral("like(包含)"), QStringLiteral("张"));
+    EXPECT_EQ(left.sql, QStringLiteral("select \"员工编号\",\"姓名\",\"部门\",\"职位\",\"性别\",\"出生日期\",\"民族\",\"身高\","
+                                       "\"体重\",\"录用日期\",\"身份证号\",\"学历\",\"籍贯\" from 员工离职 "
+                                       "where \"姓名\" like ? escape '\\'"));
+    EXPECT_EQ(left.params, QVariantList{QStringLiteral("张")});
+}
+
+TEST(QuickSearchQuery, BirthDateIsReadAsADateWithItsBlanksTrimmed) {
+    const SearchQuery q = BuildQuickSearch(QuickSearchKind::Employees, QStringLiteral("完整资料"), kLoadFields,
+                                           QStringLiteral("出生日期"), QStringLiteral("=(等于)"), QStringLiteral(" 1980-1-2 "));
+    EXPECT_TRUE(q.sql.endsWith(QStringLiteral("where \"出生日期\" = ?")));
+    EXPECT_EQ(q.params, QVariantList{QStringLiteral("1980-01-02")});
+}
+
+TEST(QuickSearchQuery, AssessmentViewsSelectTheirFieldsAndHiringDateOfManagersOrOthers) {
+    const SearchQuery m = BuildQuickSearch(QuickSearchKind::Employees, QStringLiteral("经理级考核记录"), kListFields,
+                                           QStringLiteral("员工编号"), QStringLiteral("=(等于)"), QStringLiteral("1"));
+    EXPECT_EQ(m.sql, QStringLiteral("select \"员工编号\",\"姓名\",\"部门\",\"职位\",录用日期 from 员工信息 "
+                                    "where \"员工编号\" = ? and 职位='经理'"));
+    EXPECT_EQ(m.params, QVariantList{QStringLiteral("1")});
+    const SearchQuery s = BuildQuickSearch(QuickSearchKind::Employees, QStringLiteral("员工级考核记录"), kListFields,
+                                           QStringLiteral("员工编号"), QStringLiteral(">=(大于等于)"), QStringLiteral("1"));
+    EXPECT_TRUE(s.sql.endsWith(QStringLiteral("where \"员工编号\" >= ? and 职位<>'经理'")));
+}
+
+TEST(QuickSearchQuery, UnlistedFieldsUnknownOperatorsAndNonDatesAreRefusedWithAReason) {
+    const auto build = [](const QString& field, const QString& op, const QString& value) {
+        return BuildQuickSearch(QuickSearchKind::Employees, QStringLiteral("基本情况"), kLoadFields, field, op, value);
+    };
+    EXPECT_THROW(build(QStringLiteral("图片"), QStringLiteral("=(等于)"), QStringLiteral("x")), SearchError);
+    EXPECT_THROW(build(QStringLiteral("姓名\" or 1=1 --"), QStringLiteral("=(等于)"), QStringLiteral("x")), SearchError);
+    EXPECT_THROW(build(QStringLiteral("姓名"), QStringLiteral("= 1 or 1=(等于)"), QStringLiteral("x")), SearchError);
+    EXPECT_THROW(build(QStringLiteral("姓名"), QStringLiteral("≈"), QStringLiteral("x")), SearchError);
+    try {
+        build(QStringLiteral("录用日期"), QStringLiteral("<(小于)"), QStringLiteral("去年"));
+        FAIL();
+    } catch (const SearchError& e) {
+        EXPECT_TRUE(e.message().contains(QStringLiteral("去年")));
+        EXPECT_TRUE(e.message().contains(QStringLiteral("日期")));
+    }
+}
+
+// ---------------------------------------------------------------- the toolbar's searches
+
+class QuickSearchTest : public ProgramTest {
+protected:
+    void SetUp() override {
+        ProgramTest::SetUp();
+        addEmployee(QStringLiteral("1"), QStringLiteral("张三"),
+                    {{QStringLiteral("职位"), QStringLiteral("经理")}, {QStringLiteral("出生日期"), QStringLiteral("1980-01-02")},
+                     {QStringLiteral("部门"), QStringLiteral("销售部")}});
+        addEmployee(QStringLiteral("2"), QStringLiteral("李张"),
+                    {{QStringLiteral("职位"), QStringLiteral("职员")}, {QStringLiteral("出生日期"), QStringLiteral("1990-12-31")}});
+        addEmployee(QStringLiteral("3"), QStringLiteral("王五"),
+                    {{QStringLiteral("职位"), QStringLiteral("职员")}, {QStringLiteral("出生日期"), QStringLiteral("1975-06-01")}});
+        f = WindowHost::Default<Form1>();
+        f->Load();
+    }
+    void view(int position) { f->tree_NodeClick(f->Node(position)); }
+    void search(const QString& key, const QString& field, const QString& op, const QString& value) {
+        if (!field.isEmpty()) {
+            const int i = f->ui.Combo1->findText(field);
+            ASSERT_GE(i, 0) << field.toStdString();
+            f->ui.Combo1->setCurrentIndex(i);
+        }
+        f->ui.Combo2->setCurrentIndex(f->ui.Combo2->findText(op));
+        f->ui.Text1->setText(value);
+        f->Toolbar1_ButtonClick(key);
+    }
+    QStringList column(int col) const {
+        QStringList out;
+        for (int r = 1; r < f->dgrid->Rows(); ++r) out << f->dgrid->TextMatrix(r, col);
+        return out;
+    }
+    Form1* f = nullptr;
+};
+
+TEST_F(QuickSearchTest, EmployeeSearchShowsTheFullRecordOfEveryMatchAndCountsThemInPanel5) {
+    view(4);
+    search(QStringLiteral("cx"), QStringLiteral("姓名"), QStringLiteral("like(包含)"), QStringLiteral("张"));
+    EXPECT_TRUE(messages().empty());
+    EXPECT_EQ(f->PanelText(5), QStringLiteral("共有符合条件的记录2条"));
+    EXPECT_EQ(f->dgrid->Cols(), 27);
+    EXPECT_EQ(f->dgrid->TextMatrix(0, 5), QStringLiteral("出生日期"));
+    QStringList names = column(1);
+    names.sort();
+    EXPECT_EQ(names, (QStringList{QStringLiteral("张三"), QStringLiteral("李张")}));
+    // The view itself stays: its name, its mode and its field list.
+    EXPECT_EQ(f->PanelText(3), QStringLiteral("基本情况"));
+    EXPECT_EQ(f->ViewMode, 4);
+    EXPECT_EQ(f->ui.Combo1->count(), 4);
+}
+
+TEST_F(QuickSearchTest, DatesCompareAsDatesWhateverWayTheyAreTyped) {
+    view(2);
+    search(QStringLiteral("cx"), QStringLiteral("出生日期"), QStringLiteral("=(等于)"), QStringLiteral("1980-1-2"));
+    EXPECT_EQ(column(0), QStringList{QStringLiteral("1")});
+    search(QStringLiteral("cx"), QStringLiteral("出生日期"), QStringLiteral("<(小于)"), QStringLiteral("1985/01/01"));
+    QStringList found = column(0);
+    found.sort();
+    EXPECT_EQ(found, (QStringList{QStringLiteral("1"), QStringLiteral("3")}));
+    EXPECT_EQ(f->PanelText(5), QStringLiteral("共有符合条件的记录2条"));
+}
+
+TEST_F(QuickSearchTest, ManagerViewFindsOnlyManagersWithTheViewsColumnsAndHiringDate) {
+    view(13);
+    search(QStringLiteral("cx"), QStringLiteral("姓名"), QStringLiteral("like(包含)"), QStringLiteral("张"));
+    EXPECT_EQ(column(0), QStringList{QStringLiteral("1")});
+    EXPECT_EQ(f->dgrid->Cols(), 5);
+    EXPECT_EQ(f->dgrid->TextMatrix(0, 4), QStringLiteral("录用日期"));
+    view(14);
+    search(QStringLiteral("cx"), QStringLiteral("姓名"), QStringLiteral("like(包含)"), QStringLiteral("张"));
+    EXPECT_EQ(column(0), QStringList{QStringLiteral("2")});
+}
+
+TEST_F(QuickSearchTest, QuotesAndPercentSignsInTheValueAreMatchedLiterally) {
+    addEmployee(QStringLiteral("10"), QStringLiteral("O'Neil"));
+    addEmployee(QStringLiteral("11"), QStringLiteral("五0%折"));
+    addEmployee(QStringLiteral("12"), QStringLiteral("五0折"));
+    addEmployee(QStringLiteral("13"), QStringLiteral("五_折"));
+    view(4);
+    search(QStringLiteral("cx"), QStringLiteral("姓名"), QStringLiteral("=(等于)"), QStringLiteral("O'Neil"));
+    EXPECT_EQ(column(0), QStringList{QStringLiteral("10")});
+    search(QStringLiteral("cx"), QStringLiteral("姓名"), QStringLiteral("like(包含)"), QStringLiteral("0%"));
+    EXPECT_EQ(column(0), QStringList{QStringLiteral("11")});
+    search(QStringLiteral("cx"), QStringLiteral("姓名"), QStringLiteral("like(包含)"), QStringLiteral("_"));
+    EXPECT_EQ(column(0), QStringList{QStringLiteral("13")});
+    // Nothing pasted: the table is still whole.
+    EXPECT_EQ(count(QStringLiteral("员工信息")), 8);
+}
+
+TEST_F(QuickSearchTest, AnIncompleteRowOrNoMatchQueriesNothingAndKeepsTheGrid) {
+    view(4);
+    const QString source = f->data1->RecordSource;
+    const int rows = f->dgrid->Rows();
+    const QString panel5 = f->PanelText(5);
+
+    search(QStringLiteral("cx"), QStringLiteral("姓名"), QStringLiteral("like(包含)"), QString());
+    ASSERT_EQ(messages().size(), 1u);
+    EXPECT_EQ(messages()[0].text, QStringLiteral("请完整填写查询条件"));
+    EXPECT_EQ(messages()[0].icon, MsgIcon::Critical);
+    EXPECT_EQ(messages()[0].title, QStringLiteral("提示"));
+
+    search(QStringLiteral("cx"), QStringLiteral("姓名"), QStringLiteral("=(等于)"), QStringLiteral("赵六"));
+    ASSERT_EQ(messages().size(), 2u);
+    EXPECT_EQ(messages()[1].text, QStringLiteral("查询到0条记录"));
+    EXPECT_EQ(messages()[1].icon, MsgIcon::Exclamation);
+    EXPECT_EQ(messages()[1].title, QStringLiteral("查询结果"));
+
+    EXPECT_EQ(f->data1->RecordSource, source);
+    EXPECT_EQ(f->dgrid->Rows(), rows);
+    EXPECT_EQ(f->PanelText(5), panel5);
+}
+
+TEST_F(QuickSearchTest, ATextThatIsNoDateIsToldAndOnlyTheSearchButtonsCare) {
+    view(2);
+    const QString source = f->data1->RecordSource;
+    search(QStringLiteral("cx"), QStringLiteral("录用日期"), QStringLiteral("=(等于)"), QStringLiteral("2020-13-45"));
+    ASSERT_EQ(messages().size(), 1u);
+    EXPECT_EQ(messages()[0].icon, MsgIcon::Critical);
+    EXPECT_EQ(messages()[0].title, QStringLiteral("提示"));
+    EXPECT_TRUE(messages()[0].text.contains(QStringLiteral("2020-13-45")));
+    EXPECT_EQ(f->data1->RecordSource, source);
+    // The entry button still opens its window with the same row filled in.
+    clearMessages();
+    f->Toolbar1_ButtonClick(QStringLiteral("lr"));
+    EXPECT_TRUE(messages().empty());
+    EXPECT_EQ(shown(), QStringList{QStringLiteral("Formlr")});
+}
+
+TEST_F(QuickSearchTest, LeaverSearchTakesTheLikeValueAsTyped) {
+    for (const QString& name : {QStringLiteral("张"), QStringLiteral("张三"), QStringLiteral("小张")})
+        db()->execute(QStringLiteral("insert into 员工离职 (员工编号, 姓名) values (?, ?)"),
+                      {QStringLiteral("L-") + name, name});
+    view(8);
+    search(QStringLiteral("hcx"), QStringLiteral("姓名"), QStringLiteral("like(包含)"), QStringLiteral("张"));
+    EXPECT_EQ(column(1), QStringList{QStringLiteral("张")});
+    EXPECT_EQ(f->dgrid->Cols(), 13);
+    EXPECT_EQ(f->PanelText(5), QStringLiteral("共有符合条件的记录1条"));
+}
+
+TEST_F(QuickSearchTest, TrainingAndHistorySearchesShowEveryColumnOfTheirTable) {
+    db()->execute(QStringLiteral("insert into 培训 (员工编号, 姓名, 培训时间, 培训项目) values "
+                                 "('1', '张三', '2020-03-04', '安全'), ('2', '李张', '2021-05-06', '礼仪')"));
+    db()->execute(QStringLiteral("insert into 覆历 (员工编号, 教育背景) values ('1', '大学'), ('2', '中学')"));
+    view(10);
+    search(QStringLiteral("hhcx"), QStringLiteral("培训时间"), QStringLiteral("=(等于)"), QStringLiteral("2020-3-4"));
+    EXPECT_EQ(column(0), QStringList{QStringLiteral("1")});
+    EXPECT_EQ(f->dgrid->Cols(), 12);
+    search(QStringLiteral("hhcx"), QStringLiteral("姓名"), QStringLiteral("like(包含)"), QStringLiteral("张"));
+    EXPECT_EQ(f->PanelText(5), QStringLiteral("共有符合条件的记录2条"));
+    view(9);
+    search(QStringLiteral("hhhcx"), QStringLiteral("员工编号"), QStringLiteral("=(等于)"), QStringLiteral("2"));
+    EXPECT_EQ(f->dgrid->Cols(), 5);
+    EXPECT_EQ(column(1), QStringList{QStringLiteral("中学")});
+}
+
+// ---------------------------------------------------------------- the toolbar's windows
+
+TEST_F(QuickSearchTest, EntryButtonOpensTheTrainingRegisterInTheTrainingViewElseTheEntryWindow) {
+    view(10);
+    f->Toolbar1_ButtonClick(QStringLiteral("lr"));
+    view(4);
+    f->Toolbar1_ButtonClick(QStringLiteral("lr"));
+    EXPECT_EQ(shown(), (QStringList{QStringLiteral("frmdadj"), QStringLiteral("Formlr")}));
+}
+
+TEST_F(QuickSearchTest, LeaverDeletionAsksFirstAndOnlyInTheLeaversView) {
+    view(4);
+    f->Toolbar1_ButtonClick(QStringLiteral("de"));
+    EXPECT_TRUE(messages().empty());
+    EXPECT_TRUE(shown().isEmpty());
+
+    view(8);
+    answer(MsgAnswer::Cancel);
+    f->Toolbar1_ButtonClick(QStringLiteral("de"));
+    ASSERT_EQ(messages().size(), 1u);
+    EXPECT_EQ(messages()[0].text, QStringLiteral("此操作将真正删除数据库中离职人员全部数据，请慎重操作"));
+    EXPECT_EQ(messages()[0].icon, MsgIcon::Information);
+    EXPECT_EQ(messages()[0].buttons, MsgButtons::OKCancel);
+    EXPECT_TRUE(shown().isEmpty());
+
+    f->Toolbar1_ButtonClick(QStringLiteral("de"));
+    EXPECT_EQ(shown(), QStringList{QStringLiteral("Formdel")});
+}
+
+TEST_F(QuickSearchTest, ModifyOpensOnlyInEmployeeViewsAndTransferInAnyView) {
+    view(10);
+    f->Toolbar1_ButtonClick(QStringLiteral("sx"));
+    EXPECT_TRUE(shown().isEmpty());
+    view(5);
+    f->Toolbar1_ButtonClick(QStringLiteral("sx"));
+    view(9);
+    f->Toolbar1_ButtonClick(QStringLiteral("ygdd"));
+    EXPECT_EQ(shown(), (QStringList{QStringLiteral("Formmod"), QStringLiteral("formygdd")}));
+}
+
+}  // namespace
