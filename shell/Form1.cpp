@@ -9,6 +9,13 @@
 #include "platform/Pictures.h"
 #include "platform/ProgramDir.h"
 #include "platform/Recordset.h"
+#include "records/Formdel.h"
+#include "records/Formshow1.h"
+#include "records/Formyglz.h"
+#include "records/formmzb.h"
+#include "records/formqhb.h"
+#include "records/formshow.h"
+#include "records/formygdd.h"
 
 #include <QDesktopServices>
 #include <QGuiApplication>
@@ -589,7 +596,7 @@ void Form1::dgrid_DblClick() {
     if (dgrid->Row() < 1 || dgrid->TextMatrix(0, 1).isEmpty()) return;
     const QString window = RecordWindowName(PanelText(3));
     if (window == QLatin1String("Formshow1")) {
-        // opens Formshow1, modal
+        WindowHost::Show(WindowHost::Default<Formshow1>(), ShowMode::Modal);
     } else if (window == QLatin1String("Formshowpx")) {
         // opens Formshowpx, modal
     } else if (window == QLatin1String("Formshowkh")) {
@@ -597,7 +604,7 @@ void Form1::dgrid_DblClick() {
     } else if (window == QLatin1String("Formshowkh1")) {
         // opens Formshowkh1, modal
     } else {
-        // opens formshow, modal
+        WindowHost::Show(WindowHost::Default<formshow>(), ShowMode::Modal);
     }
 }
 
@@ -656,7 +663,7 @@ void Form1::dgrid_RowColChange() {
 void Form1::list1_DblClick() {
     if (!Module().ReminderHasRows) return;
     Module().ViewEmployeeNo = list1->Text();
-    // opens formshow, modal
+    WindowHost::Show(WindowHost::Default<formshow>(), ShowMode::Modal);
 }
 
 QMenu* Form1::PopupFor(short viewMode) const {
@@ -711,19 +718,15 @@ void Form1::modzl_Click() {
     // opens Formmod, modal
 }
 
-void Form1::bmdd_Click() {
-    // opens formygdd, modal
-}
+void Form1::bmdd_Click() { WindowHost::Show(WindowHost::Default<formygdd>(), ShowMode::Modal); }
 
-void Form1::yglz_Click() {
-    // opens Formyglz, modal
-}
+void Form1::yglz_Click() { WindowHost::Show(WindowHost::Default<Formyglz>(), ShowMode::Modal); }
 
 void Form1::delzl_Click() {
     if (MsgBox(QStringLiteral("此操作将真正删除数据库中数据，请慎重操作"), MsgButtons::OKCancel, MsgIcon::Information) !=
         MsgAnswer::OK)
         return;
-    // opens Formdel, modal
+    WindowHost::Show(WindowHost::Default<Formdel>(), ShowMode::Modal);
 }
 
 void Form1::zhcx_Click() {
@@ -734,13 +737,9 @@ void Form1::bmcsh_Click() {
     // opens Formcsh, modeless
 }
 
-void Form1::mzb_Click() {
-    // opens formmzb, modal
-}
+void Form1::mzb_Click() { WindowHost::Show(WindowHost::Default<formmzb>(), ShowMode::Modal); }
 
-void Form1::qhb_Click() {
-    // opens formqhb, modal
-}
+void Form1::qhb_Click() { WindowHost::Show(WindowHost::Default<formqhb>(), ShowMode::Modal); }
 
 void Form1::dadj_Click() {
     // opens frmdadj, modal
@@ -794,17 +793,11 @@ void Form1::up_Click() {
     // opens Formmod, modal
 }
 
-void Form1::diaodong_Click() {
-    // opens formygdd, modal
-}
+void Form1::diaodong_Click() { WindowHost::Show(WindowHost::Default<formygdd>(), ShowMode::Modal); }
 
-void Form1::lizhi_Click() {
-    // opens Formyglz, modal
-}
+void Form1::lizhi_Click() { WindowHost::Show(WindowHost::Default<Formyglz>(), ShowMode::Modal); }
 
-void Form1::dellizhi_Click() {
-    // opens Formdel, modal
-}
+void Form1::dellizhi_Click() { WindowHost::Show(WindowHost::Default<Formdel>(), ShowMode::Modal); }
 
 void Form1::CrPeixun_Click() {
     // opens frmdadj, modal
