@@ -1,6 +1,7 @@
 #include "Formshow1.h"
 
 #include "formshow.h"
+#include "frmllrc.h"
 #include "shell/ApplySkin.h"
 #include "shell/ModuleState.h"
 
@@ -53,6 +54,7 @@ void Formshow1::Form_Load() {
 
 void Formshow1::Command1_Click() {
     Module().HistoryCaller = QStringLiteral("formshow1");
+    WindowHost::Show(WindowHost::Default<frmllrc>(), ShowMode::Modal);
 }
 
 }  // namespace halvern

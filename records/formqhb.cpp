@@ -23,6 +23,7 @@ void formqhb::Form_Load() {
     Adodc1->RecordSource = kTableSql;
     try {
         Adodc1->Refresh();
+        ui.MSHFlexGrid1->SetColWidth(1, 3600);  // room for the longest region names
     } catch (const DbError& e) {
         MsgBox(QStringLiteral("无法读取行政区划表：%1").arg(e.message()), MsgButtons::OK, MsgIcon::Critical,
                QStringLiteral("错误"));

@@ -1,5 +1,6 @@
 #include "formshow.h"
 
+#include "frmllrc.h"
 #include "shell/ApplySkin.h"
 #include "shell/ModuleState.h"
 #include "platform/Dates.h"
@@ -111,6 +112,7 @@ void formshow::Form_Load() {
 
 void formshow::Command1_Click() {
     Module().HistoryCaller = QStringLiteral("formshow");
+    WindowHost::Show(WindowHost::Default<frmllrc>(), ShowMode::Modal);
 }
 
 }  // namespace halvern
