@@ -80,7 +80,8 @@ void WindowHost::Show(Form* form, ShowMode mode) {
     shownLog() << form->FormName();
     QPointer<Form> guard(form);
     form->Load();
-    if (!guard) return;  // the load handler unloaded the window
+    // The load handler unloaded the window (deleteLater leaves the pointer set until later).
+    if (!guard || form->unloading_) return;
     // A window that does not place itself opens in the middle of the screen.
     if (!form->isVisible() && !form->testAttribute(Qt::WA_Moved)) {
         if (const QScreen* screen = form->screen()) {

@@ -1,0 +1,48 @@
+#pragma once
+
+#include "frmdadjUi.h"
+#include "platform/Recordset.h"
+#include "platform/Skin.h"
+#include "platform/WindowHost.h"
+#include "records/EntryRules.h"
+
+namespace halvern {
+
+// A text trimmed of blanks at both ends (other white space stays).
+QString TrimBlanks(const QString& text);
+// Writes the twelve columns of 培训 from the boxes into the record set's
+// pending row: 员工编号 as typed, every other column with one blank appended.
+void StoreTrainingRow(platform::Recordset& rs, const TrainingBoxes& boxes);
+// Shows the current row of a 培训 record set, each column trimmed (Null shows empty).
+void ShowTrainingRow(const platform::Recordset& rs, TrainingBoxes& boxes);
+// Empties every box but the department, which the next record usually shares.
+void ClearTrainingBoxes(TrainingBoxes& boxes);
+
+// Training record register: adds rows to 培训 one after another; a quick
+// search and the Enter look-ups find the employee.
+class frmdadj : public platform::Form {
+    Q_OBJECT
+public:
+    frmdadj();
+    QString FormName() const override { return QStringLiteral("frmdadj"); }
+    frmdadjUi ui;
+    platform::Skin twotest;
+
+    void Command1_Click();
+    void Command2_Click();
+    void list1_Click();
+    void Text1_KeyPress(int& KeyAscii);
+    void Text2_KeyPress(int& KeyAscii);
+    // The handlers of text3 and Text4 to Text12: Enter moves on.
+    void EnterMovesOn_KeyPress(QWidget* box, int& KeyAscii);
+
+protected:
+    void Form_Load() override;
+
+private:
+    void lookUp(const QString& sql, const QString& value, QLineEdit* other, const QString& otherField);
+    QString connString_;
+    TabOrder tabOrder_;
+};
+
+}  // namespace halvern
