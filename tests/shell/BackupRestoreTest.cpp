@@ -1,0 +1,273 @@
+#include "TestProgram.h"
+
+#include "platform/ProgramDir.h"
+#include "platform/WindowHost.h"
+#include "shell/Form1.h"
+#include "shell/Formsjbf.h"
+#include "shell/Formsjhf.h"
+#include "shell/ModuleState.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+
+using namespace platform;
+using namespace halvern;
+using halvern::test::ProgramTest;
+
+namespace {
+
+QByteArray bytesOf(const QString& file) {
+    QFile f(file);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<missing>");
+}
+
+void writeFile(const QString& file, const QByteArray& bytes) {
+    QDir().mkpath(QFileInfo(file).path());
+    QFile f(file);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write(bytes);
+}
+
+QStringList filesIn(const QString& dir) { return QDir(dir).entryList(QDir::Files, QDir::Name); }
+
+const QString kBackupDone = QStringLiteral("备份完成，请确认目录下有cuser.mdb与db2.mdb及pic目录!!如无，请再次备份!!");
+
+}  // namespace
+
+class BackupRestore : public ProgramTest {
+protected:
+    QTemporaryDir store;  // the folder the user picks
+    void SetUp() override {
+        ProgramTest::SetUp();
+        ASSERT_TRUE(store.isValid());
+        writeFile(path("pic/A001.jpg"), QByteArray("\xFF\xD8 photo of A001", 16));
+        writeFile(path("pic/B002.gif"), "GIF89a photo of B002");
+        addEmployee("A001", "张三");
+    }
+    QString set(const QString& rel) const { return store.path() + QLatin1Char('/') + rel; }
+    Formsjbf* backupWindow(const QString& folder) {
+        auto* f = WindowHost::Default<Formsjbf>();
+        WindowHost::Show(f, ShowMode::Modal);
+        EXPECT_TRUE(f->ui.Dir1->SetPath(folder));
+        return f;
+    }
+    Formsjhf* restoreWindow(const QString& folder) {
+        auto* f = WindowHost::Default<Formsjhf>();
+        WindowHost::Show(f, ShowMode::Modal);
+        EXPECT_TRUE(f->ui.Dir1->SetPath(folder));
+        return f;
+    }
+    void backup(const QString& folder) {
+        backupWindow(folder)->Command1_Click();
+        processEvents();
+    }
+    void restore(const QString& folder) {
+        restoreWindow(folder)->Command1_Click();
+        processEvents();
+    }
+    void expectSameSet(const QString& a, const QString& b) {
+        for (const char* f : {"db2.mdb", "cuser.mdb"})
+            EXPECT_EQ(bytesOf(a + "/" + f), bytesOf(b + "/" + f)) << f;
+        EXPECT_EQ(filesIn(a + "/pic"), filesIn(b + "/pic"));
+        for (const QString& f : filesIn(a + "/pic")) EXPECT_EQ(bytesOf(a + "/pic/" + f), bytesOf(b + "/pic/" + f)) << f.toStdString();
+    }
+};
+
+TEST_F(BackupRestore, WindowsOpenOnTheHomeFolderOfTheRootDrive) {
+    auto* b = WindowHost::Default<Formsjbf>();
+    WindowHost::Show(b, ShowMode::Modal);
+    EXPECT_EQ(b->windowTitle(), QStringLiteral("数据备份"));
+    EXPECT_EQ(b->ui.Label1->text(), QStringLiteral("请选择："));
+    EXPECT_EQ(b->ui.Dir1->Path(), QDir::homePath());
+    EXPECT_EQ(b->ui.Drive1->Drive(), QStringLiteral("/"));
+    b->ui.Drive1->setCurrentIndex(b->ui.Drive1->findData(QStringLiteral("/")));
+    b->Drive1_Change();
+    EXPECT_EQ(b->ui.Dir1->Path(), QStringLiteral("/"));
+    auto* r = WindowHost::Default<Formsjhf>();
+    WindowHost::Show(r, ShowMode::Modal);
+    EXPECT_EQ(r->windowTitle(), QStringLiteral("数据还原"));
+    EXPECT_EQ(r->ui.Dir1->Path(), QDir::homePath());
+}
+
+TEST_F(BackupRestore, RoundTripGivesBackByteIdenticalDatabasesAndPhotographs) {
+    backup(store.path());
+    ASSERT_EQ(messages().size(), 1u);
+    EXPECT_EQ(messages()[0].text, kBackupDone);
+    EXPECT_EQ(messages()[0].icon, MsgIcon::Information);
+    EXPECT_FALSE(WindowHost::Exists<Formsjbf>());
+    expectSameSet(dir(), store.path());
+
+    const QByteArray db2 = bytesOf(set("db2.mdb"));
+    const QByteArray cuser = bytesOf(set("cuser.mdb"));
+    // Life goes on: new data, a changed account, a photograph replaced and one deleted.
+    addEmployee("C003", "王五");
+    userDb()->execute(QStringLiteral("update cuser set cpwd='changed'"));
+    writeFile(path("pic/A001.jpg"), "a newer photo");
+    QFile::remove(path("pic/B002.gif"));
+    clearMessages();
+    restore(store.path());
+    ASSERT_EQ(messages().size(), 1u);
+    EXPECT_EQ(messages()[0].text, QStringLiteral("还原完成！！"));
+    EXPECT_EQ(messages()[0].icon, MsgIcon::Information);
+    EXPECT_FALSE(WindowHost::Exists<Formsjhf>());
+    EXPECT_EQ(bytesOf(path("db2.mdb")), db2);
+    EXPECT_EQ(bytesOf(path("cuser.mdb")), cuser);
+    expectSameSet(dir(), store.path());
+    EXPECT_EQ(count("员工信息", "员工编号='C003'"), 0);
+    EXPECT_EQ(userDb()->scalar(QStringLiteral("select cpwd from cuser")).toString(), QStringLiteral("lorap"));
+}
+
+TEST_F(BackupRestore, EmptyPhotographFolderStillBacksUpBothDatabasesAndMakesAnEmptyPic) {
+    for (const QString& f : filesIn(path("pic"))) QFile::remove(path("pic/" + f));
+    backup(store.path());
+    EXPECT_EQ(lastMessage(), kBackupDone);
+    EXPECT_TRUE(QFileInfo(set("pic")).isDir());
+    EXPECT_TRUE(filesIn(set("pic")).isEmpty());
+    expectSameSet(dir(), store.path());
+}
+
+TEST_F(BackupRestore, SecondBackupReplacesTheEarlierCopies) {
+    backup(store.path());
+    addEmployee("C003", "王五");
+    writeFile(path("pic/A001.jpg"), "retaken photo");
+    clearMessages();
+    backup(store.path());
+    EXPECT_EQ(lastMessage(), kBackupDone);
+    expectSameSet(dir(), store.path());
+}
+
+TEST_F(BackupRestore, MissingSourceFilesAreListedInsteadOfReportingSuccess) {
+    QFile::remove(path("cuser.mdb"));
+    backup(store.path());
+    ASSERT_EQ(messages().size(), 1u);
+    EXPECT_EQ(messages()[0].icon, MsgIcon::Critical);
+    EXPECT_TRUE(messages()[0].text.contains(QStringLiteral("cuser.mdb（找不到文件"))) << lastMessage().toStdString();
+    EXPECT_FALSE(messages()[0].text.contains(QStringLiteral("db2.mdb（")));
+    EXPECT_EQ(bytesOf(set("db2.mdb")), bytesOf(path("db2.mdb")));  // the other steps still ran
+    EXPECT_EQ(filesIn(set("pic")).size(), 2);
+    EXPECT_FALSE(WindowHost::Exists<Formsjbf>());
+}
+
+TEST_F(BackupRestore, DatabaseInTheMiddleOfAChangeIsNotCopied) {
+    auto writer = db();
+    writer->execute(QStringLiteral("BEGIN IMMEDIATE"));
+    writer->execute(QStringLiteral("insert into 员工信息 (员工编号,姓名) values ('H1','半条')"));
+    backup(store.path());
+    writer->execute(QStringLiteral("ROLLBACK"));
+    ASSERT_EQ(messages().size(), 1u);
+    EXPECT_EQ(messages()[0].icon, MsgIcon::Critical);
+    EXPECT_TRUE(messages()[0].text.contains(QStringLiteral("db2.mdb（"))) << lastMessage().toStdString();
+    EXPECT_FALSE(QFile::exists(set("db2.mdb")));
+    EXPECT_EQ(bytesOf(set("cuser.mdb")), bytesOf(path("cuser.mdb")));
+}
+
+TEST_F(BackupRestore, BackingUpIntoTheProgramFolderIsRefused) {
+    const QByteArray before = bytesOf(path("db2.mdb"));
+    auto* f = backupWindow(dir());
+    f->Command1_Click();
+    ASSERT_EQ(messages().size(), 1u);
+    EXPECT_EQ(messages()[0].icon, MsgIcon::Critical);
+    EXPECT_TRUE(WindowHost::Exists<Formsjbf>()) << "the user may pick another folder";
+    EXPECT_FALSE(QFileInfo::exists(path("pic/pic")));
+    EXPECT_EQ(bytesOf(path("db2.mdb")), before);
+}
+
+TEST_F(BackupRestore, InvalidRestoreSourceIsRefusedAndNothingReplaced) {
+    const QByteArray db2 = bytesOf(path("db2.mdb"));
+    const QByteArray cuser = bytesOf(path("cuser.mdb"));
+    writeFile(set("pic/A001.jpg"), "would overwrite");
+    // No databases at all; then a db2.mdb that is text; then a cuser.mdb without its key.
+    restoreWindow(store.path())->Command1_Click();
+    writeFile(set("db2.mdb"), QByteArray(4096, 't'));
+    QFile::copy(path("cuser.mdb"), set("cuser.mdb"));
+    WindowHost::Default<Formsjhf>()->Command1_Click();
+    QFile::remove(set("db2.mdb"));
+    QFile::remove(set("cuser.mdb"));
+    QFile::copy(path("db2.mdb"), set("db2.mdb"));
+    QFile::copy(path("db2.mdb"), set("cuser.mdb"));
+    WindowHost::Default<Formsjhf>()->Command1_Click();
+    ASSERT_EQ(messages().size(), 3u);
+    for (const auto& m : messages()) {
+        EXPECT_EQ(m.icon, MsgIcon::Critical);
+        EXPECT_TRUE(m.text.contains(QStringLiteral("没有还原任何文件"))) << m.text.toStdString();
+    }
+    EXPECT_TRUE(messages()[1].text.contains(QStringLiteral("db2.mdb：")));
+    EXPECT_FALSE(messages()[1].text.contains(QStringLiteral("cuser.mdb：")));
+    EXPECT_TRUE(messages()[2].text.contains(QStringLiteral("cuser.mdb：")));
+    EXPECT_EQ(bytesOf(path("db2.mdb")), db2);
+    EXPECT_EQ(bytesOf(path("cuser.mdb")), cuser);
+    EXPECT_EQ(bytesOf(path("pic/A001.jpg")), QByteArray("\xFF\xD8 photo of A001", 16));
+    EXPECT_TRUE(WindowHost::Exists<Formsjhf>());
+}
+
+TEST_F(BackupRestore, RestoreWithoutPicFolderStillRestoresAndMakesTheProgramsPic) {
+    backup(store.path());
+    QDir(set("pic")).removeRecursively();
+    QDir(path("pic")).removeRecursively();
+    addEmployee("C003", "王五");
+    clearMessages();
+    restore(store.path());
+    EXPECT_EQ(lastMessage(), QStringLiteral("还原完成！！"));
+    EXPECT_TRUE(QFileInfo(path("pic")).isDir());
+    EXPECT_EQ(bytesOf(path("db2.mdb")), bytesOf(set("db2.mdb")));
+}
+
+TEST_F(BackupRestore, DatabaseInUseIsNotReplacedAndTheRestoreSaysSo) {
+    backup(store.path());
+    addEmployee("C003", "王五");
+    const QByteArray busy = bytesOf(path("db2.mdb"));
+    auto user = db();
+    user->execute(QStringLiteral("BEGIN"));
+    user->scalar(QStringLiteral("select count(*) from 员工信息"));
+    clearMessages();
+    restore(store.path());
+    user->execute(QStringLiteral("COMMIT"));
+    ASSERT_EQ(messages().size(), 1u);
+    EXPECT_EQ(messages()[0].icon, MsgIcon::Critical);
+    EXPECT_TRUE(messages()[0].text.contains(QStringLiteral("db2.mdb（"))) << lastMessage().toStdString();
+    EXPECT_EQ(bytesOf(path("db2.mdb")), busy);
+    EXPECT_EQ(bytesOf(path("cuser.mdb")), bytesOf(set("cuser.mdb")));
+}
+
+TEST_F(BackupRestore, FoldersAtARootGetTheirFileNamesWithoutADoubledSeparator) {
+    if (QFileInfo::exists(QStringLiteral("/db2.mdb")) || QFileInfo::exists(QStringLiteral("/cuser.mdb")))
+        GTEST_SKIP() << "the root holds databases of its own";
+    restoreWindow(QStringLiteral("/"))->Command1_Click();  // the root picked as backup folder
+    ASSERT_EQ(messages().size(), 1u);
+    EXPECT_TRUE(messages()[0].text.contains(QStringLiteral("找不到文件 /db2.mdb"))) << lastMessage().toStdString();
+    EXPECT_TRUE(messages()[0].text.contains(QStringLiteral("找不到文件 /cuser.mdb")));
+    EXPECT_FALSE(messages()[0].text.contains(QStringLiteral("//")));
+    clearMessages();
+    SetProgramDir(QStringLiteral("/"));  // the program itself at the root
+    backup(store.path());
+    ASSERT_EQ(messages().size(), 1u);
+    EXPECT_TRUE(messages()[0].text.contains(QStringLiteral("找不到文件 /db2.mdb"))) << lastMessage().toStdString();
+    EXPECT_TRUE(messages()[0].text.contains(QStringLiteral("找不到文件 /cuser.mdb")));
+    EXPECT_FALSE(messages()[0].text.contains(QStringLiteral("//")));
+    EXPECT_TRUE(QFileInfo(set("pic")).isDir());
+}
+
+TEST_F(BackupRestore, BackupMenuEndsTheProgramAndRestoreMenuDoesNot) {
+    auto* main = WindowHost::Default<Form1>();
+    WindowHost::Show(main, ShowMode::Modeless);
+    processEvents();
+    main->sjbf_Click();
+    EXPECT_FALSE(WindowHost::Exists<Form1>());
+    EXPECT_EQ(shown().last(), QStringLiteral("Formsjbf"));
+    EXPECT_TRUE(programEnded());
+
+    WindowHost::UnloadAll();
+    processEvents();
+    main = WindowHost::Default<Form1>();
+    WindowHost::Show(main, ShowMode::Modeless);
+    processEvents();
+    EXPECT_TRUE(programEnded());  // from before; the restore below must not end it again
+    WindowHost::ClearLog();
+    int ends = 0;
+    WindowHost::SetEndHandler([&] { ++ends; });
+    main->sjhy_Click();
+    EXPECT_FALSE(WindowHost::Exists<Form1>());
+    EXPECT_EQ(shown(), QStringList{"Formsjhf"});
+    EXPECT_EQ(ends, 0);
+}

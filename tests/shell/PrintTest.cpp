@@ -1,0 +1,182 @@
+#include "TestProgram.h"
+
+#include "platform/FlexGrid.h"
+#include "platform/PrintPreview.h"
+#include "platform/WindowHost.h"
+#include "shell/Form1.h"
+#include "shell/ModuleState.h"
+#include "shell/frmPrint.h"
+
+#include <QApplication>
+#include <QFontInfo>
+#include <QPrintPreviewWidget>
+#include <QProcess>
+#include <QTreeWidgetItem>
+
+using namespace platform;
+using namespace halvern;
+using halvern::test::ProgramTest;
+
+namespace {
+
+QString pdfText(const QString& file) {
+    QProcess p;
+    p.start(QStringLiteral("pdftotext"), {QStringLiteral("-enc"), QStringLiteral("UTF-8"), file, QStringLiteral("-")});
+    p.waitForFinished(30000);
+    return QString::fromUtf8(p.readAllStandardOutput());
+}
+
+int pdfPages(const QString& file) {
+    QProcess p;
+    p.start(QStringLiteral("pdfinfo"), {file});
+    p.waitForFinished(30000);
+    for (const QString& line : QString::fromUtf8(p.readAllStandardOutput()).split('\n'))
+        if (line.startsWith(QStringLiteral("Pages:"))) return line.mid(6).trimmed().toInt();
+    return -1;
+}
+
+QList<frmPrint*> previews() {
+    QList<frmPrint*> out;
+    for (QWidget* w : QApplication::topLevelWidgets())
+        if (auto* p = qobject_cast<frmPrint*>(w); p && p->isVisible()) out << p;
+    return out;
+}
+
+}  // namespace
+
+class PrintReport : public ProgramTest {
+protected:
+    Form1* w = nullptr;
+    void open() {
+        w = WindowHost::Default<Form1>();
+        WindowHost::Show(w, ShowMode::Modeless);
+        processEvents();
+    }
+    void TearDown() override {
+        for (frmPrint* p : previews()) delete p;
+        ProgramTest::TearDown();
+    }
+};
+
+TEST_F(PrintReport, ProgramStartedWithoutEmployeesHasNothingToPrintEvenAfterEntries) {
+    db()->execute(QStringLiteral("delete from 员工信息"));
+    open();
+    addEmployee("A001", "张三");
+    w->tree_NodeClick(w->Node(4));
+    w->Rprint_Click();
+    ASSERT_EQ(messages().size(), 1u);
+    EXPECT_EQ(messages()[0].text, QStringLiteral("没有可生成报表的数据！"));
+    EXPECT_EQ(messages()[0].icon, MsgIcon::Critical);
+    EXPECT_TRUE(previews().isEmpty());
+}
+
+TEST_F(PrintReport, FullRecordViewIsTooWideAndOpensNothing) {
+    addEmployee("A001", "张三");
+    open();
+    w->Rprint_Click();  // the view shown right after start
+    w->tree_NodeClick(w->Node(2));
+    w->Rprint_Click();
+    ASSERT_EQ(messages().size(), 2u);
+    for (const auto& m : messages()) {
+        EXPECT_EQ(m.text, QStringLiteral("完整资料宽度超出打印页面,请选择导入EXCEL!"));
+        EXPECT_EQ(m.icon, MsgIcon::Critical);
+    }
+    EXPECT_TRUE(previews().isEmpty());
+    EXPECT_FALSE(shown().contains(QStringLiteral("frmPrint")));
+}
+
+TEST_F(PrintReport, BasicViewOpensAPreviewAnsweredWithTheReportsPageAndTitle) {
+    addEmployee("A001", "张三", {{"部门", "财务部"}, {"职位", "会计"}, {"录用日期", "2003-04-05"}});
+    addEmployee("B002", "李四", {{"部门", "销售部"}, {"职位", "销售经理"}});
+    open();
+    w->tree_NodeClick(w->Node(4));
+    w->Rprint_Click();
+    EXPECT_TRUE(messages().empty()) << lastMessage().toStdString();
+    ASSERT_EQ(previews().size(), 1);
+    frmPrint* f = previews().first();
+    EXPECT_EQ(f->windowTitle(), QStringLiteral("打印预览"));
+    EXPECT_TRUE(w->isVisible()) << "the preview opens beside the main window";
+    EXPECT_EQ(w->dgrid->FormatString, QStringLiteral("^     员工编号|^      姓名|^       部门|^       职位|^     录用日期"));
+
+    PrintPreview* pv = f->pv;
+    EXPECT_TRUE(pv->Started());
+    EXPECT_FLOAT_EQ(pv->GridTop(), 2034.0f);
+    EXPECT_EQ(pv->PaperSize(), 9);
+    EXPECT_EQ(pv->PaperOrientation(), 1);
+    EXPECT_FLOAT_EQ(pv->LeftMargin(), 2.0f);
+    EXPECT_FLOAT_EQ(pv->RightMargin(), 1.0f);
+    EXPECT_FLOAT_EQ(pv->TopMargin(), 2.0f);
+    EXPECT_FLOAT_EQ(pv->BottomMargin(), 1.0f);
+    EXPECT_EQ(pv->StartZoom(), 100);
+    EXPECT_DOUBLE_EQ(pv->previewWidget()->zoomFactor(), 1.0);
+    EXPECT_TRUE(pv->ControlBarVisible());
+    EXPECT_EQ(pv->Copies(), 1);
+    EXPECT_TRUE(pv->Collate());
+    EXPECT_TRUE(pv->AllPages());
+    EXPECT_FALSE(pv->DoublePage());
+
+    const QString file = path(QStringLiteral("report.pdf"));
+    QString why;
+    ASSERT_TRUE(pv->ExportPdf(file, &why)) << why.toStdString();
+    EXPECT_EQ(pdfPages(file), 1);
+    const QString text = pdfText(file);
+    for (const char* expected : {"人事资料数据报表", "员工编号", "姓名", "部门", "职位", "录用日期", "A001", "张三", "财务部",
+                                 "会计", "2003-04-05", "B002", "李四", "销售经理"})
+        EXPECT_TRUE(text.contains(QString::fromUtf8(expected))) << expected << "\n" << text.toStdString();
+}
+
+TEST_F(PrintReport, TitleFontResolvesToTheInstalledKaiFont) {
+    EXPECT_TRUE(QFontInfo(QFont(QStringLiteral("楷体_GB2312"), 35)).family().contains(QStringLiteral("UKai")));
+}
+
+TEST_F(PrintReport, LongViewRunsOverSeveralPagesWithEveryEmployeeOnce) {
+    for (int i = 1; i <= 120; ++i)
+        addEmployee(QStringLiteral("E%1").arg(i, 4, 10, QLatin1Char('0')), QStringLiteral("员工%1").arg(i), {{"部门", "生产部"}});
+    open();
+    w->tree_NodeClick(w->Node(6));  // 其他情况
+    w->Rprint_Click();
+    ASSERT_EQ(previews().size(), 1);
+    PrintPreview* pv = previews().first()->pv;
+    EXPECT_GE(pv->PageCount(), 3);
+    const QString file = path(QStringLiteral("long.pdf"));
+    ASSERT_TRUE(pv->ExportPdf(file));
+    EXPECT_EQ(pdfPages(file), pv->PageCount());
+    const QString text = pdfText(file);
+    EXPECT_EQ(text.count(QStringLiteral("人事资料数据报表")), 1);
+    EXPECT_EQ(text.count(QStringLiteral("上岗证")), pv->PageCount()) << "header row on every page";
+    for (int i = 1; i <= 120; ++i)
+        EXPECT_EQ(text.count(QStringLiteral("E%1").arg(i, 4, 10, QLatin1Char('0'))), 1) << i;
+}
+
+TEST_F(PrintReport, EachRequestOpensAnotherPreviewAndExitClosesOnlyItsOwn) {
+    addEmployee("A001", "张三");
+    open();
+    w->tree_NodeClick(w->Node(5));
+    w->Rprint_Click();
+    w->Rprint_Click();
+    ASSERT_EQ(previews().size(), 2);
+    frmPrint* first = previews().first();
+    first->pv->QuitClicked();
+    processEvents();
+    EXPECT_EQ(previews().size(), 1);
+    EXPECT_TRUE(w->isVisible());
+}
+
+TEST_F(PrintReport, PreviewControlFollowsTheWindowLessItsBorder) {
+    addEmployee("A001", "张三");
+    open();
+    w->tree_NodeClick(w->Node(4));
+    w->Rprint_Click();
+    ASSERT_EQ(previews().size(), 1);
+    frmPrint* f = previews().first();
+    f->resize(700, 500);
+    processEvents();
+    const QRect outer = f->frameGeometry();
+    EXPECT_EQ(f->pv->geometry(), QRect(3, 4, outer.width() - 16, outer.height() - 41));
+    f->showMinimized();
+    processEvents();
+    f->showNormal();
+    processEvents();
+    EXPECT_EQ(f->pv->geometry().topLeft(), QPoint(3, 4));
+    EXPECT_EQ(f->pv->geometry().width(), f->frameGeometry().width() - 16);
+}
