@@ -151,3 +151,19 @@ TEST_F(LeaverDeletion, APhotographThatCannotBeDeletedIsReportedAndNothingIsDelet
     EXPECT_EQ(rows(QStringLiteral("覆历"), QStringLiteral("LA")), 1);
     EXPECT_TRUE(fileThere(QStringLiteral("pic/LA.jpg")));
 }
+
+TEST_F(LeaverDeletion, TheMenuAsksFirstThePopupDoesNot) {
+    auto* main = WindowHost::Default<Form1>();
+    answer(MsgAnswer::Cancel);
+    main->delzl_Click();
+    EXPECT_FALSE(WindowHost::Exists<Formdel>());
+    main->delzl_Click();
+    EXPECT_TRUE(WindowHost::Exists<Formdel>());
+    ASSERT_EQ(messages().size(), 2u);
+    EXPECT_EQ(messages()[0].text, QStringLiteral("此操作将真正删除数据库中数据，请慎重操作"));
+    WindowHost::Default<Formdel>()->Unload();
+    processEvents();
+    main->dellizhi_Click();
+    EXPECT_TRUE(WindowHost::Exists<Formdel>());
+    EXPECT_EQ(messages().size(), 2u);
+}

@@ -3,6 +3,8 @@
 #include "platform/WindowHost.h"
 #include "records/Formshow1.h"
 #include "records/formshow.h"
+#include "records/frmllrc.h"
+#include "shell/Form1.h"
 #include "shell/ModuleState.h"
 
 #include <QDir>
@@ -189,4 +191,52 @@ TEST_F(RecordViews, AnUnreadableDatabaseIsReported) {
     view<formshow>(QStringLiteral("V1"));
     ASSERT_EQ(messages().size(), 1u);
     EXPECT_EQ(messages()[0].icon, MsgIcon::Critical);
+}
+
+TEST_F(RecordViews, TheHistoryButtonShowsTheSameTextsReadOnly) {
+    addEmployee(QStringLiteral("V1"), QStringLiteral("周一"), rest(QStringLiteral("\\pic\\V1.jpg")));
+    addHistory(QStringLiteral("V1"));
+    auto* w = view<formshow>(QStringLiteral("V1"));
+    w->Command1_Click();
+    EXPECT_EQ(Module().HistoryCaller, QStringLiteral("formshow"));
+    ASSERT_TRUE(WindowHost::Exists<frmllrc>());
+    auto* h = WindowHost::Default<frmllrc>();
+    EXPECT_TRUE(h->IsReadOnly());
+    EXPECT_EQ(h->ui.RichTextBox2->toPlainText(), QStringLiteral("工厂"));
+    h->Command1_Click();
+    EXPECT_EQ(w->ui.Text28->toPlainText(), QStringLiteral("工厂"));
+
+    processEvents();
+    auto* w1 = view<Formshow1>(QStringLiteral("V1"));
+    w1->Command1_Click();
+    EXPECT_EQ(Module().HistoryCaller, QStringLiteral("formshow1"));
+    EXPECT_TRUE(WindowHost::Default<frmllrc>()->IsReadOnly());
+}
+
+TEST_F(RecordViews, DoubleClicksInTheMainWindowOpenTheViewThatSuitsTheRow) {
+    addEmployee(QStringLiteral("V2"), QStringLiteral("吴二"), {{QStringLiteral("合同到期日"), QStringLiteral("2000-01-01")}});
+    addLeaver(QString());
+    auto* main = WindowHost::Default<Form1>();
+    main->Load();
+    clearMessages();
+    auto pointAt = [main](const QString& no) {
+        for (int r = 1; r < main->dgrid->Rows(); ++r)
+            if (main->dgrid->TextMatrix(r, 0) == no) {
+                main->dgrid->SetRow(r);
+                main->dgrid->SetCol(0);
+            }
+    };
+    main->ShowLeaverView();
+    pointAt(QStringLiteral("V1"));
+    main->dgrid_DblClick();
+    ASSERT_TRUE(WindowHost::Exists<Formshow1>());
+    EXPECT_EQ(WindowHost::Default<Formshow1>()->ui.Label58->text(), QStringLiteral("另谋高就 "));
+
+    main->ShowFullView();
+    pointAt(QStringLiteral("V2"));
+    main->dgrid_DblClick();
+    ASSERT_TRUE(WindowHost::Exists<formshow>());
+    EXPECT_EQ(WindowHost::Default<formshow>()->ui.Label15->text(), QStringLiteral("吴二"));
+    EXPECT_EQ(shown().mid(shown().indexOf(QStringLiteral("Formshow1"))),
+              (QStringList{"Formshow1", "formshow"}));
 }

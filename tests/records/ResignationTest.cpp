@@ -201,3 +201,21 @@ TEST_F(Resignation, UnknownOrAlreadyResignedNumbersAndQuotesWriteNothing) {
     ASSERT_EQ(messages().size(), 1u);
     EXPECT_EQ(leavers(QStringLiteral("A4")), 1);
 }
+
+TEST_F(Resignation, MenuAndPopupOpenTheWindowAndTheLeaverLeavesTheEmployeeViews) {
+    addEmployee(QStringLiteral("A5"), QStringLiteral("孙五"));
+    auto* main = WindowHost::Default<Form1>();
+    main->ShowFullView();
+    main->lizhi_Click();
+    ASSERT_TRUE(WindowHost::Exists<Formyglz>());
+    auto* w = WindowHost::Default<Formyglz>();
+    w->ui.Text1->setText(QStringLiteral("A5"));
+    w->ui.Text2->setText(QStringLiteral("退休"));
+    w->Command1_Click();
+    EXPECT_FALSE(WindowHost::Exists<Formyglz>());
+    bool listed = false;
+    for (int r = 1; r < main->dgrid->Rows(); ++r) listed |= main->dgrid->TextMatrix(r, 0) == QStringLiteral("A5");
+    EXPECT_FALSE(listed);
+    main->yglz_Click();
+    EXPECT_EQ(shown().count(QStringLiteral("Formyglz")), 2);
+}
