@@ -1,0 +1,513 @@
+#include "TestProgram.h"
+
+#include "platform/Dates.h"
+#include "platform/Pictures.h"
+#include "platform/WindowHost.h"
+#include "shell/Form1.h"
+#include "shell/ModuleState.h"
+
+#include <QDir>
+#include <QFile>
+#include <QRegularExpression>
+#include <QTreeWidgetItem>
+
+using namespace platform;
+using namespace halvern;
+using halvern::test::ProgramTest;
+
+namespace {
+
+QStringList columnTexts(FlexGrid* g, int col) {
+    QStringList out;
+    for (int r = 1; r < g->Rows(); ++r) out << g->TextMatrix(r, col);
+    return out;
+}
+
+// Makes (row, col) the grid's current cell as a click of the user does.
+void pointAt(FlexGrid* g, int row, int col) {
+    g->setCurrentIndex(g->model()->index(row - 1, col));
+}
+
+}  // namespace
+
+class MainWindow : public ProgramTest {
+protected:
+    Form1* open() {
+        auto* w = WindowHost::Default<Form1>();
+        WindowHost::Show(w, ShowMode::Modeless);
+        processEvents();
+        return w;
+    }
+    static QString inDays(int days) { return StoreDate(QDate::currentDate().addDays(days)); }
+};
+
+// ---------------------------------------------------------------- load
+
+TEST_F(MainWindow, LoadShowsWelcomeTreeAndTheWholeEmployeeTable) {
+    addEmployee(QStringLiteral("A1"), QStringLiteral("张三"), {{"部门", "财务部"}});
+    auto* w = open();
+    EXPECT_TRUE(messages().empty()) << lastMessage().toStdString();
+    EXPECT_TRUE(Module().HasEmployees);
+    EXPECT_EQ(w->ConnString, DbConnString());
+    EXPECT_EQ(w->NodeSql, QStringLiteral("select * from 节点 order by 节点分类"));
+    EXPECT_EQ(w->GridFormat, QStringLiteral("xx"));
+    EXPECT_EQ(w->ViewMode, 0);
+    EXPECT_EQ(w->DragStartX, 0x7FFFFFFF);
+    EXPECT_EQ(w->PanelText(3), QStringLiteral("完整资料"));
+    EXPECT_TRUE(w->PanelText(5).isEmpty());
+    EXPECT_FALSE(w->PanelText(1).isEmpty());
+    EXPECT_FALSE(w->ui.Frame3->isHidden());
+    EXPECT_EQ(w->ui.Label1->text(), QStringLiteral("欢迎您使用岚铂软件。"));
+    EXPECT_EQ(w->ui.Frame2->title(), QStringLiteral("员工合同到期提示："));
+
+    // All 30 columns of 员工信息, the placeholder row included.
+    EXPECT_EQ(w->dgrid->Cols(), 30);
+    EXPECT_EQ(w->dgrid->TextMatrix(0, 29), QStringLiteral("图片"));
+    EXPECT_EQ(w->dgrid->Rows(), 3);
+    EXPECT_EQ(w->dgrid->ColAlignment(0), FlexGrid::CenterCenter);
+
+    const QStringList fields{"员工编号", "姓名", "部门", "职位", "性别", "出生日期", "民族",
+                             "身高",     "体重", "录用日期", "身份证号", "学历", "籍贯"};
+    QStringList combo;
+    for (int i = 0; i < w->ui.Combo1->count(); ++i) combo << w->ui.Combo1->itemText(i);
+    EXPECT_EQ(combo, fields);
+
+    // Nodes in 节点分类 order under their parents, each with image 1.
+    ASSERT_EQ(w->NodeCount(), 14);
+    EXPECT_EQ(w->Node(1)->text(0), QStringLiteral("人事档案"));
+    EXPECT_EQ(w->Node(10)->text(0), QStringLiteral("人事培训"));
+    EXPECT_EQ(w->Node(4)->parent(), w->Node(3));
+    EXPECT_EQ(w->Node(13)->parent(), w->Node(12));
+    EXPECT_EQ(w->ui.tree->topLevelItemCount(), 3);
+    for (int i = 1; i <= 14; ++i) EXPECT_EQ(w->NodeImage(i), 1) << i;
+}
+
+TEST_F(MainWindow, ReminderCutOffIsStrictlyBeforeTodayPlusThirtyDaysAndIncludesExpiredContracts) {
+    Module().ReminderHasRows = true;
+    addEmployee("E29", "二十九", {{"合同到期日", inDays(29)}});
+    addEmployee("E30", "三十", {{"合同到期日", inDays(30)}});
+    addEmployee("E31", "三十一", {{"合同到期日", inDays(31)}});
+    addEmployee("OLD", "过期", {{"合同到期日", inDays(-400)}});
+    addEmployee("NONE", "无合同");
+    auto* w = open();
+    QStringList listed = columnTexts(w->list1, 0);
+    listed.sort();
+    EXPECT_EQ(listed, (QStringList{"E29", "OLD"}));
+    EXPECT_EQ(w->list1->Cols(), 3);
+    EXPECT_EQ(w->list1->TextMatrix(0, 2), QStringLiteral("合同到期日"));
+    const int row = columnTexts(w->list1, 0).indexOf("E29") + 1;
+    EXPECT_EQ(w->list1->TextMatrix(row, 2), inDays(29));
+    EXPECT_EQ(w->list1->ColAlignment(2), FlexGrid::CenterCenter);
+    EXPECT_TRUE(Module().ReminderHasRows);
+}
+
+TEST_F(MainWindow, ReminderWithoutRowsSwitchesOffItsDoubleClickForTheRun) {
+    Module().ReminderHasRows = true;
+    addEmployee("E31", "三十一", {{"合同到期日", inDays(31)}});
+    auto* w = open();
+    EXPECT_FALSE(Module().ReminderHasRows);
+    Module().ViewEmployeeNo = QStringLiteral("before");
+    w->list1_DblClick();
+    EXPECT_EQ(Module().ViewEmployeeNo, QStringLiteral("before"));
+    EXPECT_TRUE(shown().filter("formshow").isEmpty());
+}
+
+TEST_F(MainWindow, ReminderDoubleClickTakesTheCurrentCellForTheRecordView) {
+    Module().ReminderHasRows = true;
+    addEmployee("E1", "一", {{"合同到期日", inDays(3)}});
+    auto* w = open();
+    pointAt(w->list1, 1, 0);
+    w->list1_DblClick();
+    EXPECT_EQ(Module().ViewEmployeeNo, QStringLiteral("E1"));
+}
+
+TEST_F(MainWindow, MissingDatabaseIsReportedAndEndsTheProgramInOrder) {
+    QFile::remove(path("db2.mdb"));
+    open();
+    ASSERT_EQ(messages().size(), 1u);
+    EXPECT_EQ(messages()[0].icon, MsgIcon::Critical);
+    EXPECT_TRUE(messages()[0].text.contains("db2.mdb"));
+    EXPECT_TRUE(programEnded());
+    EXPECT_FALSE(WindowHost::Exists<Form1>());
+}
+
+TEST_F(MainWindow, EmptyNodeTableGivesAnEmptyTreeAndOrphanNodesAreLeftOut) {
+    db()->execute("delete from 节点");
+    auto* w = open();
+    EXPECT_TRUE(messages().empty());
+    EXPECT_EQ(w->NodeCount(), 0);
+    w->Unload();
+    processEvents();
+
+    db()->execute("insert into 节点 (父节点,节点编号,节点名,节点分类) values ('0','a','甲',1),('zz','b','孤儿',2),('a','c','丙',3)");
+    w = open();
+    ASSERT_EQ(w->NodeCount(), 2);
+    EXPECT_EQ(w->Node(2)->text(0), QStringLiteral("丙"));
+    EXPECT_EQ(w->Node(2)->parent(), w->Node(1));
+}
+
+// ---------------------------------------------------------------- layout and splitter
+
+class MainWindowLayout : public MainWindow {
+protected:
+    Form1* w = nullptr;
+    void SetUp() override {
+        MainWindow::SetUp();
+        w = open();
+        w->resize(1200, 800);
+        processEvents();
+    }
+    // A complete drag of the splitter: press at x0, move to x1, release there (twips, splitter coordinates).
+    void drag(double x0, double x1) {
+        w->Splitter_MouseDown(1, 0, x0, 100);
+        w->Splitter_MouseMove(1, 0, x1, 100);
+        w->Splitter_MouseUp(1, 0, x1, 100);
+    }
+};
+
+TEST_F(MainWindowLayout, PanesFollowTheTreeWidthAndTheInnerSize) {
+    const double tw = w->Pane(w->ui.tree).width;
+    const double sbar = PixelsToTwips(w->ui.SBar->height());
+    const double H = std::nearbyint(w->InnerHeight() - 620 - sbar);
+    EXPECT_EQ(w->Pane(w->ui.tree).left, 4);
+    EXPECT_EQ(w->Pane(w->ui.tree).top, 650);
+    EXPECT_NEAR(w->Pane(w->ui.tree).height, 2 * H / 3, 1e-9);
+    EXPECT_EQ(w->Pane(w->ui.Splitter).left, tw + 4);
+    EXPECT_EQ(w->Pane(w->ui.Splitter).height, H);
+    EXPECT_EQ(w->Pane(w->dgrid).left, tw + 54);
+    EXPECT_EQ(w->Pane(w->dgrid).width, w->InnerWidth() - (tw + 54) - 5 + 1);
+    EXPECT_NEAR(w->Pane(w->ui.Frame6).top, 650 + 2 * H / 3, 1e-9);
+    EXPECT_NEAR(w->Pane(w->ui.Frame6).height, H / 3, 1e-9);
+    EXPECT_EQ(w->Pane(w->ui.Frame3).height, H);
+    const auto f2 = w->Pane(w->ui.Frame2);
+    const auto l1 = w->Pane(w->list1);
+    EXPECT_EQ(l1.left, f2.left + 50);
+    EXPECT_EQ(l1.top, f2.top + 200);
+    EXPECT_EQ(l1.width, f2.width - 100);
+    EXPECT_NEAR(l1.height, f2.height - 240, 1e-9);
+    const auto gif = w->Pane(w->ui.AniGif1);
+    EXPECT_EQ(gif.left, w->InnerWidth() - gif.width - 30);
+
+    // Resizing the window keeps the tree width.
+    w->resize(900, 600);
+    processEvents();
+    EXPECT_EQ(w->Pane(w->ui.tree).width, tw);
+    EXPECT_EQ(w->Pane(w->dgrid).left, tw + 54);
+}
+
+TEST_F(MainWindowLayout, TooSmallAWindowLeavesThePanesWhereTheyWere) {
+    const auto before = w->Pane(w->dgrid);
+    w->resize(150, 60);
+    processEvents();
+    const auto after = w->Pane(w->dgrid);
+    EXPECT_EQ(after.width, before.width);
+    EXPECT_EQ(after.height, before.height);
+}
+
+TEST_F(MainWindowLayout, DraggingTheSplitterSetsTheTreeWidthWithinSixtyTwipsOfTheEdges) {
+    const double left = w->Pane(w->ui.Splitter).left;
+    drag(20, 620);  // the bar's left edge comes to where the mouse was let go
+    EXPECT_EQ(w->Pane(w->ui.tree).width, left + 620 - 4);
+    EXPECT_EQ(w->Pane(w->dgrid).left, left + 620 + 50);
+    EXPECT_EQ(w->DragStartX, 0x7FFFFFFF);
+
+    drag(0, -w->Pane(w->ui.Splitter).left + 30);  // to 30 twips from the left edge
+    EXPECT_EQ(w->Pane(w->ui.tree).width, 60);
+
+    drag(0, w->InnerWidth());  // far beyond the right edge
+    EXPECT_EQ(w->Pane(w->ui.tree).width, w->InnerWidth() - 60);
+}
+
+TEST_F(MainWindowLayout, DuringADragTheBarIsGreyAndSpansTheInnerHeight) {
+    w->Splitter_MouseDown(1, 0, 10, 0);
+    EXPECT_EQ(w->SplitterColor, 0x808080u);
+    EXPECT_EQ(w->DragStartX, 10);
+    const double left = w->Pane(w->ui.Splitter).left;
+    w->Splitter_MouseMove(1, 0, 310, 0);
+    const auto bar = w->Pane(w->ui.Splitter);
+    EXPECT_EQ(bar.left, left + 310);
+    EXPECT_EQ(bar.top, 5);
+    EXPECT_EQ(bar.height, w->InnerHeight() - 10);
+    EXPECT_EQ(w->DragStartX, 310);
+    w->Splitter_MouseUp(1, 0, 310, 0);
+    EXPECT_EQ(w->SplitterColor, 0x8000000Fu);
+    EXPECT_EQ(w->Pane(w->ui.Splitter).top, 650);
+}
+
+TEST_F(MainWindowLayout, RightButtonEndsADragLikeAReleaseAndMovesWithoutDragDoNothing) {
+    const double tw = w->Pane(w->ui.tree).width;
+    w->Splitter_MouseMove(0, 0, 500, 0);
+    w->Splitter_MouseUp(1, 0, 500, 0);
+    EXPECT_EQ(w->Pane(w->ui.tree).width, tw);
+
+    w->Splitter_MouseDown(1, 0, 0, 0);
+    w->Splitter_MouseDown(2, 0, 450, 0);
+    EXPECT_EQ(w->DragStartX, 0x7FFFFFFF);
+    EXPECT_EQ(w->SplitterColor, 0x8000000Fu);
+    EXPECT_EQ(w->Pane(w->ui.tree).width, tw + 450);
+
+    w->Splitter_MouseDown(2, 0, 300, 0);  // no drag: nothing moves
+    EXPECT_EQ(w->Pane(w->ui.tree).width, tw + 450);
+}
+
+// ---------------------------------------------------------------- selection
+
+class MainWindowSelection : public MainWindow {
+protected:
+    Form1* w = nullptr;
+    void SetUp() override {
+        MainWindow::SetUp();
+        addEmployee("A1", "张三", {{"部门", "财务部"}, {"职位", "会计 "}});
+        w = open();
+    }
+    void click(int row, int col) {
+        pointAt(w->dgrid, row, col);
+        w->dgrid_Click();
+    }
+};
+
+TEST_F(MainWindowSelection, ClickRecordsTheKeysTheViewNameAsksFor) {
+    w->tree_NodeClick(w->Node(4));  // 基本情况, ordered by 部门 desc: A1 first
+    ASSERT_EQ(w->dgrid->TextMatrix(1, 0), QStringLiteral("A1"));
+    click(1, 1);
+    EXPECT_EQ(Module().CurrentEmployeeNo, QStringLiteral("张三"));  // whatever the cell holds
+    click(1, 3);
+    EXPECT_EQ(Module().CurrentEmployeeNo, QStringLiteral("会计 "));  // untrimmed
+    EXPECT_TRUE(Module().CurrentTrainingKey.isEmpty());
+    EXPECT_TRUE(Module().CurrentAssessmentKey.isEmpty());
+
+    db()->execute("insert into 培训 (员工编号,姓名) values (' T7 ','王五')");
+    w->tree_NodeClick(w->Node(10));
+    click(columnTexts(w->dgrid, 0).indexOf(" T7 ") + 1, 0);
+    EXPECT_EQ(Module().CurrentTrainingKey, QStringLiteral("T7"));
+    EXPECT_TRUE(Module().CurrentAssessmentKey.isEmpty());
+
+    w->tree_NodeClick(w->Node(13));  // 经理级考核记录: the placeholder row only
+    click(1, 0);
+    EXPECT_EQ(Module().CurrentAssessmentKey, QStringLiteral("."));
+    EXPECT_TRUE(Module().CurrentTrainingKey.isEmpty());
+
+    db()->execute("insert into 员工离职 (员工编号,姓名) values ('L1','离')");
+    w->tree_NodeClick(w->Node(8));
+    click(1, 0);
+    EXPECT_TRUE(Module().CurrentEmployeeNo.isEmpty());
+}
+
+TEST_F(MainWindowSelection, DoubleClickChoosesTheRecordWindowByTheViewName) {
+    EXPECT_EQ(Form1::RecordWindowName("离职人员"), QStringLiteral("Formshow1"));
+    EXPECT_EQ(Form1::RecordWindowName("人事培训"), QStringLiteral("Formshowpx"));
+    EXPECT_EQ(Form1::RecordWindowName("经理级考核记录"), QStringLiteral("Formshowkh"));
+    EXPECT_EQ(Form1::RecordWindowName("员工级考核记录"), QStringLiteral("Formshowkh1"));
+    EXPECT_EQ(Form1::RecordWindowName("完整资料"), QStringLiteral("formshow"));
+    EXPECT_EQ(Form1::RecordWindowName("员工履历"), QStringLiteral("formshow"));
+
+    // The header row only records the cell text.
+    w->dgrid->SetRow(0);
+    w->dgrid->SetCol(0);
+    w->dgrid_DblClick();
+    EXPECT_EQ(Module().ViewEmployeeNo, QStringLiteral("员工编号"));
+    EXPECT_TRUE(shown().filter(QRegularExpression("^[Ff]ormshow")).isEmpty());
+}
+
+TEST_F(MainWindowSelection, DetailPanelFollowsTheCurrentRowWithItsPhotograph) {
+    QDir().mkpath(path("pic"));
+    ASSERT_TRUE(QFile::copy(path("varno.jpg"), path("pic/B2.jpg")));
+    addEmployee("B2", "李四 ",
+                {{"部门", "技术部 "}, {"职位", "经理 "}, {"性别", "女 "}, {"出生日期", "1980-01-02"}, {"民族", "汉族"},
+                 {"学历", "本科 "}, {"体重", "50"}, {"上岗证", "有 "}, {"暂住证", "无 "}, {"婚育证", "有 "},
+                 {"录用日期", "2001-03-04"}, {"身份证号", "110101198001020021"}, {"合同编号", "HT-9 "},
+                 {"合同生效日", "2001-03-04"}, {"身高", "165"}, {"合同到期日", "2031-03-03"}, {"籍贯", "北京市"},
+                 {"毕业院校", "某大学 "}, {"住址", "某路1号 "}, {"特长", "书法 "}, {"婚否", "已婚 "}, {"专业", "会计 "},
+                 {"政治面貌", "群众 "}, {"外语情况", "英语 "}, {"联系电话", "123 "}, {"备注", "不显示"},
+                 {"图片", "\\pic\\B2.jpg"}});
+    w->tree_NodeClick(w->Node(4));
+    const int row = columnTexts(w->dgrid, 0).indexOf("B2") + 1;
+    ASSERT_GT(row, 0);
+    pointAt(w->dgrid, row, 0);
+    const auto& ui = w->ui;
+    EXPECT_EQ(ui.Text5->text(), QStringLiteral("B2"));
+    EXPECT_EQ(ui.Text15->text(), QStringLiteral("李四 "));
+    EXPECT_EQ(ui.Text20->text(), QStringLiteral("技术部 "));
+    EXPECT_EQ(ui.Text21->text(), QStringLiteral("经理 "));
+    EXPECT_EQ(ui.Text19->text(), QStringLiteral("女 "));
+    EXPECT_EQ(ui.Text30->text(), QStringLiteral("1980-01-02"));
+    EXPECT_EQ(ui.Text28->text(), QStringLiteral("汉族"));
+    EXPECT_EQ(ui.Text29->text(), QStringLiteral("本科 "));
+    EXPECT_EQ(ui.Text35->text(), QStringLiteral("50"));
+    EXPECT_EQ(ui.Text31->text(), QStringLiteral("有 "));
+    EXPECT_EQ(ui.Text32->text(), QStringLiteral("无 "));
+    EXPECT_EQ(ui.Text33->text(), QStringLiteral("有 "));
+    EXPECT_EQ(ui.Text34->text(), QStringLiteral("2001-03-04"));
+    EXPECT_EQ(ui.Text36->text(), QStringLiteral("110101198001020021"));
+    EXPECT_EQ(ui.Text37->text(), QStringLiteral("HT-9 "));
+    EXPECT_EQ(ui.Text25->text(), QStringLiteral("2001-03-04"));
+    EXPECT_EQ(ui.Text27->text(), QStringLiteral("165"));
+    EXPECT_EQ(ui.Text26->text(), QStringLiteral("2031-03-03"));
+    EXPECT_EQ(ui.Text44->text(), QStringLiteral("北京市"));
+    EXPECT_EQ(ui.Text50->text(), QStringLiteral("某大学 "));
+    EXPECT_EQ(ui.Text64->text(), QStringLiteral("某路1号 "));
+    EXPECT_EQ(ui.Text22->text(), QStringLiteral("书法 "));
+    EXPECT_EQ(ui.Text46->text(), QStringLiteral("已婚 "));
+    EXPECT_EQ(ui.Text52->text(), QStringLiteral("会计 "));
+    EXPECT_EQ(ui.Text42->text(), QStringLiteral("群众 "));
+    EXPECT_EQ(ui.Text48->text(), QStringLiteral("英语 "));
+    EXPECT_EQ(ui.Text54->text(), QStringLiteral("123 "));
+    EXPECT_TRUE(ui.Text24->text().isEmpty());
+    EXPECT_FALSE(ui.Image1->pixmap().isNull());
+
+    // A number in another row without a photograph: the box empties.
+    const int a1 = columnTexts(w->dgrid, 0).indexOf("A1") + 1;
+    pointAt(w->dgrid, a1, 0);
+    EXPECT_EQ(ui.Text15->text(), QStringLiteral("张三"));
+    EXPECT_TRUE(ui.Text30->text().isEmpty());
+    EXPECT_TRUE(ui.Image1->pixmap().isNull());
+
+    // A cell that names no employee clears the panel, without a message.
+    pointAt(w->dgrid, a1, 1);
+    EXPECT_TRUE(ui.Text5->text().isEmpty());
+    EXPECT_TRUE(ui.Text15->text().isEmpty());
+    EXPECT_TRUE(messages().empty());
+}
+
+TEST_F(MainWindowSelection, NumberIsTrimmedForTheLookupAndAMissingPhotographFileShowsNothing) {
+    addEmployee("C3", "王五", {{"图片", "\\pic\\C3.jpg"}});  // file never copied
+    db()->execute("insert into 培训 (员工编号,姓名) values ('C3 ','王五')");
+    w->tree_NodeClick(w->Node(10));
+    const int row = columnTexts(w->dgrid, 0).indexOf("C3 ") + 1;
+    ASSERT_GT(row, 0);
+    pointAt(w->dgrid, row, 0);
+    EXPECT_EQ(w->ui.Text5->text(), QStringLiteral("C3"));
+    EXPECT_TRUE(w->ui.Image1->pixmap().isNull());
+    EXPECT_TRUE(messages().empty());
+}
+
+TEST_F(MainWindowSelection, PopupFollowsViewModeOnlyWhileEmployeesExistedAtLoad) {
+    EXPECT_EQ(w->PopupFor(2), w->ui.edtpop1);
+    EXPECT_EQ(w->PopupFor(4), w->ui.edtpop1);
+    EXPECT_EQ(w->PopupFor(5), w->ui.edtpop1);
+    EXPECT_EQ(w->PopupFor(6), w->ui.edtpop1);
+    EXPECT_EQ(w->PopupFor(8), w->ui.edtpop2);
+    EXPECT_EQ(w->PopupFor(10), w->ui.edtpop3);
+    for (short m : {0, 1, 3, 9, 11, 13, 14}) EXPECT_EQ(w->PopupFor(m), nullptr) << m;
+
+    // ViewMode 0 after load: nothing, whatever the grid shows.
+    pointAt(w->dgrid, 1, 0);
+    w->dgrid_MouseUp(2, 0, 0, 0);
+    EXPECT_FALSE(w->ui.edtpop1->isVisible());
+
+    w->tree_NodeClick(w->Node(4));
+    pointAt(w->dgrid, 1, 0);
+    w->dgrid_MouseUp(1, 0, 0, 0);
+    EXPECT_FALSE(w->ui.edtpop1->isVisible());
+    w->dgrid_MouseUp(2, 0, 0, 0);
+    EXPECT_TRUE(w->ui.edtpop1->isVisible());
+    w->ui.edtpop1->hide();
+
+    // A view menu command leaves ViewMode, so the popup stays the employee one.
+    w->dack_Click();
+    pointAt(w->dgrid, 1, 0);
+    w->dgrid_MouseUp(2, 0, 0, 0);
+    EXPECT_TRUE(w->ui.edtpop1->isVisible());
+    w->ui.edtpop1->hide();
+
+    // The header row opens nothing.
+    w->dgrid->SetRow(0);
+    w->dgrid_MouseUp(2, 0, 0, 0);
+    EXPECT_FALSE(w->ui.edtpop1->isVisible());
+}
+
+TEST_F(MainWindow, NoPopupForTheWholeRunWhenTheTableWasEmptyAtLoad) {
+    db()->execute("delete from 员工信息");
+    auto* w = open();
+    EXPECT_FALSE(Module().HasEmployees);
+    addEmployee("A1", "张三");
+    w->tree_NodeClick(w->Node(4));
+    pointAt(w->dgrid, 1, 0);
+    w->dgrid_MouseUp(2, 0, 0, 0);
+    EXPECT_FALSE(w->ui.edtpop1->isVisible());
+}
+
+// ---------------------------------------------------------------- menus
+
+TEST_F(MainWindow, MenuBarHoldsElevenHeadingsWithTheirItemsInOrder) {
+    auto* w = open();
+    QStringList headings;
+    for (QAction* a : w->ui.menuBar->actions()) headings << a->text();
+    EXPECT_EQ(headings, (QStringList{"人事档案(&F)", "合同管理(&e)", "员工管理(&Y)", "查询中心(&S)", "系统初始化(&I)",
+                                     "培训档案(&P)", "考核情况(&K)", "打印(&D)", "用户管理(&Z)", "数据处理(&B)",
+                                     "关于我们(&A)"}));
+    const auto items = [](QMenu* m) {
+        QStringList out;
+        for (QAction* a : m->actions()) out << (a->isSeparator() ? QStringLiteral("-") : a->text());
+        return out;
+    };
+    EXPECT_EQ(items(w->ui.da), (QStringList{"完整资料", "-", "基本情况", "工作情况", "其他情况"}));
+    EXPECT_EQ(items(w->ui.yzgl), (QStringList{"录入新进员工", "修改员工资料", "员工部门调动", "-", "员工离职处理", "删除离职人员资料"}));
+    EXPECT_EQ(items(w->ui.csh), (QStringList{"期初人事资料清空", "部门初始化", "查看民族表", "查看区划表"}));
+    EXPECT_EQ(items(w->ui.pxda), (QStringList{"档案查看", "-", "档案登记", "档案修改", "档案删除"}));
+    EXPECT_EQ(items(w->ui.khqk), (QStringList{"经理级考核表定义", "员工级考核表定义", "-", "查看年份", "表头定义", "输入经理考核", "输入员工考核"}));
+    EXPECT_EQ(items(w->ui.report), (QStringList{"打印到EXCEl", "打印"}));
+    EXPECT_EQ(items(w->ui.sjcl), (QStringList{"数据备份", "数据还原"}));
+    EXPECT_EQ(items(w->ui.edtpop1), (QStringList{"新建 (&CR)", "查看 (&S)", "修改 (&C)", "-", "调动 (&D)", "离职 (&L)", "-", "排序"}));
+    EXPECT_EQ(items(w->ui.Sort1), (QStringList{"员工编号", "按部门", "录用日期", "按职位"}));
+    EXPECT_EQ(items(w->ui.edtpop3), (QStringList{"新建培训(&C)", "修改资料(&CH)", "资料删除(&D)"}));
+    EXPECT_EQ(items(w->ui.edtpop), (QStringList{"插入节点", "插入子节点", "-", "删除节点"}));
+
+    // The switched-off entries stand greyed; nothing has a shortcut.
+    EXPECT_FALSE(w->ui.htgl->menuAction()->isEnabled());
+    EXPECT_FALSE(w->ui.nf->isEnabled());
+    EXPECT_FALSE(w->ui.lrjlkh->isEnabled());
+    EXPECT_FALSE(w->ui.lrygkh->isEnabled());
+    EXPECT_TRUE(w->ui.btdy->isEnabled());
+    for (QAction* a : w->findChildren<QAction*>()) EXPECT_TRUE(a->shortcut().isEmpty()) << a->text().toStdString();
+}
+
+TEST_F(MainWindow, TrainingModifyAsksForATrainingRowFirst) {
+    auto* w = open();
+    for (const QString& key : {QString(), QStringLiteral("1")}) {
+        clearMessages();
+        Module().CurrentTrainingKey = key;
+        w->daxg_Click();
+        ASSERT_EQ(messages().size(), 1u);
+        EXPECT_EQ(messages()[0].text, QStringLiteral("请先选择一条培训档案"));
+        EXPECT_EQ(messages()[0].icon, MsgIcon::Critical);
+        EXPECT_EQ(messages()[0].title, QStringLiteral("提示"));
+    }
+    clearMessages();
+    Module().CurrentTrainingKey = QStringLiteral("11");
+    w->daxg_Click();
+    EXPECT_TRUE(messages().empty());
+}
+
+TEST_F(MainWindow, LeaverDeletionFromTheMenuWarnsFirstAndCancelStopsIt) {
+    auto* w = open();
+    answer(MsgAnswer::Cancel);
+    w->delzl_Click();
+    ASSERT_EQ(messages().size(), 1u);
+    EXPECT_EQ(messages()[0].text, QStringLiteral("此操作将真正删除数据库中数据，请慎重操作"));
+    EXPECT_EQ(messages()[0].icon, MsgIcon::Information);
+    EXPECT_EQ(messages()[0].buttons, MsgButtons::OKCancel);
+    EXPECT_TRUE(shown().filter("Formdel").isEmpty());
+    clearMessages();
+    w->dellizhi_Click();  // the popup asks nothing
+    EXPECT_TRUE(messages().empty());
+}
+
+TEST_F(MainWindow, HomePageOpensTheMakersAddress) {
+    QString opened;
+    const auto keep = Form1::ShellOpen;
+    Form1::ShellOpen = [&](const QString& url) { opened = url; };
+    open()->gszy_Click();
+    Form1::ShellOpen = keep;
+    EXPECT_EQ(opened, Form1::kHomePage);
+}
+
+TEST_F(MainWindow, BackupClosesTheMainWindowAndEndsTheProgramRestoreOnlyCloses) {
+    open()->sjhy_Click();
+    EXPECT_FALSE(WindowHost::Exists<Form1>());
+    EXPECT_FALSE(programEnded());
+    processEvents();
+    open()->sjbf_Click();
+    EXPECT_FALSE(WindowHost::Exists<Form1>());
+    EXPECT_TRUE(programEnded());
+}
