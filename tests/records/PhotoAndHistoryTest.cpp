@@ -1,0 +1,276 @@
+// The photograph picker hands a picture file to the entry or modify window;
+// the career-history editor edits the opener's four history boxes.
+#include "TestProgram.h"
+
+#include "platform/WindowHost.h"
+#include "records/Formlr.h"
+#include "records/Formmod.h"
+#include "records/frmllrc.h"
+#include "records/frmloadpic.h"
+#include "shell/ModuleState.h"
+
+#include <QDir>
+#include <QFile>
+#include <QImage>
+#include <QPlainTextEdit>
+#include <QVBoxLayout>
+
+using namespace platform;
+using namespace halvern;
+using halvern::test::ProgramTest;
+
+namespace {
+
+void writePicture(const QString& path, const char* format) {
+    QImage image(16, 16, QImage::Format_RGB32);
+    image.fill(Qt::darkRed);
+    ASSERT_TRUE(image.save(path, format)) << path.toStdString();
+}
+
+QStringList listed(const QListWidget* list) {
+    QStringList names;
+    for (int i = 0; i < list->count(); ++i) names << list->item(i)->text();
+    return names;
+}
+
+// A record view as the editor sees it: a loaded window of that name with four history boxes.
+class FakeRecordView : public Form {
+public:
+    explicit FakeRecordView(QString name) : name_(std::move(name)) {
+        auto* layout = new QVBoxLayout(this);
+        for (const char* n : {"Text27", "Text28", "Text29", "Text30"}) {
+            auto* box = new QPlainTextEdit(this);
+            box->setObjectName(QString::fromLatin1(n));
+            box->setReadOnly(true);
+            layout->addWidget(box);
+            boxes.append(box);
+        }
+    }
+    QString FormName() const override { return name_; }
+    QList<QPlainTextEdit*> boxes;
+
+private:
+    QString name_;
+};
+
+}  // namespace
+
+class PhotographPicker : public ProgramTest {
+protected:
+    void SetUp() override {
+        ProgramTest::SetUp();
+        folder = path(QStringLiteral("photos"));
+        QDir().mkpath(folder + QStringLiteral("/older"));
+        writePicture(folder + QStringLiteral("/a.jpg"), "JPG");
+        writePicture(folder + QStringLiteral("/B.JPG"), "JPG");
+        // Qt writes no GIF; the caption picture of the program directory is one.
+        ASSERT_TRUE(QFile::copy(path(QStringLiteral("testcaptionbar.gif")), folder + QStringLiteral("/c.Gif")));
+        writePicture(folder + QStringLiteral("/d.bmp"), "BMP");
+        writePicture(folder + QStringLiteral("/e.png"), "PNG");
+        QFile bad(folder + QStringLiteral("/broken.jpg"));
+        ASSERT_TRUE(bad.open(QIODevice::WriteOnly));
+        bad.write("this is no picture");
+    }
+    frmloadpic* openPicker(const QString& caller) {
+        Module().PictureCaller = caller;
+        auto* p = WindowHost::Default<frmloadpic>();
+        WindowHost::Show(p, ShowMode::Modal);
+        p->ui.Dir1->SetPath(folder);
+        return p;
+    }
+    Formlr* entry() {
+        auto* w = WindowHost::Default<Formlr>();
+        WindowHost::Show(w, ShowMode::Modal);
+        return w;
+    }
+    QString folder;
+};
+
+TEST_F(PhotographPicker, ListsThePictureKindsWhateverTheCaseOfTheirExtension) {
+    auto* p = openPicker(QStringLiteral("lr"));
+    EXPECT_EQ(p->windowTitle(), QStringLiteral("选择照片"));
+    EXPECT_EQ(p->FilePath(), QDir::cleanPath(folder));
+    EXPECT_EQ(listed(p->ui.File1),
+              (QStringList{QStringLiteral("a.jpg"), QStringLiteral("B.JPG"), QStringLiteral("broken.jpg"),
+                           QStringLiteral("c.Gif"), QStringLiteral("d.bmp")}));
+    // The drives offer the root and the home folder.
+    QStringList drives;
+    for (int i = 0; i < p->ui.Drive1->count(); ++i) drives << p->ui.Drive1->itemData(i).toString();
+    EXPECT_TRUE(drives.contains(QStringLiteral("/")));
+    EXPECT_TRUE(drives.contains(QDir::homePath()));
+}
+
+TEST_F(PhotographPicker, ConfirmedChoiceFillsTheEntryWindowsPhotoBoxAndIsSavedWithTheEmployee) {
+    auto* w = entry();
+    w->Label5_Click();
+    ASSERT_TRUE(WindowHost::Exists<frmloadpic>());
+    EXPECT_EQ(Module().PictureCaller, QStringLiteral("lr"));
+    auto* p = WindowHost::Default<frmloadpic>();
+    p->ui.Dir1->SetPath(folder);
+    ASSERT_TRUE(p->ClickFile(QStringLiteral("B.JPG")));
+    EXPECT_EQ(Module().PicturePath, QDir::cleanPath(folder) + QStringLiteral("/B.JPG"));
+    EXPECT_FALSE(p->ui.Image1->pixmap().isNull());
+    EXPECT_TRUE(w->ui.Image1->pixmap().isNull());  // nothing reaches the opener before 确定
+    p->Command1_Click();
+    EXPECT_FALSE(WindowHost::Exists<frmloadpic>());
+    EXPECT_FALSE(w->ui.Image1->pixmap().isNull());
+    EXPECT_TRUE(w->ui.Label5->isHidden());
+    EXPECT_TRUE(messages().empty());
+
+    w->ui.Text1->setText(QStringLiteral("E01"));
+    w->ui.Text2->setText(QStringLiteral("张三"));
+    w->Command1_Click();
+    EXPECT_TRUE(QFile::exists(path(QStringLiteral("pic/E01.JPG"))));
+}
+
+TEST_F(PhotographPicker, ClosingByTheCloseBoxWithdrawsAChoiceOfThatOpening) {
+    auto* w = entry();
+    auto* p = openPicker(QStringLiteral("lr"));
+    p->ClickFile(QStringLiteral("a.jpg"));
+    p->Command1_Click();
+    const QString first = Module().PicturePath;
+    ASSERT_FALSE(first.isEmpty());
+
+    p = openPicker(QStringLiteral("lr"));
+    p->ClickFile(QStringLiteral("d.bmp"));
+    p->close();
+    processEvents();
+    EXPECT_FALSE(WindowHost::Exists<frmloadpic>());
+    EXPECT_EQ(Module().PicturePath, first);
+    EXPECT_TRUE(w->ui.Label5->isHidden());
+
+    // Opened again and confirmed without a click, the earlier file is handed over again.
+    w->ui.SetPhoto(QPixmap());
+    p = openPicker(QStringLiteral("lr"));
+    p->Command1_Click();
+    EXPECT_FALSE(w->ui.Image1->pixmap().isNull());
+    EXPECT_EQ(Module().PicturePath, first);
+}
+
+TEST_F(PhotographPicker, AFileThatIsNoPictureIsReportedAndThePickerStaysOpen) {
+    entry();
+    auto* p = openPicker(QStringLiteral("lr"));
+    p->ClickFile(QStringLiteral("a.jpg"));
+    p->ClickFile(QStringLiteral("broken.jpg"));
+    ASSERT_EQ(messages().size(), 1u);
+    EXPECT_EQ(messages()[0].icon, MsgIcon::Critical);
+    EXPECT_TRUE(p->ui.Image1->pixmap().isNull());
+    EXPECT_EQ(Module().PicturePath, QDir::cleanPath(folder) + QStringLiteral("/a.jpg"));
+
+    // A chosen file that has gone bad by 确定 is refused too.
+    QFile::remove(folder + QStringLiteral("/a.jpg"));
+    QFile::copy(folder + QStringLiteral("/broken.jpg"), folder + QStringLiteral("/a.jpg"));
+    p->Command1_Click();
+    EXPECT_EQ(messages().size(), 2u);
+    EXPECT_TRUE(WindowHost::Exists<frmloadpic>());
+}
+
+TEST_F(PhotographPicker, ConfirmingWithNothingChosenEmptiesTheModifyWindowsPhotoBox) {
+    addEmployee(QStringLiteral("E01"), QStringLiteral("张三"), {{QStringLiteral("图片"), QStringLiteral("\\pic\\E01.bmp")}});
+    QDir().mkpath(path(QStringLiteral("pic")));
+    writePicture(path(QStringLiteral("pic/E01.bmp")), "BMP");
+    Module().CurrentEmployeeNo = QStringLiteral("E01");
+    auto* m = WindowHost::Default<Formmod>();
+    WindowHost::Show(m, ShowMode::Modal);
+    ASSERT_FALSE(m->ui.Image1->pixmap().isNull());
+    m->Image1_Click();
+    EXPECT_EQ(Module().PictureCaller, QStringLiteral("mod"));
+    WindowHost::Default<frmloadpic>()->Command1_Click();
+    EXPECT_TRUE(m->ui.Image1->pixmap().isNull());
+    EXPECT_TRUE(m->ui.Label5->isHidden());
+    m->Command1_Click();  // saves no photograph: 图片 keeps its value
+    EXPECT_EQ(db()->scalar(QStringLiteral("select 图片 from 员工信息 where 员工编号='E01'")).toString(),
+              QStringLiteral("\\pic\\E01.bmp"));
+}
+
+// ---- career-history editor -------------------------------------------------
+
+class CareerHistoryEditor : public ProgramTest {
+protected:
+    frmllrc* openEditor(const QString& caller) {
+        Module().HistoryCaller = caller;
+        auto* e = WindowHost::Default<frmllrc>();
+        WindowHost::Show(e, ShowMode::Modal);
+        return e;
+    }
+};
+
+TEST_F(CareerHistoryEditor, TextsConfirmedForTheEntryWindowReachTheDatabaseOnlyWithItsSave) {
+    auto* w = WindowHost::Default<Formlr>();
+    WindowHost::Show(w, ShowMode::Modal);
+    w->Command3_Click();
+    ASSERT_TRUE(WindowHost::Exists<frmllrc>());
+    auto* e = WindowHost::Default<frmllrc>();
+    EXPECT_EQ(e->windowTitle(), QStringLiteral("详细覆历"));
+    EXPECT_FALSE(e->IsReadOnly());
+    EXPECT_TRUE(e->ui.RichTextBox1->toPlainText().isEmpty());
+    e->ui.RichTextBox1->setPlainText(QStringLiteral("1998 中学\n2002 大学"));
+    e->ui.RichTextBox4->setPlainText(QStringLiteral("技术部"));
+    e->Command1_Click();
+    EXPECT_FALSE(WindowHost::Exists<frmllrc>());
+    EXPECT_EQ(w->ui.Text27->text(), QStringLiteral("1998 中学\n2002 大学"));
+    EXPECT_EQ(w->ui.Text30->text(), QStringLiteral("技术部"));
+    EXPECT_EQ(count(QStringLiteral("覆历")), 0);
+
+    w->ui.Text1->setText(QStringLiteral("E01"));
+    w->ui.Text2->setText(QStringLiteral("张三"));
+    w->Command1_Click();
+    EXPECT_EQ(db()->scalar(QStringLiteral("select 教育背景 from 覆历 where 员工编号='E01'")).toString(),
+              QStringLiteral("1998 中学\n2002 大学 "));
+}
+
+TEST_F(CareerHistoryEditor, OpensOnTheModifyWindowsTextsAndTheCloseBoxDiscardsEdits) {
+    addEmployee(QStringLiteral("E01"), QStringLiteral("张三"));
+    db()->execute(QStringLiteral("insert into 覆历 (员工编号,教育背景,工作经历) values ('E01','大学 ','工厂 ')"));
+    Module().CurrentEmployeeNo = QStringLiteral("E01");
+    auto* m = WindowHost::Default<Formmod>();
+    WindowHost::Show(m, ShowMode::Modal);
+    m->Command3_Click();
+    EXPECT_EQ(Module().HistoryCaller, QStringLiteral("formmod"));
+    auto* e = WindowHost::Default<frmllrc>();
+    EXPECT_EQ(e->ui.RichTextBox1->toPlainText(), QStringLiteral("大学"));
+    EXPECT_EQ(e->ui.RichTextBox2->toPlainText(), QStringLiteral("工厂"));
+    e->ui.RichTextBox2->setPlainText(QStringLiteral("改了"));
+    e->close();
+    processEvents();
+    EXPECT_FALSE(WindowHost::Exists<frmllrc>());
+    EXPECT_EQ(m->ui.Text28->text(), QStringLiteral("工厂"));
+
+    e = openEditor(QStringLiteral("formmod"));
+    e->ui.RichTextBox3->setPlainText(QStringLiteral("嘉奖"));
+    e->Command1_Click();
+    EXPECT_EQ(m->ui.Text29->text(), QStringLiteral("嘉奖"));
+    EXPECT_EQ(m->ui.Text28->text(), QStringLiteral("工厂"));
+}
+
+TEST_F(CareerHistoryEditor, RecordViewsGetTheirTextsReadOnly) {
+    for (const QString& name : {QStringLiteral("formshow"), QStringLiteral("Formshow1")}) {
+        FakeRecordView view(name);
+        view.Load();
+        view.show();
+        view.boxes[0]->setPlainText(QStringLiteral("教育"));
+        view.boxes[3]->setPlainText(QStringLiteral("本公司"));
+        auto* e = openEditor(name == QLatin1String("formshow") ? QStringLiteral("formshow") : QStringLiteral("formshow1"));
+        EXPECT_TRUE(e->IsReadOnly());
+        EXPECT_TRUE(e->ui.RichTextBox4->isReadOnly());
+        EXPECT_EQ(e->ui.RichTextBox1->toPlainText(), QStringLiteral("教育"));
+        EXPECT_EQ(e->ui.RichTextBox4->toPlainText(), QStringLiteral("本公司"));
+        e->Command1_Click();
+        EXPECT_EQ(view.boxes[0]->toPlainText(), QStringLiteral("教育"));
+        EXPECT_EQ(view.boxes[3]->toPlainText(), QStringLiteral("本公司"));
+        processEvents();
+    }
+}
+
+TEST_F(CareerHistoryEditor, AnUnknownCallerGetsFourEmptyEditableBoxes) {
+    auto* w = WindowHost::Default<Formlr>();
+    WindowHost::Show(w, ShowMode::Modal);
+    w->ui.Text27->setText(QStringLiteral("保留"));
+    auto* e = openEditor(QStringLiteral("FormLR"));  // comparisons are exact
+    EXPECT_TRUE(e->ui.RichTextBox1->toPlainText().isEmpty());
+    EXPECT_FALSE(e->IsReadOnly());
+    e->ui.RichTextBox1->setPlainText(QStringLiteral("不应写回"));
+    e->Command1_Click();
+    EXPECT_FALSE(WindowHost::Exists<frmllrc>());
+    EXPECT_EQ(w->ui.Text27->text(), QStringLiteral("保留"));
+}
