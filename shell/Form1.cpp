@@ -10,12 +10,23 @@
 #include "platform/ProgramDir.h"
 #include "platform/Recordset.h"
 #include "records/Formdel.h"
+#include "records/Formlr.h"
+#include "records/Formmod.h"
 #include "records/Formshow1.h"
 #include "records/Formyglz.h"
 #include "records/formmzb.h"
 #include "records/formqhb.h"
 #include "records/formshow.h"
 #include "records/formygdd.h"
+#include "training/Formnew.h"
+#include "training/Formnew1.h"
+#include "training/Formshowkh.h"
+#include "training/Formshowkh1.h"
+#include "training/Formshowpx.h"
+#include "training/frmdadj.h"
+#include "training/frmdaxg.h"
+#include "training/Formbtdy.h"
+#include "training/Formcsh.h"
 
 #include <QDesktopServices>
 #include <QGuiApplication>
@@ -598,11 +609,11 @@ void Form1::dgrid_DblClick() {
     if (window == QLatin1String("Formshow1")) {
         WindowHost::Show(WindowHost::Default<Formshow1>(), ShowMode::Modal);
     } else if (window == QLatin1String("Formshowpx")) {
-        // opens Formshowpx, modal
+        WindowHost::Show(WindowHost::Default<Formshowpx>(), ShowMode::Modal);
     } else if (window == QLatin1String("Formshowkh")) {
-        // opens Formshowkh, modal
+        WindowHost::Show(WindowHost::Default<Formshowkh>(), ShowMode::Modal);
     } else if (window == QLatin1String("Formshowkh1")) {
-        // opens Formshowkh1, modal
+        WindowHost::Show(WindowHost::Default<Formshowkh1>(), ShowMode::Modal);
     } else {
         WindowHost::Show(WindowHost::Default<formshow>(), ShowMode::Modal);
     }
@@ -710,13 +721,9 @@ void Form1::dack_Click() {
     ShowTrainingView();
 }
 
-void Form1::lrxyg_Click() {
-    // opens Formlr, modal
-}
+void Form1::lrxyg_Click() { WindowHost::Show(WindowHost::Default<Formlr>(), ShowMode::Modal); }
 
-void Form1::modzl_Click() {
-    // opens Formmod, modal
-}
+void Form1::modzl_Click() { WindowHost::Show(WindowHost::Default<Formmod>(), ShowMode::Modal); }
 
 void Form1::bmdd_Click() { WindowHost::Show(WindowHost::Default<formygdd>(), ShowMode::Modal); }
 
@@ -733,17 +740,13 @@ void Form1::zhcx_Click() {
     // opens AddSearch, modal
 }
 
-void Form1::bmcsh_Click() {
-    // opens Formcsh, modeless
-}
+void Form1::bmcsh_Click() { WindowHost::Show(WindowHost::Default<Formcsh>(), ShowMode::Modeless); }
 
 void Form1::mzb_Click() { WindowHost::Show(WindowHost::Default<formmzb>(), ShowMode::Modal); }
 
 void Form1::qhb_Click() { WindowHost::Show(WindowHost::Default<formqhb>(), ShowMode::Modal); }
 
-void Form1::dadj_Click() {
-    // opens frmdadj, modal
-}
+void Form1::dadj_Click() { WindowHost::Show(WindowHost::Default<frmdadj>(), ShowMode::Modal); }
 
 void Form1::daxg_Click() {
     const QString key = Module().CurrentTrainingKey;
@@ -751,20 +754,14 @@ void Form1::daxg_Click() {
         MsgBox(QStringLiteral("请先选择一条培训档案"), MsgButtons::OK, MsgIcon::Critical);
         return;
     }
-    // opens frmdaxg, modal
+    WindowHost::Show(WindowHost::Default<frmdaxg>(), ShowMode::Modal);
 }
 
-void Form1::jlkhdy_Click() {
-    // opens Formnew, modal
-}
+void Form1::jlkhdy_Click() { WindowHost::Show(WindowHost::Default<Formnew>(), ShowMode::Modal); }
 
-void Form1::ygkhdy_Click() {
-    // opens Formnew1, modal
-}
+void Form1::ygkhdy_Click() { WindowHost::Show(WindowHost::Default<Formnew1>(), ShowMode::Modal); }
 
-void Form1::btdy_Click() {
-    // opens Formbtdy, modal
-}
+void Form1::btdy_Click() { WindowHost::Show(WindowHost::Default<Formbtdy>(), ShowMode::Modal); }
 
 void Form1::zfgl_Click() { WindowHost::Show(WindowHost::Default<Formyf>(), ShowMode::Modal); }
 
@@ -783,15 +780,11 @@ void Form1::gszy_Click() { ShellOpen(kHomePage); }
 
 // ---------------------------------------------------------------- popup commands
 
-void Form1::CreatNew_Click() {
-    // opens Formlr, modal
-}
+void Form1::CreatNew_Click() { WindowHost::Show(WindowHost::Default<Formlr>(), ShowMode::Modal); }
 
 void Form1::look_Click() { dgrid_DblClick(); }
 
-void Form1::up_Click() {
-    // opens Formmod, modal
-}
+void Form1::up_Click() { WindowHost::Show(WindowHost::Default<Formmod>(), ShowMode::Modal); }
 
 void Form1::diaodong_Click() { WindowHost::Show(WindowHost::Default<formygdd>(), ShowMode::Modal); }
 
@@ -799,13 +792,9 @@ void Form1::lizhi_Click() { WindowHost::Show(WindowHost::Default<Formyglz>(), Sh
 
 void Form1::dellizhi_Click() { WindowHost::Show(WindowHost::Default<Formdel>(), ShowMode::Modal); }
 
-void Form1::CrPeixun_Click() {
-    // opens frmdadj, modal
-}
+void Form1::CrPeixun_Click() { WindowHost::Show(WindowHost::Default<frmdadj>(), ShowMode::Modal); }
 
-void Form1::ZiliaoCh_Click() {
-    // opens frmdaxg, modal
-}
+void Form1::ZiliaoCh_Click() { WindowHost::Show(WindowHost::Default<frmdaxg>(), ShowMode::Modal); }
 
 void Form1::ZiliaoDel_Click() { dasc_Click(); }
 

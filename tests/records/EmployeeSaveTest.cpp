@@ -420,3 +420,19 @@ TEST_F(EmployeeModify, EmptyDepartmentListLeavesTheDepartmentBoxEmpty) {
     EXPECT_GT(w->ui.Combo2->count(), 50);
     EXPECT_EQ(w->ui.Combo2->currentText(), QStringLiteral("汉族"));
 }
+
+TEST_F(EmployeeSave, MainWindowMenuAndPopupOpenTheEntryAndModifyWindows) {
+    auto* main = WindowHost::Default<Form1>();
+    WindowHost::Show(main, ShowMode::Modeless);
+    WindowHost::ClearLog();
+    main->ui.lrxyg->trigger();
+    EXPECT_TRUE(WindowHost::Default<Formlr>()->IsModal());
+    WindowHost::Default<Formlr>()->Command2_Click();
+    main->ui.CreatNew->trigger();
+    WindowHost::Default<Formlr>()->Command2_Click();
+    main->ui.modzl->trigger();
+    WindowHost::Default<Formmod>()->Command2_Click();
+    main->ui.up->trigger();
+    EXPECT_EQ(shown(), (QStringList{QStringLiteral("Formlr"), QStringLiteral("Formlr"), QStringLiteral("Formmod"),
+                                    QStringLiteral("Formmod")}));
+}

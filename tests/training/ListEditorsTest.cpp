@@ -3,6 +3,7 @@
 #include "TestProgram.h"
 
 #include "platform/WindowHost.h"
+#include "shell/Form1.h"
 #include "training/Formbtdy.h"
 #include "training/Formcsh.h"
 
@@ -178,4 +179,16 @@ TEST_F(ListEditors, DepartmentWindowShownAgainIsTheSameWindowNotReloaded) {
     EXPECT_EQ(first, again);
     EXPECT_FALSE(items(again->ui.Text2).contains(QStringLiteral("外部添加")));
     EXPECT_FALSE(again->IsModal());
+}
+
+TEST_F(ListEditors, MainWindowMenuOpensTheDepartmentListBesideItAndTheHeadingsModal) {
+    auto* main = WindowHost::Default<Form1>();
+    WindowHost::Show(main, ShowMode::Modeless);
+    WindowHost::ClearLog();
+    main->ui.bmcsh->trigger();
+    main->ui.bmcsh->trigger();
+    EXPECT_FALSE(WindowHost::Default<Formcsh>()->IsModal());
+    main->ui.btdy->trigger();
+    EXPECT_TRUE(WindowHost::Default<Formbtdy>()->IsModal());
+    EXPECT_EQ(shown(), (QStringList{QStringLiteral("Formcsh"), QStringLiteral("Formcsh"), QStringLiteral("Formbtdy")}));
 }
