@@ -5,6 +5,7 @@
 #include <QHeaderView>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QScrollBar>
 #include <QStandardItemModel>
 #include <QStyledItemDelegate>
 
@@ -190,6 +191,38 @@ void FlexGrid::SetColWidth(int col, int twips) { setColumnWidth(col, TwipsToPixe
 int FlexGrid::RowHeight(int row) const {
     if (IsBound() && row == 0) return PixelsToTwips(horizontalHeader()->height());
     return PixelsToTwips(rowHeight(modelRow(row)));
+}
+
+void FlexGrid::SetRowHeight(int row, int twips) {
+    if (row < 0 || row >= Rows()) return;
+    if (IsBound() && row == 0) {
+        horizontalHeader()->setFixedHeight(TwipsToPixels(twips));
+        return;
+    }
+    setRowHeight(modelRow(row), TwipsToPixels(twips));
+}
+
+int FlexGrid::TopRow() const {
+    const int first = rowAt(0);
+    const int row = first < 0 ? fixedRows_ : (IsBound() ? first + 1 : first);
+    return std::max(row, fixedRows_);
+}
+
+void FlexGrid::SetTopRow(int row) {
+    if (row < 0 || row >= Rows()) return;
+    const int mr = row <= fixedRows_ ? 0 : modelRow(row);
+    if (mr < 0) return;
+    verticalScrollBar()->setValue(verticalScrollMode() == ScrollPerItem ? verticalHeader()->visualIndex(mr)
+                                                                        : verticalHeader()->sectionPosition(mr));
+}
+
+int FlexGrid::LeftCol() const { return std::max(columnAt(0) < 0 ? fixedCols_ : columnAt(0), fixedCols_); }
+
+void FlexGrid::SetLeftCol(int col) {
+    if (col < 0 || col >= Cols()) return;
+    const int c = col <= fixedCols_ ? 0 : col;
+    horizontalScrollBar()->setValue(horizontalScrollMode() == ScrollPerItem ? horizontalHeader()->visualIndex(c)
+                                                                            : horizontalHeader()->sectionPosition(c));
 }
 
 int FlexGrid::CellLeft() const { return PixelsToTwips(columnViewportPosition(col_) + viewport()->x()); }

@@ -61,6 +61,13 @@ public:
     int ColWidth(int col) const;  // twips
     void SetColWidth(int col, int twips);
     int RowHeight(int row) const;  // twips
+    void SetRowHeight(int row, int twips);
+    // First scrollable row / column shown; setting scrolls so it comes first
+    // after the fixed ones (a fixed one scrolls back to the start).
+    int TopRow() const;
+    void SetTopRow(int row);
+    int LeftCol() const;
+    void SetLeftCol(int col);
     int CellLeft() const;          // twips, within the grid
     int CellTop() const;
     int CellWidth() const;

@@ -144,7 +144,7 @@ void frmdadjUi::setupUi(QWidget* window) {
     QWidget::setTabOrder(Check2, Text14);
     QWidget::setTabOrder(Text14, Command2);
     QWidget::setTabOrder(Command2, list1);
-    window->resize(860, 420);
+    window->resize(860, 380);
 }
 
 }  // namespace halvern

@@ -1,0 +1,443 @@
+#include "TestProgram.h"
+
+#include "platform/Pictures.h"
+#include "platform/Recordset.h"
+#include "platform/Spreadsheet.h"
+#include "platform/WindowHost.h"
+#include "shell/ModuleState.h"
+#include "training/Formshowkh.h"
+#include "training/Formshowkh1.h"
+
+#include <QDate>
+#include <QScrollBar>
+#include <QTest>
+
+using namespace platform;
+using namespace halvern;
+using halvern::test::ProgramTest;
+
+class AssessmentSheetTest : public ProgramTest {
+protected:
+    void SetUp() override {
+        ProgramTest::SetUp();
+        addEmployee(QStringLiteral("M01"), QStringLiteral("  张经理 "),
+                    {{QStringLiteral("部门"), QStringLiteral("人事部")}, {QStringLiteral("职位"), QStringLiteral("经理")}});
+        Module().CurrentAssessmentKey = QStringLiteral("M01");
+        SetSpreadsheetOpener([this](const QString& file) {
+            opened_ << file;
+            return true;
+        });
+    }
+    void TearDown() override {
+        SetSpreadsheetOpener({});
+        ProgramTest::TearDown();
+    }
+
+    // Replaces the headings and the managers' groups and items.
+    void layout(const QStringList& headings, const QStringList& groups, const QStringList& items,
+                const QString& prefix = QStringLiteral("经理")) {
+        db()->execute(QStringLiteral("delete from 横"));
+        db()->execute(QStringLiteral("delete from %1").arg(QuoteIdentifier(prefix + QStringLiteral("竖1"))));
+        db()->execute(QStringLiteral("delete from %1").arg(QuoteIdentifier(prefix + QStringLiteral("竖2"))));
+        for (const QString& h : headings) db()->execute(QStringLiteral("insert into 横 (hei) values (?)"), {h});
+        for (const QString& g : groups)
+            db()->execute(QStringLiteral("insert into %1 (su) values (?)").arg(QuoteIdentifier(prefix + QStringLiteral("竖2"))), {g});
+        for (const QString& i : items)
+            db()->execute(QStringLiteral("insert into %1 (su) values (?)").arg(QuoteIdentifier(prefix + QStringLiteral("竖1"))), {i});
+    }
+
+    // Stores sheet rows for the employee; each row its cells a1, a2, …
+    void store(const QList<QStringList>& rows, const QString& table = QStringLiteral("经理"),
+               const QString& no = QStringLiteral("M01")) {
+        for (const QStringList& cells : rows) {
+            QStringList cols{QStringLiteral("noo")};
+            QStringList marks{QStringLiteral("?")};
+            QVariantList values{no};
+            for (int k = 0; k < cells.size(); ++k) {
+                cols << QStringLiteral("a%1").arg(k + 1);
+                marks << QStringLiteral("?");
+                values << cells[k];
+            }
+            db()->execute(QStringLiteral("insert into %1 (%2) values (%3)")
+                              .arg(QuoteIdentifier(table), cols.join(','), marks.join(',')),
+                          values);
+        }
+    }
+
+    // The employee's stored rows in id order: yee, a1 … a<n>.
+    QList<QStringList> stored(int cells, const QString& table = QStringLiteral("经理"),
+                              const QString& no = QStringLiteral("M01")) {
+        Recordset rs;
+        rs.Open(QStringLiteral("select * from %1 where noo=? order by id").arg(QuoteIdentifier(table)), db(),
+                LockType::ReadOnly, {no});
+        QList<QStringList> out;
+        for (; !rs.EOF_(); rs.MoveNext()) {
+            QStringList row{rs.Fields(QStringLiteral("yee")).isNull() ? QStringLiteral("<null>") : rs.Text(QStringLiteral("yee"))};
+            for (int k = 1; k <= cells; ++k) row << rs.Text(QStringLiteral("a%1").arg(k));
+            out << row;
+        }
+        return out;
+    }
+
+    template <class T = Formshowkh>
+    T* open() {
+        auto* w = WindowHost::Default<T>();
+        WindowHost::Show(w, ShowMode::Modal);
+        processEvents();
+        return WindowHost::Exists<T>() ? w : nullptr;
+    }
+
+    static void save(AssessmentSheet* w) {
+        w->Command2_Click();  // 编  辑
+        w->Command2_Click();  // 保  存
+    }
+
+    QStringList opened_;
+};
+
+TEST_F(AssessmentSheetTest, GridIsLaidOutFromHeadingsGroupsAndItems) {
+    layout({"业绩", "能力", "态度"}, {"上半年", "下半年"}, {"自评", "上级", "部门"});
+    auto* w = open();
+    ASSERT_TRUE(w);
+    const FlexGrid& g = *w->ui.MSFlexGrid1;
+    EXPECT_EQ(w->windowTitle(), QStringLiteral("考核记录详细资料"));
+    ASSERT_EQ(g.Cols(), 5);
+    ASSERT_EQ(g.Rows(), 7);
+    EXPECT_EQ(g.FixedRows(), 1);
+    EXPECT_EQ(g.FixedCols(), 2);
+    EXPECT_EQ(g.TextMatrix(0, 0), QStringLiteral(" "));
+    EXPECT_EQ(g.TextMatrix(0, 1), QStringLiteral(" "));
+    EXPECT_EQ(g.TextMatrix(0, 2), QStringLiteral("业绩"));
+    EXPECT_EQ(g.TextMatrix(0, 4), QStringLiteral("态度"));
+    const QStringList items{"自评", "上级", "部门", "自评", "上级", "部门"};
+    const QStringList groups{"上半年", "上半年", "上半年", "下半年", "下半年", "下半年"};
+    for (int r = 1; r <= 6; ++r) {
+        EXPECT_EQ(g.TextMatrix(r, 1), items[r - 1]) << r;
+        EXPECT_EQ(g.TextMatrix(r, 0), groups[r - 1]) << r;
+        EXPECT_NEAR(g.RowHeight(r), 300, 15);
+        for (int c = 2; c < 5; ++c) EXPECT_TRUE(g.TextMatrix(r, c).isEmpty());
+    }
+    EXPECT_NEAR(g.RowHeight(0), 450, 15);
+    EXPECT_NEAR(g.ColWidth(0), 1000, 15);
+    EXPECT_NEAR(g.ColWidth(1), 1772, 15);
+    EXPECT_NEAR(g.ColWidth(3), 1000, 15);
+    EXPECT_EQ(g.ColAlignment(3), FlexGrid::CenterCenter);
+    // Each group shows once over its items; the corner is one blank cell.
+    EXPECT_EQ(g.rowSpan(1, 0), 3);
+    EXPECT_EQ(g.rowSpan(4, 0), 3);
+    EXPECT_EQ(g.columnSpan(0, 0), 2);
+    EXPECT_EQ(g.rowSpan(1, 1), 1);
+    EXPECT_EQ(g.columnSpan(0, 2), 1);
+    EXPECT_EQ(g.Row(), 1);
+    EXPECT_EQ(g.Col(), 2);
+    EXPECT_EQ(w->ui.Label4->text(), QStringLiteral("张经理"));
+    EXPECT_EQ(w->ui.Label5->text(), QStringLiteral("人事部"));
+    EXPECT_EQ(w->ui.Label6->text(), QStringLiteral("经理"));
+    EXPECT_EQ(w->ui.Text1->text(), QDate::currentDate().toString(QStringLiteral("yyyy")));
+    EXPECT_FALSE(w->ui.Input_Text->isVisible());
+    EXPECT_EQ(w->ui.Command2->text(), QStringLiteral("编  辑"));
+    EXPECT_EQ(w->focusWidget(), w->ui.MSFlexGrid1);
+    EXPECT_TRUE(messages().empty());
+}
+
+TEST_F(AssessmentSheetTest, EqualNeighboursMergeInTheGroupColumnAndTheHeadingRow) {
+    layout({"A", "A", "B"}, {"同", "同"}, {"i1", "i2"});
+    auto* w = open();
+    ASSERT_TRUE(w);
+    EXPECT_EQ(w->ui.MSFlexGrid1->rowSpan(1, 0), 4);
+    EXPECT_EQ(w->ui.MSFlexGrid1->columnSpan(0, 2), 2);
+    EXPECT_EQ(w->ui.MSFlexGrid1->columnSpan(0, 4), 1);
+}
+
+TEST_F(AssessmentSheetTest, FirstSaveAppendsEveryRowWithoutYearThenLaterSavesStampIt) {
+    layout({"h1", "h2"}, {"g1", "g2"}, {"i1", "i2"});
+    auto* w = open();
+    ASSERT_TRUE(w);
+    EXPECT_TRUE(w->NoSheet);
+    EXPECT_FALSE(w->MoreRows);
+    EXPECT_FALSE(w->FewerRows);
+    w->ui.MSFlexGrid1->SetTextMatrix(1, 2, QStringLiteral("优"));
+    w->ui.MSFlexGrid1->SetTextMatrix(4, 3, QStringLiteral(" 差 "));
+    save(w);
+    EXPECT_TRUE(messages().empty()) << lastMessage().toStdString();
+    EXPECT_EQ(stored(2), (QList<QStringList>{{"<null>", "优 ", " "},
+                                             {"<null>", " ", " "},
+                                             {"<null>", " ", " "},
+                                             {"<null>", " ", " 差  "}}));
+    EXPECT_FALSE(w->NoSheet);
+    EXPECT_TRUE(w->MoreRows);
+    EXPECT_EQ(w->StoredRows, 4);
+    EXPECT_EQ(w->SurplusRows, 0);
+
+    w->ui.Text1->setText(QStringLiteral("2023"));
+    w->ui.MSFlexGrid1->SetTextMatrix(2, 2, QStringLiteral("良"));
+    save(w);
+    const auto rows = stored(2);
+    ASSERT_EQ(rows.size(), 4);
+    for (const QStringList& r : rows) EXPECT_EQ(r[0], QStringLiteral("2023"));
+    EXPECT_EQ(rows[1][1], QStringLiteral("良 "));
+    EXPECT_EQ(count(QStringLiteral("经理")), 4);
+
+    // Shown again, each cell is trimmed.
+    w->Unload();
+    processEvents();
+    w = open();
+    EXPECT_TRUE(w->MoreRows);
+    EXPECT_EQ(w->ui.MSFlexGrid1->TextMatrix(4, 3), QStringLiteral("差"));
+    EXPECT_EQ(w->ui.MSFlexGrid1->TextMatrix(1, 3), QString());
+}
+
+TEST_F(AssessmentSheetTest, AnEqualNumberOfStoredRowsIsOverwrittenInIdOrder) {
+    layout({"h1"}, {"g1"}, {"i1", "i2"});
+    store({{" a "}, {"b"}});
+    store({{"other"}}, QStringLiteral("经理"), QStringLiteral("M02"));
+    auto* w = open();
+    ASSERT_TRUE(w);
+    EXPECT_TRUE(w->MoreRows);
+    EXPECT_EQ(w->StoredRows, 2);
+    EXPECT_EQ(w->SurplusRows, 0);
+    EXPECT_EQ(w->ui.MSFlexGrid1->TextMatrix(1, 2), QStringLiteral("a"));
+    EXPECT_EQ(w->ui.MSFlexGrid1->TextMatrix(2, 2), QStringLiteral("b"));
+    w->ui.Text1->setText(QStringLiteral("2024"));
+    w->ui.MSFlexGrid1->SetTextMatrix(2, 2, QStringLiteral("c"));
+    save(w);
+    EXPECT_EQ(stored(1), (QList<QStringList>{{"2024", "a "}, {"2024", "c "}}));
+    EXPECT_EQ(stored(1, QStringLiteral("经理"), QStringLiteral("M02")), (QList<QStringList>{{"<null>", "other"}}));
+}
+
+TEST_F(AssessmentSheetTest, SurplusStoredRowsAreDeletedBySave) {
+    layout({"h1", "h2"}, {"g1"}, {"i1", "i2"});
+    store({{"1", "x"}, {"2", "y"}, {"3", "z"}, {"4", "w"}});
+    auto* w = open();
+    ASSERT_TRUE(w);
+    EXPECT_TRUE(w->MoreRows);
+    EXPECT_EQ(w->StoredRows, 4);
+    EXPECT_EQ(w->SurplusRows, 2);
+    EXPECT_EQ(w->ui.MSFlexGrid1->TextMatrix(2, 3), QStringLiteral("y"));
+    save(w);
+    EXPECT_EQ(stored(2), (QList<QStringList>{{QDate::currentDate().toString("yyyy"), "1 ", "x "},
+                                             {QDate::currentDate().toString("yyyy"), "2 ", "y "}}));
+    EXPECT_EQ(w->SurplusRows, 0);
+    save(w);  // a later save adds and deletes nothing
+    EXPECT_EQ(stored(2).size(), 2);
+}
+
+TEST_F(AssessmentSheetTest, MissingRowsAreAppendedAfterTheStoredOnes) {
+    layout({"h1"}, {"g1", "g2"}, {"i1", "i2"});
+    store({{"first"}, {"second"}});
+    auto* w = open();
+    ASSERT_TRUE(w);
+    EXPECT_TRUE(w->FewerRows);
+    EXPECT_EQ(w->StoredRows, 2);
+    EXPECT_EQ(w->MissingRows, 2);
+    EXPECT_EQ(w->ui.MSFlexGrid1->TextMatrix(2, 2), QStringLiteral("second"));
+    EXPECT_EQ(w->ui.MSFlexGrid1->TextMatrix(3, 2), QString());
+    w->ui.MSFlexGrid1->SetTextMatrix(4, 2, QStringLiteral("fourth"));
+    w->ui.Text1->setText(QString());  // the year is not checked, also empty
+    save(w);
+    EXPECT_EQ(stored(1), (QList<QStringList>{{"", "first "}, {"", "second "}, {"", " "}, {"", "fourth "}}));
+    EXPECT_EQ(w->MissingRows, 0);
+    save(w);
+    EXPECT_EQ(stored(1).size(), 4);
+}
+
+TEST_F(AssessmentSheetTest, AFailedSaveStoresNothingAndKeepsTheEdits) {
+    layout({"h1"}, {"g1", "g2"}, {"i1"});
+    store({{"old"}});
+    db()->execute(QStringLiteral(
+        "create trigger refuse before update on 经理 when new.a1='boom ' begin select raise(abort, 'refused'); end"));
+    auto* w = open();
+    ASSERT_TRUE(w);
+    ASSERT_TRUE(w->FewerRows);
+    w->ui.MSFlexGrid1->SetTextMatrix(2, 2, QStringLiteral("boom"));
+    save(w);
+    ASSERT_EQ(messages().size(), 1u);
+    EXPECT_EQ(messages()[0].icon, MsgIcon::Critical);
+    // The appended row went back with the rest.
+    EXPECT_EQ(stored(1), (QList<QStringList>{{"<null>", "old"}}));
+    EXPECT_TRUE(w->EditMode);
+    EXPECT_EQ(w->ui.Command2->text(), QStringLiteral("保  存"));
+    EXPECT_EQ(w->MissingRows, 1);
+    w->ui.MSFlexGrid1->SetTextMatrix(2, 2, QStringLiteral("fine"));
+    w->Command2_Click();
+    EXPECT_EQ(stored(1).size(), 2);
+}
+
+TEST_F(AssessmentSheetTest, WithoutGroupsOrItemsTheSheetHasNoRowsAndASaveDeletesStoredOnes) {
+    layout({"h1"}, {}, {"i1"});
+    store({{"x"}, {"y"}});
+    auto* w = open();
+    ASSERT_TRUE(w);
+    EXPECT_EQ(w->ui.MSFlexGrid1->Rows(), 1);
+    EXPECT_EQ(w->SurplusRows, 2);
+    save(w);
+    EXPECT_EQ(count(QStringLiteral("经理")), 0);
+
+    Module().CurrentAssessmentKey = QStringLiteral("M02");
+    w->Unload();
+    processEvents();
+    w = open();
+    save(w);
+    EXPECT_EQ(count(QStringLiteral("经理")), 0);
+}
+
+TEST_F(AssessmentSheetTest, AnUnknownKeyShowsEmptyLabelsAndTheSheetOfThatKey) {
+    layout({"h1"}, {"g1"}, {"i1"});
+    store({{"kept"}}, QStringLiteral("经理"), QString());
+    Module().CurrentAssessmentKey.clear();
+    auto* w = open();
+    ASSERT_TRUE(w);
+    EXPECT_TRUE(w->ui.Label4->text().isEmpty());
+    EXPECT_TRUE(w->ui.Label6->text().isEmpty());
+    EXPECT_EQ(w->ui.MSFlexGrid1->TextMatrix(1, 2), QStringLiteral("kept"));
+    EXPECT_TRUE(messages().empty());
+}
+
+TEST_F(AssessmentSheetTest, HeadingsBeyondTheStoredFieldsAreShownButNotEditedOrLost) {
+    QStringList headings;
+    for (int k = 1; k <= 32; ++k) headings << QStringLiteral("h%1").arg(k);
+    layout(headings, {"g1"}, {"i1"});
+    QStringList cells;
+    for (int k = 1; k <= 30; ++k) cells << QStringLiteral("v%1").arg(k);
+    store({cells});
+    auto* w = open();
+    ASSERT_TRUE(w);
+    ASSERT_EQ(messages().size(), 1u);  // says which columns cannot be stored
+    EXPECT_EQ(w->StorableColumns(), 30);
+    EXPECT_EQ(w->ui.MSFlexGrid1->Cols(), 34);
+    EXPECT_EQ(w->ui.MSFlexGrid1->TextMatrix(1, 31), QStringLiteral("v30"));
+    w->Command2_Click();
+    w->ui.MSFlexGrid1->SetCol(32);
+    w->MSFlexGrid1_GotFocus();
+    EXPECT_FALSE(w->ui.Input_Text->isVisible());
+    w->ui.MSFlexGrid1->SetCol(31);
+    w->MSFlexGrid1_GotFocus();
+    EXPECT_TRUE(w->ui.Input_Text->isVisible());
+    w->Command2_Click();
+    EXPECT_EQ(stored(30).first().mid(1), [&] {
+        QStringList s;
+        for (const QString& c : cells) s << c + QLatin1Char(' ');
+        return s;
+    }());
+}
+
+TEST_F(AssessmentSheetTest, EnterMovesAlongTheRowThenToTheNextRowAndStopsAtTheEnd) {
+    layout({"h1", "h2"}, {"g1"}, {"i1", "i2"});
+    auto* w = open();
+    ASSERT_TRUE(w);
+    FlexGrid& g = *w->ui.MSFlexGrid1;
+    const auto at = [&g] { return std::make_pair(g.Row(), g.Col()); };
+    ASSERT_EQ(at(), std::make_pair(1, 2));
+    w->Move_Next_Col();
+    EXPECT_EQ(at(), std::make_pair(1, 3));
+    w->Move_Next_Col();
+    EXPECT_EQ(at(), std::make_pair(2, 2));
+    w->Move_Next_Col();
+    w->Move_Next_Col();
+    EXPECT_EQ(at(), std::make_pair(2, 3));
+    w->Move_Next_Col();
+    EXPECT_EQ(at(), std::make_pair(2, 3));
+    // Enter in the grid moves too, with the editor hidden while not editing.
+    g.SetRow(1);
+    g.SetCol(2);
+    QTest::keyClick(&g, Qt::Key_Return);
+    EXPECT_EQ(at(), std::make_pair(1, 3));
+    EXPECT_FALSE(w->ui.Input_Text->isVisible());
+}
+
+TEST_F(AssessmentSheetTest, TheEditorLiesOverTheCurrentCellAndWritesIntoIt) {
+    QStringList headings;
+    for (int k = 1; k <= 14; ++k) headings << QStringLiteral("h%1").arg(k);
+    layout(headings, {"g1"}, {"i1", "i2"});
+    auto* w = open();
+    ASSERT_TRUE(w);
+    FlexGrid& g = *w->ui.MSFlexGrid1;
+    const auto overCell = [&] {
+        const QRect cell = g.visualRect(g.model()->index(g.Row(), g.Col()));
+        const QPoint tl = g.viewport()->mapTo(w->ui.Frame1, cell.topLeft());
+        const QRect editor = w->ui.Input_Text->geometry();
+        return editor.left() == tl.x() && editor.width() == cell.width() && editor.top() >= tl.y() &&
+               editor.bottom() <= tl.y() + cell.height() && g.viewport()->rect().contains(cell);
+    };
+    w->Command2_Click();
+    EXPECT_FALSE(w->ui.Input_Text->isVisible());  // shows when the grid gains the focus
+    w->MSFlexGrid1_GotFocus();
+    ASSERT_TRUE(w->ui.Input_Text->isVisible());
+    EXPECT_TRUE(overCell());
+    QTest::keyClicks(w->ui.Input_Text, QStringLiteral("ab"));
+    EXPECT_EQ(g.TextMatrix(1, 2), QStringLiteral("ab"));
+
+    // Enter along the row to the far right: the grid scrolls and the editor follows.
+    for (int k = 0; k < 13; ++k) QTest::keyClick(w->ui.Input_Text, Qt::Key_Return);
+    EXPECT_EQ(g.Col(), 15);
+    EXPECT_GT(g.horizontalScrollBar()->value(), 0);
+    EXPECT_TRUE(w->ui.Input_Text->isVisible());
+    EXPECT_TRUE(overCell());
+    w->ui.Input_Text->setText(QStringLiteral("far"));
+    EXPECT_EQ(g.TextMatrix(1, 15), QStringLiteral("far"));
+
+    // The next Enter goes to the second row and back to the first heading column.
+    QTest::keyClick(w->ui.Input_Text, Qt::Key_Return);
+    EXPECT_EQ(g.Row(), 2);
+    EXPECT_EQ(g.Col(), 2);
+    EXPECT_EQ(g.horizontalScrollBar()->value(), 0);
+    EXPECT_TRUE(overCell());
+    EXPECT_TRUE(w->ui.Input_Text->text().isEmpty());
+
+    // Scrolled by hand, the shown editor stays over its cell.
+    g.horizontalScrollBar()->setValue(3);
+    g.SetCol(9);
+    w->MSFlexGrid1_GotFocus();
+    g.horizontalScrollBar()->setValue(4);
+    EXPECT_TRUE(overCell());
+}
+
+TEST_F(AssessmentSheetTest, ExportWritesTheFirstSevenColumnsFromB5) {
+    layout({"h1", "h2", "h3", "h4", "h5", "h6"}, {"g1"}, {"i1"});
+    store({{"1", "2", "3", "4", "5", "6"}});
+    auto* w = open();
+    ASSERT_TRUE(w);
+    const auto cells = w->ExportCells();
+    ASSERT_EQ(cells.size(), 2 * 7);
+    EXPECT_EQ(cells[0].row, 5);
+    EXPECT_EQ(cells[0].column, 2);
+    EXPECT_EQ(cells[0].text, QStringLiteral(" "));
+    EXPECT_EQ(cells[2].column, 4);
+    EXPECT_EQ(cells[2].text, QStringLiteral("h1"));
+    EXPECT_EQ(cells[6].column, 8);
+    EXPECT_EQ(cells[6].text, QStringLiteral("h5"));
+    EXPECT_EQ(cells[7].row, 6);
+    EXPECT_EQ(cells[7].text, QStringLiteral("g1"));
+    EXPECT_EQ(cells[8].text, QStringLiteral("i1"));
+    EXPECT_EQ(cells[13].text, QStringLiteral("5"));
+    w->Command1_Click();
+    EXPECT_EQ(opened_.size(), 1);
+    EXPECT_TRUE(messages().empty()) << lastMessage().toStdString();
+}
+
+TEST_F(AssessmentSheetTest, ExportOfANarrowSheetStopsAtItsLastColumn) {
+    layout({"h1", "h2"}, {"g1"}, {"i1", "i2"});
+    auto* w = open();
+    ASSERT_TRUE(w);
+    const auto cells = w->ExportCells();
+    ASSERT_EQ(cells.size(), 3 * 4);
+    EXPECT_EQ(cells.last().row, 7);
+    EXPECT_EQ(cells.last().column, 5);
+    w->Command1_Click();
+    EXPECT_EQ(opened_.size(), 1);
+}
+
+TEST_F(AssessmentSheetTest, StaffSheetUsesTheStaffTablesAndItsOwnPlaces) {
+    layout({"h1"}, {"sg1"}, {"si1", "si2"}, QStringLiteral("员工"));
+    store({{"manager"}});
+    auto* w = open<Formshowkh1>();
+    ASSERT_TRUE(w);
+    EXPECT_EQ(w->ui.MSFlexGrid1->TextMatrix(2, 1), QStringLiteral("si2"));
+    EXPECT_EQ(w->ui.MSFlexGrid1->TextMatrix(1, 0), QStringLiteral("sg1"));
+    EXPECT_TRUE(w->NoSheet);
+    EXPECT_EQ(w->ui.Command1->geometry().topLeft(), QPoint(TwipsToPixels(600), TwipsToPixels(6720)));
+    EXPECT_EQ(w->focusWidget(), w->ui.Command2);
+    save(w);
+    EXPECT_EQ(stored(1, QStringLiteral("员工")).size(), 2);
+    EXPECT_EQ(stored(1), (QList<QStringList>{{"<null>", "manager"}}));
+}
