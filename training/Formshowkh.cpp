@@ -339,7 +339,7 @@ void AssessmentSheet::MSFlexGrid1_KeyPress(int& KeyAscii) {
 
 void AssessmentSheet::Move_Next_Col() {
     FlexGrid& g = *ui.MSFlexGrid1;
-    if (!isEditableCell(g.Row(), g.Col()) && !(g.Row() >= 1 && g.Col() >= 2)) return;
+    if (g.Row() < 1 || g.Col() < 2 || g.Col() >= g.Cols()) return;  // no cell of the sheet is current
     if (g.Col() < g.Cols() - 1) {
         g.SetCol(g.Col() + 1);
     } else if (g.Row() < g.Rows() - 1) {
