@@ -3,7 +3,6 @@
 #include "platform/WindowHost.h"
 #include "records/formmzb.h"
 #include "records/formqhb.h"
-#include "shell/Form1.h"
 
 #include <QFile>
 
@@ -63,14 +62,4 @@ TEST_F(LookupViewers, AMissingDatabaseIsReportedAndTheWindowStaysEmpty) {
     ASSERT_EQ(messages().size(), 1u);
     EXPECT_EQ(messages()[0].icon, MsgIcon::Critical);
     EXPECT_EQ(w->Adodc1->RecordCount(), 0);
-}
-
-TEST_F(LookupViewers, TheMainWindowsMenuOpensThem) {
-    auto* main = WindowHost::Default<Form1>();
-    main->Load();
-    main->mzb_Click();
-    main->qhb_Click();
-    EXPECT_TRUE(shown().contains(QStringLiteral("formmzb")));
-    EXPECT_TRUE(shown().contains(QStringLiteral("formqhb")));
-    EXPECT_TRUE(WindowHost::Default<formqhb>()->IsModal());
 }

@@ -151,13 +151,3 @@ TEST_F(Transfer, AnEmptyDepartmentListLeavesTheBoxEmpty) {
     EXPECT_EQ(w->ui.Text2->count(), 0);
     EXPECT_TRUE(messages().empty());
 }
-
-TEST_F(Transfer, MenuAndPopupOpenTheWindow) {
-    auto* main = WindowHost::Default<Form1>();
-    main->bmdd_Click();
-    EXPECT_TRUE(WindowHost::Default<formygdd>()->IsModal());
-    WindowHost::Default<formygdd>()->Unload();
-    processEvents();
-    main->diaodong_Click();
-    EXPECT_EQ(shown().count(QStringLiteral("formygdd")), 2);
-}
