@@ -48,9 +48,14 @@ bool DriveListBox::SetDrive(const QString& path) {
     return true;
 }
 
-DirListBox::DirListBox(QWidget* parent) : QListWidget(parent) {
+DirListBox::DirListBox(QWidget* parent) : QTreeWidget(parent) {
+    setHeaderHidden(true);
+    setColumnCount(1);
+    setRootIsDecorated(false);
+    setIndentation(14);
+    setItemsExpandable(false);  // the open path and its subfolders always show
     setSelectionMode(QAbstractItemView::SingleSelection);
-    connect(this, &QListWidget::itemDoubleClicked, this, &DirListBox::openItem);
+    connect(this, &QTreeWidget::itemDoubleClicked, this, [this](QTreeWidgetItem* item) { openItem(item); });
 }
 
 bool DirListBox::SetPath(const QString& path) {
@@ -68,29 +73,36 @@ void DirListBox::fill() {
     clear();
     const QIcon open = style()->standardIcon(QStyle::SP_DirOpenIcon);
     const QIcon closed = style()->standardIcon(QStyle::SP_DirClosedIcon);
-    // The chain from the root down to the open folder, each indented one step further.
+    // The chain from the root down to the open folder, each inside the one before.
     QStringList chain;
-    for (QDir d(path_);; ) {
+    for (QDir d(path_);;) {
         chain.prepend(d.absolutePath());
         if (d.isRoot() || !d.cdUp()) break;
     }
-    int depth = 0;
+    QTreeWidgetItem* parent = nullptr;
     for (const QString& p : chain) {
         const QString name = QDir(p).isRoot() ? p : QFileInfo(p).fileName();
-        auto* item = new QListWidgetItem(open, QString(depth * 2, QLatin1Char(' ')) + name, this);
-        item->setData(Qt::UserRole, p);
-        ++depth;
+        auto* item = parent ? new QTreeWidgetItem(parent) : new QTreeWidgetItem(this);
+        item->setText(0, name);
+        item->setIcon(0, open);
+        item->setData(0, Qt::UserRole, p);
+        item->setExpanded(true);
+        parent = item;
     }
-    setCurrentRow(count() - 1);
     const QDir here(path_);
     for (const QFileInfo& sub : here.entryInfoList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name | QDir::IgnoreCase)) {
-        auto* item = new QListWidgetItem(closed, QString(depth * 2, QLatin1Char(' ')) + sub.fileName(), this);
-        item->setData(Qt::UserRole, sub.absoluteFilePath());
+        auto* item = new QTreeWidgetItem(parent);
+        item->setText(0, sub.fileName());
+        item->setIcon(0, closed);
+        item->setData(0, Qt::UserRole, sub.absoluteFilePath());
     }
+    expandAll();
+    setCurrentItem(parent);
+    scrollToItem(parent);
 }
 
-void DirListBox::openItem(QListWidgetItem* item) {
-    if (item) SetPath(item->data(Qt::UserRole).toString());
+void DirListBox::openItem(QTreeWidgetItem* item) {
+    if (item) SetPath(item->data(0, Qt::UserRole).toString());
 }
 
 void DirListBox::keyPressEvent(QKeyEvent* e) {
@@ -98,7 +110,7 @@ void DirListBox::keyPressEvent(QKeyEvent* e) {
         openItem(currentItem());
         return;
     }
-    QListWidget::keyPressEvent(e);
+    QTreeWidget::keyPressEvent(e);
 }
 
 }  // namespace platform

@@ -5,7 +5,7 @@
 #pragma once
 
 #include <QComboBox>
-#include <QListWidget>
+#include <QTreeWidget>
 
 namespace platform {
 
@@ -21,7 +21,7 @@ signals:
     void Change();
 };
 
-class DirListBox : public QListWidget {
+class DirListBox : public QTreeWidget {
     Q_OBJECT
 public:
     explicit DirListBox(QWidget* parent = nullptr);
@@ -38,7 +38,7 @@ protected:
 
 private:
     void fill();
-    void openItem(QListWidgetItem* item);
+    void openItem(QTreeWidgetItem* item);
     QString path_;
 };
 

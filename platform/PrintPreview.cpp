@@ -7,10 +7,10 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QFontMetricsF>
-#include <QGuiApplication>
+#include <QGraphicsView>
+#include <QScrollBar>
 #include <QPageLayout>
 #include <QPainter>
-#include <QPalette>
 #include <QPrintPreviewWidget>
 #include <QPrinter>
 #include <QPrinterInfo>
@@ -130,6 +130,15 @@ PrintPreview::PrintPreview(QWidget* parent)
     preview_ = new QPrintPreviewWidget(printer_.get(), this);
     preview_->setObjectName(QStringLiteral("pages"));
     connect(preview_, &QPrintPreviewWidget::paintRequested, this, [this](QPrinter* p) { render(p); });
+    // The preview opens on the top of the first page, where the report begins.
+    connect(preview_, &QPrintPreviewWidget::previewChanged, this, [this] {
+        if (!started_ || shownHome_) return;
+        shownHome_ = true;
+        if (auto* view = preview_->findChild<QGraphicsView*>()) {
+            view->horizontalScrollBar()->setValue(view->horizontalScrollBar()->minimum());
+            view->verticalScrollBar()->setValue(view->verticalScrollBar()->minimum());
+        }
+    });
     box->addWidget(preview_, 1);
 }
 
@@ -351,8 +360,9 @@ bool PrintPreview::render(QPrinter* printer, const QList<int>& onlyPages) {
             if (t.page != pg) continue;
             p.setFont(t.font);
             p.setPen(t.color);
+            // The text's ink starts at y, so a title does not run into what is placed below it.
             const QFontMetricsF fm(t.font, printer);
-            p.drawText(QPointF(px(t.x), px(t.y) + fm.ascent()), t.text);
+            p.drawText(QPointF(px(t.x), px(t.y) - fm.tightBoundingRect(t.text).top()), t.text);
         }
         if (!d.hasGrid || pg >= static_cast<int>(d.pages.size())) continue;
 

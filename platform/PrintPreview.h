@@ -124,6 +124,7 @@ private:
     Setup setup_;
     Options options_;
     bool started_ = false;
+    bool shownHome_ = false;
     double gridTop_ = 0;
     int currentPage_ = 0;
     QPointer<FlexGrid> grid_;
