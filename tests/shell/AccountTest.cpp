@@ -48,18 +48,6 @@ protected:
     }
 };
 
-TEST_F(AccountManagement, WindowAsksForTheFourValuesWithPasswordsHidden) {
-    EXPECT_EQ(f->windowTitle(), QStringLiteral("账户管理"));
-    EXPECT_EQ(f->ui.Label1[0]->text(), QStringLiteral("请输入你的密码："));
-    EXPECT_EQ(f->ui.Label1[1]->text(), QStringLiteral("请输入的新用户名："));
-    EXPECT_EQ(f->ui.Label1[2]->text(), QStringLiteral("输入新的密码："));
-    EXPECT_EQ(f->ui.Label1[3]->text(), QStringLiteral("重新输入一次密码："));
-    EXPECT_EQ(f->ui.Text1[0]->echoMode(), QLineEdit::Password);
-    EXPECT_EQ(f->ui.Text1[1]->echoMode(), QLineEdit::Normal);
-    EXPECT_EQ(f->ui.Text1[3]->echoMode(), QLineEdit::Password);
-    EXPECT_EQ(f->ui.Command1->text(), QStringLiteral("确定"));
-}
-
 TEST_F(AccountManagement, CurrentPasswordMustMatchExactlyIncludingCase) {
     type("LORAP", "neu", "pw", "pw");
     f->Command1_Click();
@@ -150,13 +138,3 @@ TEST_F(AccountManagement, MissingOrUnreadableUserDatabaseGivesAClearMessage) {
     EXPECT_TRUE(WindowHost::Exists<Formyf>());
 }
 
-TEST_F(AccountManagement, MenuItemOpensTheWindowModal) {
-    f->Unload();
-    processEvents();
-    WindowHost::ClearLog();
-    auto* main = WindowHost::Default<Form1>();
-    WindowHost::Show(main, ShowMode::Modeless);
-    main->zfgl_Click();
-    EXPECT_EQ(shown().last(), QStringLiteral("Formyf"));
-    EXPECT_TRUE(WindowHost::Default<Formyf>()->IsModal());
-}

@@ -127,16 +127,6 @@ TEST_F(BackupRestore, EmptyPhotographFolderStillBacksUpBothDatabasesAndMakesAnEm
     expectSameSet(dir(), store.path());
 }
 
-TEST_F(BackupRestore, SecondBackupReplacesTheEarlierCopies) {
-    backup(store.path());
-    addEmployee("C003", "王五");
-    writeFile(path("pic/A001.jpg"), "retaken photo");
-    clearMessages();
-    backup(store.path());
-    EXPECT_EQ(lastMessage(), kBackupDone);
-    expectSameSet(dir(), store.path());
-}
-
 TEST_F(BackupRestore, MissingSourceFilesAreListedInsteadOfReportingSuccess) {
     QFile::remove(path("cuser.mdb"));
     backup(store.path());
