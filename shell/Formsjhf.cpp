@@ -84,7 +84,9 @@ void Formsjhf::Command1_Click() {
     else
         MsgBox(QStringLiteral("还原没有完成，以下内容没有还原：\n%1").arg(failed.join('\n')), MsgButtons::OK,
                MsgIcon::Critical);
-    Unload();
+    // Closed like its close box closes it: with the main window gone, the program ends
+    // here unless another window (a print preview) is still open.
+    close();
 }
 
 }  // namespace halvern
