@@ -82,6 +82,7 @@ void frmPrint::pv_StartPrint(bool& Cancel) { (void)Cancel; }
 
 void frmPrint::pv_EndPrint() {}
 
-void frmPrint::pv_Quit() { Unload(); }
+// Closed as by its close box, so a preview left open as the program's last window ends the program.
+void frmPrint::pv_Quit() { close(); }
 
 }  // namespace halvern
