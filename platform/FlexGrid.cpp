@@ -2,6 +2,7 @@
 
 #include "Pictures.h"
 
+#include <QCoreApplication>
 #include <QHeaderView>
 #include <QMouseEvent>
 #include <QPainter>
@@ -110,12 +111,139 @@ void FlexGrid::SetCols(int cols) {
 
 void FlexGrid::SetFixedRows(int n) {
     fixedRows_ = n;
+    if (!IsBound()) freezeFixed();
     viewport()->update();
 }
 
 void FlexGrid::SetFixedCols(int n) {
     fixedCols_ = n;
+    if (!IsBound()) freezeFixed();
     viewport()->update();
+}
+
+void FlexGrid::freezeFixed() {
+    if (!frozenLeft_ && !frozenTop_) {
+        // Scrolling by pixels lets the cells pass under the fixed ones.
+        setHorizontalScrollMode(ScrollPerPixel);
+        setVerticalScrollMode(ScrollPerPixel);
+        connect(horizontalHeader(), &QHeaderView::sectionResized, this, [this](int c, int, int width) {
+            for (QTableView* v : {frozenLeft_, frozenTop_, frozenCorner_})
+                if (v) v->setColumnWidth(c, width);
+            placeFrozenViews();
+        });
+        connect(verticalHeader(), &QHeaderView::sectionResized, this, [this](int r, int, int height) {
+            for (QTableView* v : {frozenLeft_, frozenTop_, frozenCorner_})
+                if (v) v->setRowHeight(r, height);
+            placeFrozenViews();
+        });
+        connect(verticalScrollBar(), &QScrollBar::valueChanged, this, [this](int value) {
+            if (frozenLeft_) frozenLeft_->verticalScrollBar()->setValue(value);
+        });
+        connect(horizontalScrollBar(), &QScrollBar::valueChanged, this, [this](int value) {
+            if (frozenTop_) frozenTop_->horizontalScrollBar()->setValue(value);
+        });
+    }
+    if (fixedCols_ > 0 && !frozenLeft_) frozenLeft_ = makeFrozenView();
+    if (fixedRows_ > 0 && !frozenTop_) frozenTop_ = makeFrozenView();
+    if (fixedCols_ > 0 && fixedRows_ > 0 && !frozenCorner_) frozenCorner_ = makeFrozenView();
+    if (frozenCorner_) frozenCorner_->raise();
+    ApplyMerges();
+    placeFrozenViews();
+}
+
+QTableView* FlexGrid::makeFrozenView() {
+    auto* v = new QTableView(this);
+    v->setModel(model());
+    v->setItemDelegate(itemDelegate());
+    v->setFocusPolicy(Qt::NoFocus);
+    v->horizontalHeader()->hide();
+    v->verticalHeader()->hide();
+    v->verticalHeader()->setMinimumSectionSize(verticalHeader()->minimumSectionSize());
+    v->verticalHeader()->setDefaultSectionSize(verticalHeader()->defaultSectionSize());
+    v->horizontalHeader()->setDefaultSectionSize(horizontalHeader()->defaultSectionSize());
+    v->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    v->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    v->setHorizontalScrollMode(ScrollPerPixel);
+    v->setVerticalScrollMode(ScrollPerPixel);
+    v->setSelectionMode(NoSelection);
+    v->setEditTriggers(NoEditTriggers);
+    v->setFrameShape(QFrame::NoFrame);
+    v->setShowGrid(showGrid());
+    v->setGridStyle(gridStyle());
+    for (int c = 0; c < model()->columnCount(); ++c) v->setColumnWidth(c, columnWidth(c));
+    for (int r = 0; r < model()->rowCount(); ++r) v->setRowHeight(r, rowHeight(r));
+    // The wheel over a fixed cell scrolls the grid.
+    v->viewport()->installEventFilter(this);
+    v->show();
+    return v;
+}
+
+int FlexGrid::frozenWidth() const {
+    if (!frozenLeft_ || fixedCols_ <= 0) return 0;
+    int w = 0;
+    for (int c = 0; c < std::min(fixedCols_, Cols()); ++c) w += columnWidth(c);
+    return w;
+}
+
+int FlexGrid::frozenHeight() const {
+    if (!frozenTop_ || fixedRows_ <= 0) return 0;
+    int h = 0;
+    for (int r = 0; r < std::min(fixedRows_, Rows()); ++r) h += rowHeight(r);
+    return h;
+}
+
+void FlexGrid::placeFrozenViews() {
+    const QRect vp = viewport()->geometry();
+    const int w = std::min(frozenWidth(), vp.width());
+    const int h = std::min(frozenHeight(), vp.height());
+    if (frozenLeft_) {
+        frozenLeft_->setVisible(fixedCols_ > 0);
+        frozenLeft_->setGeometry(vp.x(), vp.y(), w, vp.height());
+        frozenLeft_->verticalScrollBar()->setValue(verticalScrollBar()->value());
+    }
+    if (frozenTop_) {
+        frozenTop_->setVisible(fixedRows_ > 0);
+        frozenTop_->setGeometry(vp.x(), vp.y(), vp.width(), h);
+        frozenTop_->horizontalScrollBar()->setValue(horizontalScrollBar()->value());
+    }
+    if (frozenCorner_) {
+        frozenCorner_->setVisible(fixedCols_ > 0 && fixedRows_ > 0);
+        frozenCorner_->setGeometry(vp.x(), vp.y(), w, h);
+    }
+}
+
+void FlexGrid::updateGeometries() {
+    QTableView::updateGeometries();
+    placeFrozenViews();
+}
+
+void FlexGrid::resizeEvent(QResizeEvent* e) {
+    QTableView::resizeEvent(e);
+    placeFrozenViews();
+}
+
+bool FlexGrid::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::Wheel) {
+        for (QTableView* v : {frozenLeft_, frozenTop_, frozenCorner_}) {
+            if (v && watched == v->viewport()) {
+                QCoreApplication::sendEvent(viewport(), event);
+                return true;
+            }
+        }
+    }
+    return QTableView::eventFilter(watched, event);
+}
+
+void FlexGrid::scrollTo(const QModelIndex& index, ScrollHint hint) {
+    QTableView::scrollTo(index, hint);
+    if (!index.isValid() || IsBound()) return;
+    const QRect cell = visualRect(index);
+    const int w = frozenWidth();
+    if (w > 0 && index.column() >= fixedCols_ && cell.left() < w)
+        horizontalScrollBar()->setValue(horizontalScrollBar()->value() - (w - cell.left()));
+    const int h = frozenHeight();
+    if (h > 0 && index.row() >= fixedRows_ && cell.top() < h)
+        verticalScrollBar()->setValue(verticalScrollBar()->value() - (h - cell.top()));
 }
 
 void FlexGrid::SetRow(int row) {
@@ -203,7 +331,7 @@ void FlexGrid::SetRowHeight(int row, int twips) {
 }
 
 int FlexGrid::TopRow() const {
-    const int first = rowAt(0);
+    const int first = rowAt(frozenHeight());
     const int row = first < 0 ? fixedRows_ : (IsBound() ? first + 1 : first);
     return std::max(row, fixedRows_);
 }
@@ -212,17 +340,22 @@ void FlexGrid::SetTopRow(int row) {
     if (row < 0 || row >= Rows()) return;
     const int mr = row <= fixedRows_ ? 0 : modelRow(row);
     if (mr < 0) return;
-    verticalScrollBar()->setValue(verticalScrollMode() == ScrollPerItem ? verticalHeader()->visualIndex(mr)
-                                                                        : verticalHeader()->sectionPosition(mr));
+    verticalScrollBar()->setValue(verticalScrollMode() == ScrollPerItem
+                                      ? verticalHeader()->visualIndex(mr)
+                                      : (mr == 0 ? 0 : verticalHeader()->sectionPosition(mr) - frozenHeight()));
 }
 
-int FlexGrid::LeftCol() const { return std::max(columnAt(0) < 0 ? fixedCols_ : columnAt(0), fixedCols_); }
+int FlexGrid::LeftCol() const {
+    const int first = columnAt(frozenWidth());
+    return std::max(first < 0 ? fixedCols_ : first, fixedCols_);
+}
 
 void FlexGrid::SetLeftCol(int col) {
     if (col < 0 || col >= Cols()) return;
     const int c = col <= fixedCols_ ? 0 : col;
-    horizontalScrollBar()->setValue(horizontalScrollMode() == ScrollPerItem ? horizontalHeader()->visualIndex(c)
-                                                                            : horizontalHeader()->sectionPosition(c));
+    horizontalScrollBar()->setValue(horizontalScrollMode() == ScrollPerItem
+                                        ? horizontalHeader()->visualIndex(c)
+                                        : (c == 0 ? 0 : horizontalHeader()->sectionPosition(c) - frozenWidth()));
 }
 
 int FlexGrid::CellLeft() const { return PixelsToTwips(columnViewportPosition(col_) + viewport()->x()); }
@@ -251,7 +384,14 @@ void FlexGrid::SetMergeCol(int col, bool on) {
 }
 
 void FlexGrid::ApplyMerges() {
+    const auto span = [this](int row, int col, int rows, int cols) {
+        setSpan(row, col, rows, cols);
+        for (QTableView* v : {frozenLeft_, frozenTop_, frozenCorner_})
+            if (v) v->setSpan(row, col, rows, cols);
+    };
     clearSpans();
+    for (QTableView* v : {frozenLeft_, frozenTop_, frozenCorner_})
+        if (v) v->clearSpans();
     if (!merge_ || IsBound()) return;
     const int rows = Rows();
     const int cols = Cols();
@@ -263,7 +403,7 @@ void FlexGrid::ApplyMerges() {
         for (int r = 1; r <= rows; ++r) {
             if (r < rows && TextMatrix(r, c) == TextMatrix(start, c) && !TextMatrix(r, c).isEmpty()) continue;
             if (r - start > 1) {
-                setSpan(start, c, r - start, 1);
+                span(start, c, r - start, 1);
                 for (int k = start; k < r; ++k) covered.insert({k, c});
             }
             start = r;
@@ -276,7 +416,7 @@ void FlexGrid::ApplyMerges() {
             const bool same = c < cols && TextMatrix(r, c) == TextMatrix(r, start) && !TextMatrix(r, c).isEmpty() &&
                               !covered.count({r, c}) && !covered.count({r, start});
             if (same) continue;
-            if (c - start > 1) setSpan(r, start, 1, c - start);
+            if (c - start > 1) span(r, start, 1, c - start);
             start = c;
         }
     }

@@ -2,7 +2,9 @@
 // row and column, the current cell is Row/Col, and columns carry alignments.
 // Bound to a data-source control it shows that control's rows from row 1 on;
 // unbound it holds its own texts (fixed rows and columns drawn grey) and can
-// merge neighbouring equal cells.
+// merge neighbouring equal cells. Once an unbound grid is given its fixed rows
+// or columns (SetFixedRows / SetFixedCols), they stay in place while the rest
+// scrolls under them.
 #pragma once
 
 #include "DataControl.h"
@@ -84,6 +86,9 @@ public:
 
     void Clear();  // unbound: every text emptied
 
+    // Keeps a scrolled-to cell out from under the fixed rows and columns.
+    void scrollTo(const QModelIndex& index, ScrollHint hint = EnsureVisible) override;
+
 signals:
     void Click();
     void DblClick();
@@ -95,11 +100,23 @@ protected:
     void mouseReleaseEvent(QMouseEvent* e) override;
     void mouseDoubleClickEvent(QMouseEvent* e) override;
     void currentChanged(const QModelIndex& current, const QModelIndex& previous) override;
+    void updateGeometries() override;
+    void resizeEvent(QResizeEvent* e) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     friend class FlexGridDelegate;
     int modelRow(int row) const { return IsBound() ? row - 1 : row; }
     void resetFormatting();
+    // The views that keep the fixed rows and columns in place (unbound grids).
+    void freezeFixed();
+    QTableView* makeFrozenView();
+    void placeFrozenViews();
+    int frozenWidth() const;
+    int frozenHeight() const;
+    QTableView* frozenLeft_ = nullptr;
+    QTableView* frozenTop_ = nullptr;
+    QTableView* frozenCorner_ = nullptr;
 
     QPointer<DataControl> source_;
     QStandardItemModel* own_ = nullptr;

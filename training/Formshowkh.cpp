@@ -299,9 +299,8 @@ void AssessmentSheet::MSFlexGrid1_GotFocus() {
 void AssessmentSheet::placeEditor() {
     const FlexGrid& g = *ui.MSFlexGrid1;
     const QRect cell = g.visualRect(g.model()->index(g.Row(), g.Col()));
-    const QPoint topLeft = g.viewport()->mapTo(ui.Frame1, cell.topLeft());
     const int height = TwipsToPixels(280);
-    ui.Input_Text->setGeometry(topLeft.x(), topLeft.y() + (cell.height() - height) / 2, cell.width(), height);
+    ui.Input_Text->setGeometry(cell.left(), cell.top() + (cell.height() - height) / 2, cell.width(), height);
 }
 
 void AssessmentSheet::Input_Text_Left() {

@@ -56,7 +56,8 @@ void FormshowkhUi::build(QWidget* window, const SheetPlaces& p) {
     MSFlexGrid1->setFont(QFont(QStringLiteral("宋体"), 9));
     MSFlexGrid1->setSelectionBehavior(QAbstractItemView::SelectItems);
 
-    Input_Text = new QLineEdit(Frame1);
+    // Inside the grid's cell area: it scrolls with the cells and passes under the fixed ones.
+    Input_Text = new QLineEdit(MSFlexGrid1->viewport());
     Input_Text->setObjectName(QStringLiteral("Input_Text"));
     Input_Text->resize(TwipsToPixels(1215), TwipsToPixels(280));
     Input_Text->setFocusPolicy(Qt::ClickFocus);

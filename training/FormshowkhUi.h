@@ -38,7 +38,7 @@ struct FormshowkhUi {
     QLabel* Label8 = nullptr;
     QLineEdit* Text1 = nullptr;  // the year
     platform::FlexGrid* MSFlexGrid1 = nullptr;
-    QLineEdit* Input_Text = nullptr;  // the in-cell editor
+    QLineEdit* Input_Text = nullptr;  // the in-cell editor, on the grid's cell area
     QPushButton* Command1 = nullptr;  // export
     QPushButton* Command2 = nullptr;  // edit / save
 

@@ -354,10 +354,12 @@ TEST_F(AssessmentSheetTest, TheEditorLiesOverTheCurrentCellAndWritesIntoIt) {
     FlexGrid& g = *w->ui.MSFlexGrid1;
     const auto overCell = [&] {
         const QRect cell = g.visualRect(g.model()->index(g.Row(), g.Col()));
-        const QPoint tl = g.viewport()->mapTo(w->ui.Frame1, cell.topLeft());
+        const QPoint tl = cell.topLeft();  // the editor lies on the grid's cell area
         const QRect editor = w->ui.Input_Text->geometry();
+        // Clear of the group and item columns, which stay in place.
+        const bool clear = cell.left() >= g.columnWidth(0) + g.columnWidth(1) && cell.top() >= g.rowHeight(0);
         return editor.left() == tl.x() && editor.width() == cell.width() && editor.top() >= tl.y() &&
-               editor.bottom() <= tl.y() + cell.height() && g.viewport()->rect().contains(cell);
+               editor.bottom() <= tl.y() + cell.height() && g.viewport()->rect().contains(cell) && clear;
     };
     w->Command2_Click();
     EXPECT_FALSE(w->ui.Input_Text->isVisible());  // shows when the grid gains the focus
@@ -371,6 +373,7 @@ TEST_F(AssessmentSheetTest, TheEditorLiesOverTheCurrentCellAndWritesIntoIt) {
     for (int k = 0; k < 13; ++k) QTest::keyClick(w->ui.Input_Text, Qt::Key_Return);
     EXPECT_EQ(g.Col(), 15);
     EXPECT_GT(g.horizontalScrollBar()->value(), 0);
+    EXPECT_GT(g.LeftCol(), 2);
     EXPECT_TRUE(w->ui.Input_Text->isVisible());
     EXPECT_TRUE(overCell());
     w->ui.Input_Text->setText(QStringLiteral("far"));
@@ -381,14 +384,19 @@ TEST_F(AssessmentSheetTest, TheEditorLiesOverTheCurrentCellAndWritesIntoIt) {
     EXPECT_EQ(g.Row(), 2);
     EXPECT_EQ(g.Col(), 2);
     EXPECT_EQ(g.horizontalScrollBar()->value(), 0);
+    EXPECT_EQ(g.LeftCol(), 2);
     EXPECT_TRUE(overCell());
     EXPECT_TRUE(w->ui.Input_Text->text().isEmpty());
 
     // Scrolled by hand, the shown editor stays over its cell.
-    g.horizontalScrollBar()->setValue(3);
     g.SetCol(9);
     w->MSFlexGrid1_GotFocus();
-    g.horizontalScrollBar()->setValue(4);
+    g.horizontalScrollBar()->setValue(g.horizontalScrollBar()->value() + 20);
+    EXPECT_TRUE(overCell());
+    // A cell scrolled under the fixed columns is brought out again.
+    g.horizontalScrollBar()->setValue(g.horizontalScrollBar()->maximum());
+    g.SetCol(3);
+    w->MSFlexGrid1_GotFocus();
     EXPECT_TRUE(overCell());
 }
 
