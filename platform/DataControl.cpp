@@ -52,12 +52,17 @@ void RecordModel::load(Statement& st) {
     std::string arena;
     std::vector<quint32> offsets{0};
     std::vector<bool> nulls;
+    // Room for what the previous result held: growing a large result step by
+    // step costs several times more than reading it.
+    arena.reserve(arena_.size());
+    offsets.reserve(offsets_.size());
+    nulls.reserve(nulls_.size());
     int rows = 0;
     while (st.next()) {
         for (int c = 0; c < cols; ++c) {
             int len = 0;
-            const bool null = st.isNull(c);
-            const char* p = null ? nullptr : st.rawText(c, &len);
+            const char* p = st.rawText(c, &len);  // no text at all for a Null
+            const bool null = p == nullptr;
             if (p && len) arena.append(p, static_cast<size_t>(len));
             if (arena.size() > 0xFFFFFFF0u) throw DbError(QStringLiteral("查询结果太大，无法显示。"));
             offsets.push_back(static_cast<quint32>(arena.size()));

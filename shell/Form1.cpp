@@ -9,6 +9,7 @@
 #include "platform/Pictures.h"
 #include "platform/ProgramDir.h"
 #include "platform/Recordset.h"
+#include "records/AddSearch.h"
 #include "records/Formdel.h"
 #include "records/Formlr.h"
 #include "records/Formmod.h"
@@ -736,9 +737,7 @@ void Form1::delzl_Click() {
     WindowHost::Show(WindowHost::Default<Formdel>(), ShowMode::Modal);
 }
 
-void Form1::zhcx_Click() {
-    // opens AddSearch, modal
-}
+void Form1::zhcx_Click() { WindowHost::Show(WindowHost::Default<AddSearch>(), ShowMode::Modal); }
 
 void Form1::bmcsh_Click() { WindowHost::Show(WindowHost::Default<Formcsh>(), ShowMode::Modeless); }
 

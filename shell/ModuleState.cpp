@@ -33,8 +33,9 @@ QString UserDbConnString() {
 
 void CheckEmployeeData() {
     Module().HasEmployees = false;
+    // One row answers the question; reading the whole table would cost seconds and memory on a large staff.
     Recordset rs;
-    rs.Open(QStringLiteral("select * from 员工信息"), DbConnString(), LockType::ReadOnly);
+    rs.Open(QStringLiteral("select 员工编号 from 员工信息 limit 1"), DbConnString(), LockType::ReadOnly);
     Module().HasEmployees = rs.RecordCount() != 0;
     rs.Close();
 }

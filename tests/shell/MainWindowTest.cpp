@@ -307,6 +307,27 @@ TEST_F(MainWindowSelection, DoubleClickChoosesTheRecordWindowByTheViewName) {
     w->dgrid_DblClick();
     EXPECT_EQ(Module().ViewEmployeeNo, QStringLiteral("员工编号"));
     EXPECT_TRUE(shown().filter(QRegularExpression("^[Ff]ormshow")).isEmpty());
+
+    // A data row opens the window of the view named in panel 3, whatever ViewMode says.
+    w->tree_NodeClick(w->Node(4));
+    const struct {
+        const char* view;
+        const char* window;
+    } cases[] = {{"基本情况", "formshow"},         {"离职人员", "Formshow1"},        {"人事培训", "Formshowpx"},
+                 {"经理级考核记录", "Formshowkh"}, {"员工级考核记录", "Formshowkh1"}};
+    for (const auto& c : cases) {
+        WindowHost::UnloadAll();
+        processEvents();
+        WindowHost::ClearLog();
+        w = WindowHost::Default<Form1>();
+        WindowHost::Show(w, ShowMode::Modeless);
+        w->tree_NodeClick(w->Node(4));
+        w->SetPanelText(3, QString::fromUtf8(c.view));
+        pointAt(w->dgrid, 1, 0);
+        w->dgrid_DblClick();
+        EXPECT_EQ(Module().ViewEmployeeNo, w->dgrid->TextMatrix(1, 0));
+        EXPECT_TRUE(shown().contains(QString::fromLatin1(c.window))) << c.view << " " << shown().join(',').toStdString();
+    }
 }
 
 TEST_F(MainWindowSelection, DetailPanelFollowsTheCurrentRowWithItsPhotograph) {
@@ -473,10 +494,21 @@ TEST_F(MainWindow, TrainingModifyAsksForATrainingRowFirst) {
         EXPECT_EQ(messages()[0].icon, MsgIcon::Critical);
         EXPECT_EQ(messages()[0].title, QStringLiteral("提示"));
     }
+    EXPECT_FALSE(shown().contains("frmdaxg"));
     clearMessages();
     Module().CurrentTrainingKey = QStringLiteral("11");
     w->daxg_Click();
-    EXPECT_TRUE(messages().empty());
+    EXPECT_TRUE(shown().contains("frmdaxg"));
+
+    // The training popup's modify item asks nothing.
+    WindowHost::ClearLog();
+    Module().CurrentTrainingKey.clear();
+    clearMessages();
+    w->ZiliaoCh_Click();
+    EXPECT_TRUE(shown().contains("frmdaxg"));
+    EXPECT_EQ(std::count_if(messages().begin(), messages().end(),
+                            [](const MsgRecord& m) { return m.text == QStringLiteral("请先选择一条培训档案"); }),
+              0);
 }
 
 TEST_F(MainWindow, LeaverDeletionFromTheMenuWarnsFirstAndCancelStopsIt) {
@@ -488,9 +520,41 @@ TEST_F(MainWindow, LeaverDeletionFromTheMenuWarnsFirstAndCancelStopsIt) {
     EXPECT_EQ(messages()[0].icon, MsgIcon::Information);
     EXPECT_EQ(messages()[0].buttons, MsgButtons::OKCancel);
     EXPECT_TRUE(shown().filter("Formdel").isEmpty());
+    w->delzl_Click();  // answered OK
+    EXPECT_TRUE(shown().contains("Formdel"));
+    WindowHost::UnloadAll();
+    processEvents();
+    w = open();
+    WindowHost::ClearLog();
     clearMessages();
     w->dellizhi_Click();  // the popup asks nothing
-    EXPECT_TRUE(messages().empty());
+    EXPECT_EQ(std::count_if(messages().begin(), messages().end(),
+                            [](const MsgRecord& m) { return m.text.contains(QStringLiteral("慎重操作")); }),
+              0);
+    EXPECT_TRUE(shown().contains("Formdel"));
+}
+
+TEST_F(MainWindow, MenuAndPopupItemsOpenTheirWindows) {
+    const struct {
+        QAction* Form1Ui::*item;
+        const char* window;
+    } cases[] = {
+        {&Form1Ui::lrxyg, "Formlr"},      {&Form1Ui::modzl, "Formmod"},    {&Form1Ui::bmdd, "formygdd"},
+        {&Form1Ui::yglz, "Formyglz"},     {&Form1Ui::zhcx, "AddSearch"},   {&Form1Ui::bmcsh, "Formcsh"},
+        {&Form1Ui::mzb, "formmzb"},       {&Form1Ui::qhb, "formqhb"},      {&Form1Ui::dadj, "frmdadj"},
+        {&Form1Ui::jlkhdy, "Formnew"},    {&Form1Ui::ygkhdy, "Formnew1"},  {&Form1Ui::btdy, "Formbtdy"},
+        {&Form1Ui::zfgl, "Formyf"},       {&Form1Ui::CreatNew, "Formlr"},  {&Form1Ui::up, "Formmod"},
+        {&Form1Ui::diaodong, "formygdd"}, {&Form1Ui::lizhi, "Formyglz"},   {&Form1Ui::CrPeixun, "frmdadj"},
+    };
+    for (const auto& c : cases) {
+        auto* w = open();
+        WindowHost::ClearLog();
+        (w->ui.*c.item)->trigger();
+        EXPECT_TRUE(shown().contains(QString::fromLatin1(c.window)))
+            << c.window << ": " << shown().join(',').toStdString();
+        WindowHost::UnloadAll();
+        processEvents();
+    }
 }
 
 TEST_F(MainWindow, HomePageOpensTheMakersAddress) {

@@ -223,3 +223,21 @@ TEST_F(MainWindowViews, FailingViewQueryIsReportedAndTheGridStaysAsItWas) {
     EXPECT_EQ(messages().size(), 1u);
     EXPECT_EQ(w->dgrid->Rows(), 5);
 }
+
+TEST_F(MainWindowViews, GridTellsEmptyTextFromNullAcrossRefreshesOfAnySize) {
+    db()->execute("update 员工信息 set 职位 = '' where 员工编号 = 'A1'");
+    click(4);
+    const int a1 = column(w->dgrid, 0).indexOf("A1");
+    const int c3 = column(w->dgrid, 0).indexOf("C3");
+    auto* model = w->data1->model();
+    EXPECT_FALSE(model->isNull(a1, 3));
+    EXPECT_FALSE(model->isNull(c3, 3));
+    EXPECT_TRUE(model->isNull(column(w->dgrid, 0).indexOf("."), 3));
+    // A small result, then a much larger one: every row arrives whole.
+    click(9);
+    for (int i = 0; i < 300; ++i) addEmployee(QStringLiteral("N%1").arg(i, 3, 10, QLatin1Char('0')), QStringLiteral("新员工"));
+    click(2);
+    EXPECT_EQ(w->dgrid->Rows(), 305);
+    const int last = column(w->dgrid, 0).indexOf("N299") + 1;
+    EXPECT_EQ(w->dgrid->TextMatrix(last, 1), QStringLiteral("新员工"));
+}
