@@ -17,6 +17,7 @@
 #include <QStringList>
 
 #include <cstdint>
+#include <deque>
 #include <functional>
 #include <memory>
 #include <stdexcept>
@@ -47,11 +48,17 @@ private:
     struct Cell {
         std::int32_t row;
         std::int32_t column;
-        std::uint32_t offset;  // into text_
+        std::uint32_t block;  // text block of the cell's UTF-8 text
+        std::uint32_t offset;  // within the block
         std::uint32_t length;
     };
-    std::vector<Cell> cells_;
-    std::string text_;  // UTF-8 texts of every cell, one after the other
+    const char* text(const Cell& c) const { return blocks_[c.block].get() + c.offset; }
+    // Cells and texts grow block by block: nothing is copied as the sheet grows.
+    std::deque<Cell> cells_;
+    std::vector<std::unique_ptr<char[]>> blocks_;
+    std::size_t blockUsed_ = 0;
+    std::size_t blockSize_ = 0;
+    std::size_t textBytes_ = 0;
     bool inOrder_ = true;
 };
 

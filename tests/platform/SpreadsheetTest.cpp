@@ -54,6 +54,7 @@ TEST_F(SpreadsheetTest, EveryCellHoldsItsTextAtTheGivenPositionAndTheWorkbookOpe
     sheet.SetCell(4, 1, QString());                           // empty text: an empty cell
     sheet.SetCell(4, 2, QStringLiteral("1980-01-02"));
     sheet.SetCell(70000, 3, QStringLiteral("far down"));
+    sheet.SetCell(70000, 4, QStringLiteral("第一行\n第二行\r\x01"));
 
     const QStringList files = xl.Release();
     ASSERT_EQ(files.size(), 1);
@@ -64,7 +65,7 @@ TEST_F(SpreadsheetTest, EveryCellHoldsItsTextAtTheGivenPositionAndTheWorkbookOpe
 
     const auto cells = ReadSheet1(files.first());
     ASSERT_TRUE(cells.ok);
-    EXPECT_EQ(cells.cells.size(), 6u);
+    EXPECT_EQ(cells.cells.size(), 7u);
     EXPECT_EQ(cells.at(1, 6), QStringLiteral("人事基本资料"));
     EXPECT_EQ(cells.at(3, 1), QStringLiteral("001"));
     EXPECT_EQ(cells.at(3, 2), QStringLiteral(" 销售部 "));
@@ -72,6 +73,7 @@ TEST_F(SpreadsheetTest, EveryCellHoldsItsTextAtTheGivenPositionAndTheWorkbookOpe
     EXPECT_FALSE(cells.has(4, 1));
     EXPECT_EQ(cells.at(4, 2), QStringLiteral("1980-01-02"));
     EXPECT_EQ(cells.at(70000, 3), QStringLiteral("far down"));
+    EXPECT_EQ(cells.at(70000, 4), QStringLiteral("第一行\n第二行\r\x01"));
 
     // Released once: a second release writes and opens nothing more.
     EXPECT_TRUE(xl.Release().isEmpty());

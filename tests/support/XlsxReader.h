@@ -2,6 +2,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QRegularExpression>
 #include <QString>
 #include <QStringList>
 #include <QXmlStreamReader>
@@ -52,6 +53,20 @@ inline std::pair<int, int> CellPosition(const QString& ref) {
     return {ref.mid(i).toInt(), col};
 }
 
+// Characters XML cannot carry stand as _xHHHH_; a spreadsheet program reads them back.
+inline QString DecodeEscapes(const QString& text) {
+    static const QRegularExpression escape(QStringLiteral("_x([0-9A-Fa-f]{4})_"));
+    QString out;
+    qsizetype from = 0;
+    for (auto it = escape.globalMatch(text); it.hasNext();) {
+        const auto m = it.next();
+        out += text.mid(from, m.capturedStart() - from);
+        out += QChar(static_cast<char16_t>(m.captured(1).toUShort(nullptr, 16)));
+        from = m.capturedEnd();
+    }
+    return out + text.mid(from);
+}
+
 // Text of the <si> or <is> element the reader stands on: its <t> pieces joined.
 inline QString ReadStringItem(QXmlStreamReader& xml) {
     const QString end = xml.name().toString();
@@ -59,7 +74,7 @@ inline QString ReadStringItem(QXmlStreamReader& xml) {
     while (!xml.atEnd()) {
         xml.readNext();
         if (xml.isStartElement() && xml.name() == QLatin1String("t"))
-            text += xml.readElementText();
+            text += DecodeEscapes(xml.readElementText());
         else if (xml.isEndElement() && xml.name() == end)
             break;
     }
