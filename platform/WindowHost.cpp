@@ -4,6 +4,7 @@
 #include <QCloseEvent>
 #include <QEventLoop>
 #include <QScreen>
+#include <QTimer>
 
 #include <vector>
 
@@ -46,6 +47,15 @@ void Form::Unload() {
     WindowHost::forget(this);
     hide();
     deleteLater();
+    // Unloading the last window ends the program, as closing it does. Checked
+    // once the handler is done, since it may show the next window right after.
+    QTimer::singleShot(0, qApp, [] {
+        if (!QApplication::quitOnLastWindowClosed()) return;
+        for (QWidget* w : QApplication::topLevelWidgets())
+            if (w->isVisible() && w->isWindow() && !(w->windowType() == Qt::Popup || w->windowType() == Qt::ToolTip))
+                return;
+        QApplication::quit();
+    });
 }
 
 void Form::closeEvent(QCloseEvent* event) {
