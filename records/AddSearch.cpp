@@ -13,8 +13,8 @@ using namespace platform;
 
 namespace {
 
-// How many rows the search finds, before the main grid is touched; %1 is the search.
-const QString kCountSql = QStringLiteral("select count(*) from (%1)");
+// Whether the search finds any row, before the main grid is touched; %1 is the search.
+const QString kAnyRowSql = QStringLiteral("select 1 from (%1) limit 1");
 
 const QString kGap = QStringLiteral("        ");  // 8 blanks between the parts of a row
 const QString kAnd = QStringLiteral("并且");
@@ -120,10 +120,10 @@ void AddSearch::Command3_Click() {
     }
 
     SearchQuery query;
-    qlonglong found = 0;
+    bool found = false;
     try {
         query = BuildCombinedSearch(conditions, FieldItems());
-        found = Connection::open(DbConnString())->scalar(kCountSql.arg(query.sql), query.params).toLongLong();
+        found = !Connection::open(DbConnString())->scalar(kAnyRowSql.arg(query.sql), query.params).isNull();
     } catch (const SearchError& e) {
         MsgBox(e.message(), MsgButtons::OK, MsgIcon::Critical);
         return;
@@ -131,7 +131,7 @@ void AddSearch::Command3_Click() {
         MsgBox(QStringLiteral("查询失败：%1").arg(e.message()), MsgButtons::OK, MsgIcon::Critical);
         return;
     }
-    if (found == 0) {
+    if (!found) {
         MsgBox(QStringLiteral("查询到0条记录"), MsgButtons::OK, MsgIcon::Exclamation, QStringLiteral("查询结果"));
         return;
     }

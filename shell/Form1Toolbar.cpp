@@ -20,8 +20,8 @@ using namespace platform;
 
 namespace {
 
-// How many rows a search finds, before the grid is touched; %1 is the search.
-const QString kCountSql = QStringLiteral("select count(*) from (%1)");
+// Whether a search finds any row, before the grid is touched; %1 is the search.
+const QString kAnyRowSql = QStringLiteral("select 1 from (%1) limit 1");
 
 // The employee views in another order: the view's own query with its
 // "order by 部门 desc" replaced, and what the view's filler sets besides.
@@ -96,10 +96,10 @@ void QuickSearch(Form1& f, QuickSearchKind kind) {
     }
 
     SearchQuery query;
-    qlonglong found = 0;
+    bool found = false;
     try {
         query = BuildQuickSearch(kind, f.PanelText(3), ComboItems(*f.ui.Combo1), field, opItem, value);
-        found = Connection::open(f.ConnString)->scalar(kCountSql.arg(query.sql), query.params).toLongLong();
+        found = !Connection::open(f.ConnString)->scalar(kAnyRowSql.arg(query.sql), query.params).isNull();
     } catch (const SearchError& e) {
         MsgBox(e.message(), MsgButtons::OK, MsgIcon::Critical);
         return;
@@ -107,7 +107,7 @@ void QuickSearch(Form1& f, QuickSearchKind kind) {
         MsgBox(QStringLiteral("查询失败：%1").arg(e.message()), MsgButtons::OK, MsgIcon::Critical);
         return;
     }
-    if (found == 0) {
+    if (!found) {
         MsgBox(QStringLiteral("查询到0条记录"), MsgButtons::OK, MsgIcon::Exclamation, QStringLiteral("查询结果"));
         return;
     }
