@@ -158,7 +158,7 @@ bool run(int n, const QString& staged) {
         QFile::remove(copy);
         QFile::copy(dir.filePath(QStringLiteral("db2.mdb")), copy);
     }
-    std::printf("N = %d (generated in %.1f s)\n", n, gen.elapsed() / 1000.0);
+    std::printf("N = %d (generated in %.1f s, peak memory so far %.1f MB)\n", n, gen.elapsed() / 1000.0, peakRssKb() / 1024.0);
     SetProgramDir(dir.path());
     ResetModuleState();
 
@@ -172,7 +172,8 @@ bool run(int n, const QString& staged) {
             QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         }
     }
-    std::printf("  %-22s %8.1f ms wall %8.1f ms cpu\n", "Form1 load", median(loads), median(loadsCpu));
+    std::printf("  %-22s %8.1f ms wall %8.1f ms cpu  (peak memory so far %.1f MB)\n", "Form1 load", median(loads),
+                median(loadsCpu), peakRssKb() / 1024.0);
 
     Form1* w = WindowHost::Default<Form1>();
     const struct {

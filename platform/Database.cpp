@@ -41,7 +41,8 @@ std::shared_ptr<Connection> Connection::open(const QString& connString) {
 
     sqlite3* db = nullptr;
     const QByteArray path = info.dataSource.toUtf8();
-    int rc = sqlite3_open_v2(path.constData(), &db, SQLITE_OPEN_READWRITE, nullptr);
+    // Each connection lives on the one user-interface thread: no locking on every column read.
+    int rc = sqlite3_open_v2(path.constData(), &db, SQLITE_OPEN_READWRITE | SQLITE_OPEN_NOMUTEX, nullptr);
     if (rc != SQLITE_OK) {
         const QString msg = db ? errorText(db) : QString();
         sqlite3_close(db);
