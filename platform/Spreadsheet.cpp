@@ -183,6 +183,8 @@ public:
     }
     void begin(const char* name, int level) {
         zip_fileinfo info{};
+        info.tmz_date.tm_mday = 1;  // 1 January 1980, as the library dates its own parts
+        info.tmz_date.tm_year = 1980;
         if (zipOpenNewFileInZip64(zip_, name, &info, nullptr, 0, nullptr, 0, nullptr, Z_DEFLATED, level, zip64_ ? 1 : 0) !=
             ZIP_OK)
             WriteFailed(file_, QStringLiteral("无法写入文件。"));
