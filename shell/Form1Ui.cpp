@@ -3,6 +3,7 @@
 #include "Form1Icons.h"
 
 #include <QGridLayout>
+#include <QHeaderView>
 #include <QHBoxLayout>
 #include <QVBoxLayout>
 
@@ -138,6 +139,9 @@ void Form1Ui::setupUi(QWidget* window) {
 
     dgrid = new platform::FlexGrid(Client);
     dgrid->setObjectName(QStringLiteral("dgrid"));
+    // Every view centres all its columns and their headings; the headings show it from the start.
+    dgrid->horizontalHeader()->setDefaultAlignment(Qt::AlignCenter);
+    list1->horizontalHeader()->setDefaultAlignment(Qt::AlignCenter);
 
     // Detail panel.
     Frame6 = new QFrame(Client);
