@@ -634,7 +634,7 @@ void Form1::dgrid_RowColChange() {
     Recordset rs;
     try {
         rs.Open(kDetailSql, ConnString, LockType::ReadOnly, {number});
-    } catch (const DbError& e) {
+    } catch (const DbError&) {
         clearDetailPanel();
         return;
     }
