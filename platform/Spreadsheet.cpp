@@ -9,13 +9,9 @@
 #include <QStringEncoder>
 #include <QTemporaryFile>
 
-#include <unzip.h>
 #include <xlsxwriter.h>
-#include <zip.h>
 
 #include <algorithm>
-#include <cstdio>
-#include <cstring>
 #include <string>
 
 namespace platform {
@@ -102,243 +98,54 @@ Workbook& SpreadsheetApplication::AddWorkbook() {
 
 namespace {
 
-const char kSheetPart[] = "xl/worksheets/sheet1.xml";
-
-// "A", "Z", "AA", … for a column counted from 1.
-void AppendColumnName(std::string& out, int column) {
-    char letters[4];
-    int n = 0;
-    while (column > 0) {
-        letters[n++] = static_cast<char>('A' + (column - 1) % 26);
-        column = (column - 1) / 26;
-    }
-    while (n > 0) out += letters[--n];
-}
-
-void AppendCellName(std::string& out, int row, int column) {
-    AppendColumnName(out, column);
-    out += std::to_string(row);
-}
-
-// Cell text as XML character data; control characters take the workbook's
-// own _xHHHH_ form, since XML cannot carry them.
-void AppendCellText(std::string& out, const char* text, std::size_t length) {
-    for (std::size_t i = 0; i < length; ++i) {
-        const char ch = text[i];
-        switch (ch) {
-        case '&': out += "&amp;"; break;
-        case '<': out += "&lt;"; break;
-        case '>': out += "&gt;"; break;
-        case '\t':
-        case '\n': out += ch; break;
-        default:
-            if (static_cast<unsigned char>(ch) < 0x20) {
-                char code[8];
-                std::snprintf(code, sizeof code, "_x%04X_", static_cast<unsigned>(ch));
-                out += code;
-            } else {
-                out += ch;
-            }
-        }
-    }
-}
-
-bool NeedsPreserve(const char* text, std::size_t length) {
-    const auto blank = [](char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\r'; };
-    return length > 0 && (blank(text[0]) || blank(text[length - 1]));
-}
-
-// Removes a file when the write is over, whatever happened.
-struct RemoveOnExit {
-    QString file;
-    ~RemoveOnExit() {
-        if (!file.isEmpty()) QFile::remove(file);
-    }
-};
-
 [[noreturn]] void WriteFailed(const QString& file, const QString& why) {
     throw SpreadsheetError(QStringLiteral("无法写入电子表格文件“%1”：%2").arg(QDir::toNativeSeparators(file), why));
 }
-
-// Reads the current entry of an opened zip in full.
-QByteArray ReadEntry(unzFile zip, const QString& file) {
-    QByteArray bytes;
-    if (unzOpenCurrentFile(zip) != UNZ_OK) WriteFailed(file, QStringLiteral("无法读取工作簿的组成部分。"));
-    char buf[65536];
-    int n;
-    while ((n = unzReadCurrentFile(zip, buf, sizeof buf)) > 0) bytes.append(buf, n);
-    unzCloseCurrentFile(zip);
-    if (n < 0) WriteFailed(file, QStringLiteral("无法读取工作簿的组成部分。"));
-    return bytes;
-}
-
-class ZipWriter {
-public:
-    ZipWriter(const QString& file, bool zip64) : file_(file), zip64_(zip64) {
-        zip_ = zipOpen64(QFile::encodeName(file).constData(), APPEND_STATUS_CREATE);
-        if (!zip_) WriteFailed(file, QStringLiteral("无法建立文件。"));
-    }
-    ~ZipWriter() {
-        if (zip_) zipClose(zip_, nullptr);
-    }
-    void begin(const char* name, int level) {
-        zip_fileinfo info{};
-        info.tmz_date.tm_mday = 1;  // 1 January 1980, as the library dates its own parts
-        info.tmz_date.tm_year = 1980;
-        if (zipOpenNewFileInZip64(zip_, name, &info, nullptr, 0, nullptr, 0, nullptr, Z_DEFLATED, level, zip64_ ? 1 : 0) !=
-            ZIP_OK)
-            WriteFailed(file_, QStringLiteral("无法写入文件。"));
-    }
-    void write(const char* data, std::size_t size) {
-        while (size > 0) {
-            const unsigned chunk = static_cast<unsigned>(std::min<std::size_t>(size, 1u << 30));
-            if (zipWriteInFileInZip(zip_, data, chunk) != ZIP_OK) WriteFailed(file_, QStringLiteral("磁盘已满或无法写入。"));
-            data += chunk;
-            size -= chunk;
-        }
-    }
-    void end() {
-        if (zipCloseFileInZip(zip_) != ZIP_OK) WriteFailed(file_, QStringLiteral("磁盘已满或无法写入。"));
-    }
-    void close() {
-        const int rc = zipClose(zip_, nullptr);
-        zip_ = nullptr;
-        if (rc != ZIP_OK) WriteFailed(file_, QStringLiteral("磁盘已满或无法写入。"));
-    }
-
-private:
-    QString file_;
-    bool zip64_;
-    zipFile zip_ = nullptr;
-};
 
 }  // namespace
 
 void SpreadsheetApplication::WriteFile(const Workbook& book, const QString& file) {
     const Worksheet& sheet = *book.sheet_;
 
-    // Rows go out in order; cells set out of order are put in order first,
-    // and of two texts for one cell the later one stays.
-    std::vector<std::size_t> order;
-    if (!sheet.inOrder_) {
-        order.resize(sheet.cells_.size());
-        for (std::size_t i = 0; i < order.size(); ++i) order[i] = i;
+    // Rows go out in order (the library streams them to disk one by one);
+    // cells set out of order are put in order first, and of two texts for one
+    // cell the later one stays.
+    std::vector<std::size_t> order(sheet.cells_.size());
+    for (std::size_t i = 0; i < order.size(); ++i) order[i] = i;
+    if (!sheet.inOrder_)
         std::stable_sort(order.begin(), order.end(), [&](std::size_t a, std::size_t b) {
             const auto& ca = sheet.cells_[a];
             const auto& cb = sheet.cells_[b];
             return ca.row != cb.row ? ca.row < cb.row : ca.column < cb.column;
         });
+
+    lxw_workbook_options options{};
+    options.constant_memory = LXW_TRUE;
+    lxw_workbook* wb = workbook_new_opt(QFile::encodeName(file).constData(), &options);
+    if (!wb) WriteFailed(file, QStringLiteral("无法建立文件。"));
+    lxw_worksheet* ws = workbook_add_worksheet(wb, nullptr);
+    if (!ws) {
+        workbook_close(wb);
+        WriteFailed(file, QStringLiteral("无法建立工作表。"));
     }
-    const std::size_t cellCount = sheet.cells_.size();
-    const auto cellAt = [&](std::size_t k) -> const Worksheet::Cell& {
-        return sheet.cells_[order.empty() ? k : order[k]];
-    };
-    const auto written = [&](std::size_t k) {
-        const auto& c = cellAt(k);
-        if (c.length == 0) return false;  // an empty text leaves the cell empty
-        if (k + 1 < cellCount) {
-            const auto& n = cellAt(k + 1);
-            if (n.row == c.row && n.column == c.column) return false;  // replaced by a later text
+    std::string text;
+    for (std::size_t k = 0; k < order.size(); ++k) {
+        const auto& c = sheet.cells_[order[k]];
+        if (c.length == 0) continue;  // an empty text leaves the cell empty
+        if (k + 1 < order.size()) {
+            const auto& n = sheet.cells_[order[k + 1]];
+            if (n.row == c.row && n.column == c.column) continue;  // replaced by a later text
         }
-        return true;
-    };
-
-    // The workbook itself (parts, styles, properties, the frame of worksheet
-    // 1) comes from libxlsxwriter. Its rows are streamed in below with fast
-    // compression: a hundred thousand rows would take several seconds at the
-    // library's fixed compression level.
-    const QString parts = file + QStringLiteral(".parts");
-    RemoveOnExit removeParts{parts};
-    {
-        lxw_workbook* wb = workbook_new(QFile::encodeName(parts).constData());
-        if (!wb) WriteFailed(file, QStringLiteral("无法建立文件。"));
-        const lxw_error err = workbook_add_worksheet(wb, nullptr) ? workbook_close(wb)
-                                                                 : (workbook_close(wb), LXW_ERROR_MEMORY_MALLOC_FAILED);
-        if (err != LXW_NO_ERROR) WriteFailed(file, QString::fromUtf8(lxw_strerror(err)));
+        text.assign(sheet.text(c), c.length);
+        const lxw_error err = worksheet_write_string(ws, static_cast<lxw_row_t>(c.row - 1),
+                                                     static_cast<lxw_col_t>(c.column - 1), text.c_str(), nullptr);
+        if (err != LXW_NO_ERROR) {
+            workbook_close(wb);
+            WriteFailed(file, QString::fromUtf8(lxw_strerror(err)));
+        }
     }
-
-    int minRow = kSheetMaxRows + 1, maxRow = 0, minCol = kSheetMaxColumns + 1, maxCol = 0;
-    for (std::size_t k = 0; k < cellCount; ++k) {
-        if (!written(k)) continue;
-        const auto& c = cellAt(k);
-        minRow = std::min(minRow, c.row);
-        maxRow = std::max(maxRow, c.row);
-        minCol = std::min(minCol, c.column);
-        maxCol = std::max(maxCol, c.column);
-    }
-    // The XML of a cell is its text and about 60 characters around it.
-    const bool zip64 = sheet.textBytes_ + sheet.cells_.size() * 64 > 0xF0000000u;
-
-    unzFile in = unzOpen64(QFile::encodeName(parts).constData());
-    if (!in) WriteFailed(file, QStringLiteral("无法读取工作簿的组成部分。"));
-    struct CloseIn {
-        unzFile zip;
-        ~CloseIn() { unzClose(zip); }
-    } closeIn{in};
-    ZipWriter out(file, zip64);
-    bool sheetDone = false;
-    for (int rc = unzGoToFirstFile(in); rc == UNZ_OK; rc = unzGoToNextFile(in)) {
-        char name[512];
-        unz_file_info64 info{};
-        if (unzGetCurrentFileInfo64(in, &info, name, sizeof name, nullptr, 0, nullptr, 0) != UNZ_OK)
-            WriteFailed(file, QStringLiteral("无法读取工作簿的组成部分。"));
-        const QByteArray bytes = ReadEntry(in, file);
-        if (std::strcmp(name, kSheetPart) != 0) {
-            out.begin(name, Z_DEFAULT_COMPRESSION);
-            out.write(bytes.constData(), static_cast<std::size_t>(bytes.size()));
-            out.end();
-            continue;
-        }
-
-        // The empty worksheet: its frame around <sheetData/>, with the used range.
-        QByteArray frame = bytes;
-        if (maxRow > 0) {
-            std::string range;
-            AppendCellName(range, minRow, minCol);
-            range += ':';
-            AppendCellName(range, maxRow, maxCol);
-            frame.replace("<dimension ref=\"A1\"/>", "<dimension ref=\"" + QByteArray::fromStdString(range) + "\"/>");
-        }
-        const qsizetype at = frame.indexOf("<sheetData/>");
-        if (at < 0) WriteFailed(file, QStringLiteral("工作表的格式无法识别。"));
-
-        out.begin(name, Z_BEST_SPEED);
-        out.write(frame.constData(), static_cast<std::size_t>(at));
-        std::string xml = "<sheetData>";
-        xml.reserve(1 << 20);
-        int openRow = 0;
-        for (std::size_t k = 0; k < cellCount; ++k) {
-            if (!written(k)) continue;
-            const auto& c = cellAt(k);
-            if (c.row != openRow) {
-                if (openRow) xml += "</row>";
-                xml += "<row r=\"";
-                xml += std::to_string(c.row);
-                xml += "\">";
-                openRow = c.row;
-            }
-            const char* text = sheet.text(c);
-            xml += "<c r=\"";
-            AppendCellName(xml, c.row, c.column);
-            xml += NeedsPreserve(text, c.length) ? "\" t=\"inlineStr\"><is><t xml:space=\"preserve\">"
-                                                 : "\" t=\"inlineStr\"><is><t>";
-            AppendCellText(xml, text, c.length);
-            xml += "</t></is></c>";
-            if (xml.size() > (1u << 20)) {
-                out.write(xml.data(), xml.size());
-                xml.clear();
-            }
-        }
-        if (openRow) xml += "</row>";
-        xml += "</sheetData>";
-        out.write(xml.data(), xml.size());
-        const qsizetype rest = at + static_cast<qsizetype>(std::strlen("<sheetData/>"));
-        out.write(frame.constData() + rest, static_cast<std::size_t>(frame.size() - rest));
-        out.end();
-        sheetDone = true;
-    }
-    if (!sheetDone) WriteFailed(file, QStringLiteral("工作表的格式无法识别。"));
-    out.close();
+    const lxw_error err = workbook_close(wb);
+    if (err != LXW_NO_ERROR) WriteFailed(file, QString::fromUtf8(lxw_strerror(err)));
 }
 
 QStringList SpreadsheetApplication::Release() {
