@@ -19,6 +19,10 @@ void ProgramTest::SetUp() {
                              QStringLiteral("testcaptionbar.gif"), QStringLiteral("testborders.gif")})
         ASSERT_TRUE(QFile::copy(staged.filePath(f), path(f))) << f.toStdString();
     SetProgramDir(dir_.path());
+    // Files the program writes to the temporary folder (spreadsheets) go with the test's folder.
+    savedTmp_ = qgetenv("TMPDIR");
+    QDir(dir_.path()).mkdir(QStringLiteral("tmp"));
+    qputenv("TMPDIR", path(QStringLiteral("tmp")).toLocal8Bit());
     ResetModuleState();
     WindowHost::UnloadAll();
     WindowHost::ClearLog();
@@ -40,6 +44,7 @@ void ProgramTest::TearDown() {
     WindowHost::SetModalHandler({});
     WindowHost::SetEndHandler({});
     SetProgramDir(QString());
+    if (savedTmp_.isNull()) qunsetenv("TMPDIR"); else qputenv("TMPDIR", savedTmp_);
 }
 
 ConnectionPtr ProgramTest::db() const { return Connection::open(QStringLiteral("Data Source=") + path(QStringLiteral("db2.mdb"))); }

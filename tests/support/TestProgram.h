@@ -45,6 +45,7 @@ private:
     std::vector<platform::MsgRecord> messages_;
     std::deque<platform::MsgAnswer> answers_;
     bool ended_ = false;
+    QByteArray savedTmp_;
 };
 
 }  // namespace halvern::test
