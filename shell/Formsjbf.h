@@ -1,23 +1,17 @@
 #pragma once
 
-#include "FormsjbfUi.h"
-#include "platform/WindowHost.h"
+#include "BackupFolderForm.h"
 
 namespace halvern {
 
 // Backup: copies db2.mdb, cuser.mdb and the photographs of pic into a folder the user picks.
-class Formsjbf : public platform::Form {
+class Formsjbf : public BackupFolderForm {
     Q_OBJECT
 public:
     Formsjbf();
     QString FormName() const override { return QStringLiteral("Formsjbf"); }
-    FormsjbfUi ui;
 
-    void Drive1_Change();
-    void Command1_Click();
-
-protected:
-    void Form_Load() override;
+    void Command1_Click() override;
 };
 
 }  // namespace halvern

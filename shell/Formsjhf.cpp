@@ -4,53 +4,17 @@
 #include "platform/Database.h"
 #include "platform/FileSystem.h"
 #include "platform/MessageBox.h"
-#include "platform/ProgramDir.h"
-
-#include <QDir>
-#include <QFileInfo>
-#include <QSignalBlocker>
 
 namespace halvern {
 
 using namespace platform;
 
-namespace {
-
-QString withSeparator(const QString& dir) { return dir.endsWith(QLatin1Char('/')) ? dir : dir + QLatin1Char('/'); }
-
-bool sameFolder(const QString& a, const QString& b) {
-    const QString ca = QFileInfo(a).canonicalFilePath();
-    return !ca.isEmpty() && ca == QFileInfo(b).canonicalFilePath();
-}
-
-}  // namespace
-
-Formsjhf::Formsjhf() {
-    ui.setupUi(this);
-    connect(ui.Drive1, &DriveListBox::Change, this, &Formsjhf::Drive1_Change);
-    connect(ui.Command1, &QPushButton::clicked, this, &Formsjhf::Command1_Click);
-}
-
-void Formsjhf::Form_Load() {
-    ui.Drive1->SetDrive(QDir::homePath());
-    Drive1_Change();
-    ui.Dir1->SetPath(QDir::homePath());
-}
-
-void Formsjhf::Drive1_Change() {
-    if (ui.Dir1->SetPath(ui.Drive1->Drive())) return;
-    MsgBox(QStringLiteral("驱动器 %1 不可用。").arg(ui.Drive1->Drive()), MsgButtons::OK, MsgIcon::Critical);
-    const QSignalBlocker block(ui.Drive1);
-    ui.Drive1->SetDrive(ui.Dir1->Path().isEmpty() ? QDir::homePath() : ui.Dir1->Path());
-}
+Formsjhf::Formsjhf() : BackupFolderForm(QStringLiteral("数据还原")) {}
 
 void Formsjhf::Command1_Click() {
-    const QString programDir = withSeparator(ProgramDir());
-    const QString chosen = withSeparator(ui.Dir1->Path());
-    if (ui.Dir1->Path().isEmpty() || sameFolder(chosen, programDir)) {
-        MsgBox(QStringLiteral("不能从程序所在的目录还原，请选择备份所在的目录。"), MsgButtons::OK, MsgIcon::Critical);
-        return;
-    }
+    const QString chosen = pickedFolder(QStringLiteral("不能从程序所在的目录还原，请选择备份所在的目录。"));
+    if (chosen.isEmpty()) return;
+    const QString programDir = programFolder();
     const QString personnelKey = ConnectionInfo::parse(DbConnString()).password;
     const QString userKey = ConnectionInfo::parse(UserDbConnString()).password;
 

@@ -1,12 +1,12 @@
-#include "FormsjbfUi.h"
+#include "BackupFolderUi.h"
 
 #include <QHBoxLayout>
 #include <QVBoxLayout>
 
 namespace halvern {
 
-void FormsjbfUi::setupUi(QWidget* window) {
-    window->setWindowTitle(QStringLiteral("数据备份"));
+void BackupFolderUi::setupUi(QWidget* window, const QString& caption) {
+    window->setWindowTitle(caption);
     window->setWindowFlags(Qt::Dialog | Qt::WindowCloseButtonHint);
     auto* outer = new QVBoxLayout(window);
     outer->setContentsMargins(16, 14, 16, 14);

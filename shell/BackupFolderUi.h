@@ -8,12 +8,14 @@
 
 namespace halvern {
 
-struct FormsjhfUi {
+// Layout of the backup (Formsjbf) and restore (Formsjhf) windows: a drive list and a
+// folder list to pick the folder of the backup set, and the OK button below them.
+struct BackupFolderUi {
     QLabel* Label1 = nullptr;
     platform::DriveListBox* Drive1 = nullptr;
     platform::DirListBox* Dir1 = nullptr;
     QPushButton* Command1 = nullptr;
-    void setupUi(QWidget* window);
+    void setupUi(QWidget* window, const QString& caption);
 };
 
 }  // namespace halvern

@@ -1,0 +1,56 @@
+#include "BackupFolderForm.h"
+
+#include "platform/MessageBox.h"
+#include "platform/ProgramDir.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QSignalBlocker>
+
+namespace halvern {
+
+using namespace platform;
+
+namespace {
+
+QString withSeparator(const QString& dir) { return dir.endsWith(QLatin1Char('/')) ? dir : dir + QLatin1Char('/'); }
+
+bool sameFolder(const QString& a, const QString& b) {
+    const QString ca = QFileInfo(a).canonicalFilePath();
+    return !ca.isEmpty() && ca == QFileInfo(b).canonicalFilePath();
+}
+
+}  // namespace
+
+BackupFolderForm::BackupFolderForm(const QString& caption) {
+    ui.setupUi(this, caption);
+    connect(ui.Drive1, &DriveListBox::Change, this, &BackupFolderForm::Drive1_Change);
+    connect(ui.Command1, &QPushButton::clicked, this, &BackupFolderForm::Command1_Click);
+}
+
+void BackupFolderForm::Form_Load() {
+    // The drive of the home folder, and the home folder open in the folder list.
+    ui.Drive1->SetDrive(QDir::homePath());
+    Drive1_Change();
+    ui.Dir1->SetPath(QDir::homePath());
+}
+
+void BackupFolderForm::Drive1_Change() {
+    if (ui.Dir1->SetPath(ui.Drive1->Drive())) return;
+    MsgBox(QStringLiteral("驱动器 %1 不可用。").arg(ui.Drive1->Drive()), MsgButtons::OK, MsgIcon::Critical);
+    const QSignalBlocker block(ui.Drive1);
+    ui.Drive1->SetDrive(ui.Dir1->Path().isEmpty() ? QDir::homePath() : ui.Dir1->Path());
+}
+
+QString BackupFolderForm::programFolder() { return withSeparator(ProgramDir()); }
+
+QString BackupFolderForm::pickedFolder(const QString& refusal) {
+    const QString chosen = withSeparator(ui.Dir1->Path());
+    if (ui.Dir1->Path().isEmpty() || sameFolder(chosen, programFolder())) {
+        MsgBox(refusal, MsgButtons::OK, MsgIcon::Critical);
+        return {};
+    }
+    return chosen;
+}
+
+}  // namespace halvern
