@@ -153,55 +153,31 @@ void Form1Ui::setupUi(QWidget* window) {
     grid->setHorizontalSpacing(4);
     grid->setVerticalSpacing(2);
     detail->addLayout(grid, 1);
-    Text5 = box(Frame6, "Text5");
-    Text15 = box(Frame6, "Text15");
-    Text19 = box(Frame6, "Text19");
-    Text29 = box(Frame6, "Text29");
-    Text28 = box(Frame6, "Text28");
-    Text27 = box(Frame6, "Text27");
-    Text35 = box(Frame6, "Text35");
-    Text20 = box(Frame6, "Text20");
-    Text21 = box(Frame6, "Text21");
-    Text46 = box(Frame6, "Text46");
-    Text32 = box(Frame6, "Text32");
-    Text33 = box(Frame6, "Text33");
-    Text42 = box(Frame6, "Text42");
-    Text48 = box(Frame6, "Text48");
-    Text30 = box(Frame6, "Text30");
-    Text22 = box(Frame6, "Text22");
-    Text31 = box(Frame6, "Text31");
-    Text34 = box(Frame6, "Text34");
-    Text37 = box(Frame6, "Text37");
-    Text25 = box(Frame6, "Text25");
-    Text26 = box(Frame6, "Text26");
-    Text54 = box(Frame6, "Text54");
-    Text64 = box(Frame6, "Text64");
-    Text36 = box(Frame6, "Text36");
-    Text44 = box(Frame6, "Text44");
-    Text50 = box(Frame6, "Text50");
-    Text52 = box(Frame6, "Text52");
-    Text24 = box(Frame6, "Text24");
+    // Rows of captions, each with its box (member and name) and a unit standing after the box.
     struct Pair {
         QString label;
-        QWidget* field;
-        QString unit;
+        QLineEdit** field;
+        const char* name;
+        QString unit = {};
     };
     const std::vector<std::vector<Pair>> rows = {
-        {{QStringLiteral("员工编号"), Text5, {}}, {QStringLiteral("姓  名"), Text15, {}},
-         {QStringLiteral("性  别"), Text19, {}}, {QStringLiteral("学  历"), Text29, {}}},
-        {{QStringLiteral("民  族"), Text28, {}}, {QStringLiteral("身  高"), Text27, QStringLiteral("cm")},
-         {QStringLiteral("体  重"), Text35, QStringLiteral("kg")}, {QStringLiteral("部  门"), Text20, {}}},
-        {{QStringLiteral("职  务"), Text21, {}}, {QStringLiteral("婚  否"), Text46, {}},
-         {QStringLiteral("暂住证"), Text32, {}}, {QStringLiteral("婚育证"), Text33, {}}},
-        {{QStringLiteral("政治面貌"), Text42, {}}, {QStringLiteral("外语情况"), Text48, {}},
-         {QStringLiteral("出生日期"), Text30, {}}, {QStringLiteral("特  长"), Text22, {}}},
-        {{QStringLiteral("上岗证"), Text31, {}}, {QStringLiteral("录用日期"), Text34, {}},
-         {QStringLiteral("合同编号"), Text37, {}}, {QStringLiteral("合同生效日"), Text25, {}}},
-        {{QStringLiteral("合同终止日"), Text26, {}}, {QStringLiteral("联系电话"), Text54, {}},
-         {QStringLiteral("住  址"), Text64, {}}},
-        {{QStringLiteral("身份证号"), Text36, {}}, {QStringLiteral("籍贯"), Text44, {}}},
-        {{QStringLiteral("毕业院校"), Text50, {}}, {QStringLiteral("专  业"), Text52, {}}},
-        {{QStringLiteral("备  注"), Text24, {}}},
+        {{QStringLiteral("员工编号"), &Text5, "Text5"}, {QStringLiteral("姓  名"), &Text15, "Text15"},
+         {QStringLiteral("性  别"), &Text19, "Text19"}, {QStringLiteral("学  历"), &Text29, "Text29"}},
+        {{QStringLiteral("民  族"), &Text28, "Text28"},
+         {QStringLiteral("身  高"), &Text27, "Text27", QStringLiteral("cm")},
+         {QStringLiteral("体  重"), &Text35, "Text35", QStringLiteral("kg")},
+         {QStringLiteral("部  门"), &Text20, "Text20"}},
+        {{QStringLiteral("职  务"), &Text21, "Text21"}, {QStringLiteral("婚  否"), &Text46, "Text46"},
+         {QStringLiteral("暂住证"), &Text32, "Text32"}, {QStringLiteral("婚育证"), &Text33, "Text33"}},
+        {{QStringLiteral("政治面貌"), &Text42, "Text42"}, {QStringLiteral("外语情况"), &Text48, "Text48"},
+         {QStringLiteral("出生日期"), &Text30, "Text30"}, {QStringLiteral("特  长"), &Text22, "Text22"}},
+        {{QStringLiteral("上岗证"), &Text31, "Text31"}, {QStringLiteral("录用日期"), &Text34, "Text34"},
+         {QStringLiteral("合同编号"), &Text37, "Text37"}, {QStringLiteral("合同生效日"), &Text25, "Text25"}},
+        {{QStringLiteral("合同终止日"), &Text26, "Text26"}, {QStringLiteral("联系电话"), &Text54, "Text54"},
+         {QStringLiteral("住  址"), &Text64, "Text64"}},
+        {{QStringLiteral("身份证号"), &Text36, "Text36"}, {QStringLiteral("籍贯"), &Text44, "Text44"}},
+        {{QStringLiteral("毕业院校"), &Text50, "Text50"}, {QStringLiteral("专  业"), &Text52, "Text52"}},
+        {{QStringLiteral("备  注"), &Text24, "Text24"}},
     };
     for (int r = 0; r < static_cast<int>(rows.size()); ++r) {
         const auto& pairs = rows[r];
@@ -211,12 +187,13 @@ void Form1Ui::setupUi(QWidget* window) {
             grid->addWidget(label, r, 2 * i);
             const bool last = i == static_cast<int>(pairs.size()) - 1;
             const int span = last ? 8 - 2 * i - 1 : 1;
+            QLineEdit* field = *pairs[i].field = box(Frame6, pairs[i].name);
             if (pairs[i].unit.isEmpty()) {
-                grid->addWidget(pairs[i].field, r, 2 * i + 1, 1, span);
+                grid->addWidget(field, r, 2 * i + 1, 1, span);
             } else {
                 auto* cell = new QHBoxLayout();
                 cell->setSpacing(2);
-                cell->addWidget(pairs[i].field, 1);
+                cell->addWidget(field, 1);
                 cell->addWidget(new QLabel(pairs[i].unit, Frame6));
                 grid->addLayout(cell, r, 2 * i + 1, 1, span);
             }
