@@ -2,6 +2,9 @@
 
 #include <QPainter>
 #include <QPainterPath>
+#include <QPolygonF>
+
+#include <initializer_list>
 
 namespace halvern {
 
@@ -17,41 +20,28 @@ QPixmap canvas(int size = 16) {
     return pm;
 }
 
+// A closed shape through the given corners, in the painter's pen and brush.
+void drawOutline(QPainter& p, std::initializer_list<QPointF> corners) {
+    QPainterPath path;
+    path.addPolygon(QPolygonF(QList<QPointF>(corners)));
+    path.closeSubpath();
+    p.drawPath(path);
+}
+
 void drawFolder(QPainter& p, bool open) {
     p.setPen(QPen(kFolderDark, 1));
     p.setBrush(kFolder);
-    QPainterPath back;
-    back.moveTo(1.5, 3.5);
-    back.lineTo(6.5, 3.5);
-    back.lineTo(7.5, 5.5);
-    back.lineTo(14.5, 5.5);
-    back.lineTo(14.5, 13.5);
-    back.lineTo(1.5, 13.5);
-    back.closeSubpath();
-    p.drawPath(back);
+    drawOutline(p, {{1.5, 3.5}, {6.5, 3.5}, {7.5, 5.5}, {14.5, 5.5}, {14.5, 13.5}, {1.5, 13.5}});
     if (open) {
         p.setBrush(QColor(0xf6, 0xd8, 0x7a));
-        QPainterPath front;
-        front.moveTo(3.5, 7.5);
-        front.lineTo(15.5, 7.5);
-        front.lineTo(13.5, 13.5);
-        front.lineTo(1.5, 13.5);
-        front.closeSubpath();
-        p.drawPath(front);
+        drawOutline(p, {{3.5, 7.5}, {15.5, 7.5}, {13.5, 13.5}, {1.5, 13.5}});
     }
 }
 
 void drawPage(QPainter& p, bool marked) {
     p.setPen(QPen(QColor(0x60, 0x60, 0x60), 1));
     p.setBrush(marked ? QColor(0xdd, 0xe8, 0xf8) : Qt::white);
-    QPainterPath page;
-    page.moveTo(3.5, 1.5);
-    page.lineTo(10.5, 1.5);
-    page.lineTo(13.5, 4.5);
-    page.lineTo(13.5, 14.5);
-    page.lineTo(3.5, 14.5);
-    page.closeSubpath();
-    p.drawPath(page);
+    drawOutline(p, {{3.5, 1.5}, {10.5, 1.5}, {13.5, 4.5}, {13.5, 14.5}, {3.5, 14.5}});
     p.setPen(QPen(marked ? kBlue : QColor(0x90, 0x90, 0x90), 1));
     for (int y = 6; y <= 12; y += 2) p.drawLine(QPointF(5.5, y + 0.5), QPointF(11.5, y + 0.5));
     if (marked) {
