@@ -1,32 +1,18 @@
+#include "PdfReader.h"
+
 #include "platform/FlexGrid.h"
 #include "platform/MessageBox.h"
 #include "platform/PrintPreview.h"
 
-#include <QProcess>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
 using namespace platform;
+using halvern::test::pdfPages;
+using halvern::test::pdfText;
 
 namespace {
-
-// The text of a PDF as a reader extracts it.
-QString pdfText(const QString& file) {
-    QProcess p;
-    p.start(QStringLiteral("pdftotext"), {QStringLiteral("-enc"), QStringLiteral("UTF-8"), file, QStringLiteral("-")});
-    p.waitForFinished(30000);
-    return QString::fromUtf8(p.readAllStandardOutput());
-}
-
-int pdfPages(const QString& file) {
-    QProcess p;
-    p.start(QStringLiteral("pdfinfo"), {file});
-    p.waitForFinished(30000);
-    for (const QString& line : QString::fromUtf8(p.readAllStandardOutput()).split('\n'))
-        if (line.startsWith(QStringLiteral("Pages:"))) return line.mid(6).trimmed().toInt();
-    return -1;
-}
 
 // An unbound grid with a header row and numbered rows.
 void fillGrid(FlexGrid& g, int rows) {

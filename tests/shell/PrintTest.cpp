@@ -1,4 +1,5 @@
 #include "TestProgram.h"
+#include "PdfReader.h"
 
 #include "platform/FlexGrid.h"
 #include "platform/PrintPreview.h"
@@ -10,30 +11,15 @@
 #include <QApplication>
 #include <QFontInfo>
 #include <QPrintPreviewWidget>
-#include <QProcess>
 #include <QTreeWidgetItem>
 
 using namespace platform;
 using namespace halvern;
+using halvern::test::pdfPages;
+using halvern::test::pdfText;
 using halvern::test::ProgramTest;
 
 namespace {
-
-QString pdfText(const QString& file) {
-    QProcess p;
-    p.start(QStringLiteral("pdftotext"), {QStringLiteral("-enc"), QStringLiteral("UTF-8"), file, QStringLiteral("-")});
-    p.waitForFinished(30000);
-    return QString::fromUtf8(p.readAllStandardOutput());
-}
-
-int pdfPages(const QString& file) {
-    QProcess p;
-    p.start(QStringLiteral("pdfinfo"), {file});
-    p.waitForFinished(30000);
-    for (const QString& line : QString::fromUtf8(p.readAllStandardOutput()).split('\n'))
-        if (line.startsWith(QStringLiteral("Pages:"))) return line.mid(6).trimmed().toInt();
-    return -1;
-}
 
 QList<frmPrint*> previews() {
     QList<frmPrint*> out;
