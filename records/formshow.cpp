@@ -7,6 +7,7 @@
 #include "platform/MessageBox.h"
 #include "platform/Pictures.h"
 #include "platform/ProgramDir.h"
+#include "platform/Recordset.h"
 
 namespace halvern {
 
@@ -29,17 +30,16 @@ QString trimBlanks(const QString& s) {
     return s.mid(b, e - b);
 }
 
-}  // namespace
 
-namespace recordview {
-
-QString Shown(const Recordset& rs, const QString& column) {
+// A stored value as the views show it: Null as empty text, dates in the short date form.
+QString shown(const Recordset& rs, const QString& column) {
     const QVariant v = rs.Fields(column);
     if (kDateColumns.contains(column)) return ShowDate(v);
     return v.toString();
 }
 
-bool ShowPhoto(const Recordset& rs, QLabel* image) {
+// The photograph named by the row's 图片; false when it names one that cannot be loaded.
+bool showPhoto(const Recordset& rs, QLabel* image) {
     const QString photo = rs.Text(QStringLiteral("图片"));
     if (photo.isEmpty()) return true;
     const QPixmap pm = LoadPicture(ProgramPath(photo));
@@ -48,7 +48,8 @@ bool ShowPhoto(const Recordset& rs, QLabel* image) {
     return true;
 }
 
-void FillHistory(RecordViewUi& ui, const QString& employeeNo) {
+// Fills Text27..Text30 from the employee's 覆历 row; DbError reaches the caller.
+void fillHistory(RecordViewUi& ui, const QString& employeeNo) {
     Recordset rs;
     rs.Open(kHistorySql, DbConnString(), LockType::ReadOnly, {employeeNo});
     if (rs.EOF_()) return;  // no history on file: the boxes stay empty
@@ -59,12 +60,31 @@ void FillHistory(RecordViewUi& ui, const QString& employeeNo) {
     rs.Close();
 }
 
-void ReportReadFailure(const DbError& e) {
+void reportReadFailure(const DbError& e) {
     MsgBox(QStringLiteral("无法读取员工资料：%1").arg(e.message()), MsgButtons::OK, MsgIcon::Critical,
            QStringLiteral("错误"));
 }
 
-}  // namespace recordview
+}  // namespace
+
+void recordview::Fill(RecordViewUi& ui, const QString& sql, const QString& employeeNo, bool photoFailureEndsLoad) {
+    Recordset rs;
+    try {
+        rs.Open(sql, DbConnString(), LockType::ReadOnly, {employeeNo});
+        if (rs.EOF_()) return;
+        for (const auto& [column, label] : ui.values) label->setText(shown(rs, column));
+    } catch (const DbError& e) {
+        reportReadFailure(e);
+        return;
+    }
+    if (!showPhoto(rs, ui.Image1) && photoFailureEndsLoad) return;
+    rs.Close();
+    try {
+        fillHistory(ui, employeeNo);
+    } catch (const DbError& e) {
+        reportReadFailure(e);
+    }
+}
 
 formshow::formshow() {
     ui.setupUi(this);
@@ -73,41 +93,8 @@ formshow::formshow() {
 
 void formshow::Form_Load() {
     ApplySkin(*this, twotest);
-    const QString no = Module().ViewEmployeeNo;
-    const std::pair<QString, QLabel*> values[] = {
-        {QStringLiteral("员工编号"), ui.Label5},   {QStringLiteral("姓名"), ui.Label15},
-        {QStringLiteral("部门"), ui.Label20},       {QStringLiteral("职位"), ui.Label21},
-        {QStringLiteral("性别"), ui.Label19},       {QStringLiteral("出生日期"), ui.Label30},
-        {QStringLiteral("民族"), ui.Label28},       {QStringLiteral("学历"), ui.Label29},
-        {QStringLiteral("体重"), ui.Label35},       {QStringLiteral("上岗证"), ui.Label31},
-        {QStringLiteral("暂住证"), ui.Label32},     {QStringLiteral("婚育证"), ui.Label33},
-        {QStringLiteral("录用日期"), ui.Label34},   {QStringLiteral("身份证号"), ui.Label36},
-        {QStringLiteral("合同编号"), ui.Label37},   {QStringLiteral("合同生效日"), ui.Label25},
-        {QStringLiteral("身高"), ui.Label27},       {QStringLiteral("合同到期日"), ui.Label26},
-        {QStringLiteral("籍贯"), ui.Label44},       {QStringLiteral("毕业院校"), ui.Label50},
-        {QStringLiteral("住址"), ui.Label64},       {QStringLiteral("特长"), ui.Label22},
-        {QStringLiteral("婚否"), ui.Label46},       {QStringLiteral("专业"), ui.Label52},
-        {QStringLiteral("政治面貌"), ui.Label42},   {QStringLiteral("外语情况"), ui.Label48},
-        {QStringLiteral("联系电话"), ui.Label54},   {QStringLiteral("备注"), ui.Label24}};
-
-    Recordset rs;
-    try {
-        rs.Open(kEmployeeSql, DbConnString(), LockType::ReadOnly, {no});
-        // A number that names no employee leaves the window without values, and says nothing.
-        if (rs.EOF_()) return;
-        for (const auto& [column, label] : values) label->setText(recordview::Shown(rs, column));
-    } catch (const DbError& e) {
-        recordview::ReportReadFailure(e);
-        return;
-    }
-    // From here each step stands on its own: a photograph that will not load still leaves the history.
-    recordview::ShowPhoto(rs, ui.Image1);
-    rs.Close();
-    try {
-        recordview::FillHistory(ui, no);
-    } catch (const DbError& e) {
-        recordview::ReportReadFailure(e);
-    }
+    // A photograph that will not load still leaves the history.
+    recordview::Fill(ui, kEmployeeSql, Module().ViewEmployeeNo, /*photoFailureEndsLoad=*/false);
 }
 
 void formshow::Command1_Click() {

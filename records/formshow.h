@@ -1,7 +1,6 @@
 #pragma once
 
 #include "formshowUi.h"
-#include "platform/Recordset.h"
 #include "platform/Skin.h"
 #include "platform/WindowHost.h"
 
@@ -24,14 +23,11 @@ protected:
 
 // Shared by both record views.
 namespace recordview {
-// A stored value as the views show it: Null as empty text, dates in the short date form.
-QString Shown(const platform::Recordset& rs, const QString& column);
-// The photograph named by the row's 图片; false when it names one that cannot be loaded.
-bool ShowPhoto(const platform::Recordset& rs, QLabel* image);
-// Fills Text27..Text30 from the employee's 覆历 row; DbError reaches the caller.
-void FillHistory(RecordViewUi& ui, const QString& employeeNo);
-// Tells the user that the record could not be read.
-void ReportReadFailure(const platform::DbError& e);
+// Fills the view from the row of sql (one "?", the employee's number): the
+// values, the photograph, then the history from 覆历. A number that names no
+// row leaves the view empty and says nothing; a failure to read is reported.
+// photoFailureEndsLoad: a photograph that will not load leaves the history empty.
+void Fill(RecordViewUi& ui, const QString& sql, const QString& employeeNo, bool photoFailureEndsLoad);
 }  // namespace recordview
 
 }  // namespace halvern

@@ -55,6 +55,7 @@ void RecordViewUi::build(QWidget* window, const QString& caption, const QString&
         captions << cap;
         QLabel* value = valueLabel(Frame1, fields[i].name);
         *fields[i].value = value;
+        values.append({fields[i].column, value});
         grid->addWidget(cap, row, col);
         grid->addWidget(value, row, col + 1);
     }
@@ -106,26 +107,33 @@ void RecordViewUi::build(QWidget* window, const QString& caption, const QString&
     outer->addLayout(buttons);
 }
 
-#define FIELD(caption, label) Field{QStringLiteral(caption), QStringLiteral(#label), &label}
+#define FIELD(caption, label, column) \
+    Field { QStringLiteral(caption), QStringLiteral(#label), &label, QStringLiteral(column) }
 
-void formshowUi::setupUi(QWidget* window) {
-    build(window, QStringLiteral("员工详细资料"), QStringLiteral("员工具体情况"),
-          {FIELD("员工编号：", Label5),   FIELD("姓  名：", Label15),
-           FIELD("部  门：", Label20),     FIELD("职  务：", Label21),
-           FIELD("性  别：", Label19),     FIELD("出生日期：", Label30),
-           FIELD("民  族：", Label28),     FIELD("学  历：", Label29),
-           FIELD("体  重：", Label35),     FIELD("上岗证 ：", Label31),
-           FIELD("暂住证：", Label32),     FIELD("婚育证：", Label33),
-           FIELD("录用日期：", Label34),   FIELD("身份证号：", Label36),
-           FIELD("合同编号：", Label37),   FIELD("合同生效日：", Label25),
-           FIELD("身  高：", Label27),     FIELD("合同终止日：", Label26),
-           FIELD("籍贯：", Label44),       FIELD("毕业院校：", Label50),
-           FIELD("住  址：", Label64),     FIELD("特  长：", Label22),
-           FIELD("婚  否：", Label46),     FIELD("专  业：", Label52),
-           FIELD("政治面貌：", Label42),   FIELD("外语情况：", Label48),
-           FIELD("联系电话：", Label54),   FIELD("备  注：", Label24)});
+QList<RecordViewUi::Field> RecordViewUi::employeeFields(const QString& birthplaceCaption, const Field& speciality) {
+    return {FIELD("员工编号：", Label5, "员工编号"),     FIELD("姓  名：", Label15, "姓名"),
+            FIELD("部  门：", Label20, "部门"),           FIELD("职  务：", Label21, "职位"),
+            FIELD("性  别：", Label19, "性别"),           FIELD("出生日期：", Label30, "出生日期"),
+            FIELD("民  族：", Label28, "民族"),           FIELD("学  历：", Label29, "学历"),
+            FIELD("体  重：", Label35, "体重"),           FIELD("上岗证 ：", Label31, "上岗证"),
+            FIELD("暂住证：", Label32, "暂住证"),         FIELD("婚育证：", Label33, "婚育证"),
+            FIELD("录用日期：", Label34, "录用日期"),     FIELD("身份证号：", Label36, "身份证号"),
+            FIELD("合同编号：", Label37, "合同编号"),     FIELD("合同生效日：", Label25, "合同生效日"),
+            FIELD("身  高：", Label27, "身高"),           FIELD("合同终止日：", Label26, "合同到期日"),
+            Field{birthplaceCaption, QStringLiteral("Label44"), &Label44, QStringLiteral("籍贯")},
+            FIELD("毕业院校：", Label50, "毕业院校"),
+            FIELD("住  址：", Label64, "住址"),           speciality,
+            FIELD("婚  否：", Label46, "婚否"),           FIELD("专  业：", Label52, "专业"),
+            FIELD("政治面貌：", Label42, "政治面貌"),     FIELD("外语情况：", Label48, "外语情况"),
+            FIELD("联系电话：", Label54, "联系电话"),     FIELD("备  注：", Label24, "备注")};
 }
 
 #undef FIELD
+
+void formshowUi::setupUi(QWidget* window) {
+    build(window, QStringLiteral("员工详细资料"), QStringLiteral("员工具体情况"),
+          employeeFields(QStringLiteral("籍贯："),
+                         {QStringLiteral("特  长："), QStringLiteral("Label22"), &Label22, QStringLiteral("特长")}));
+}
 
 }  // namespace halvern

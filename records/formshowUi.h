@@ -16,6 +16,7 @@ struct RecordViewUi {
         QString caption;
         QString name;  // object name of the value label
         QLabel** value;
+        QString column;  // the column the label shows
     };
 
     QGroupBox* Frame1 = nullptr;
@@ -23,22 +24,10 @@ struct RecordViewUi {
     QGroupBox* Frame3 = nullptr;  // "主要履历："
     QLabel* Image1 = nullptr;
     QList<QLabel*> captions;  // caption labels, in the order of the fields
+    // Each value label with the column it shows, in the order of the fields.
+    QList<std::pair<QString, QLabel*>> values;
 
-    QPlainTextEdit* Text27 = nullptr;  // 教育背景
-    QPlainTextEdit* Text28 = nullptr;  // 工作经历
-    QPlainTextEdit* Text29 = nullptr;  // 奖罚记录
-    QPlainTextEdit* Text30 = nullptr;  // 本公司经历
-    QPushButton* Command1 = nullptr;   // "查看详细履历"
-
-protected:
-    // Lays the window out; fields stand two to a row in the order given.
-    void build(QWidget* window, const QString& caption, const QString& frameCaption, const QList<Field>& fields);
-};
-
-// The current employee's record.
-struct formshowUi : RecordViewUi {
-
-    // Value labels, named after the columns they show.
+    // Value labels of the employee's fields, named after the columns they show.
     QLabel* Label5 = nullptr;   // 员工编号
     QLabel* Label15 = nullptr;  // 姓名
     QLabel* Label20 = nullptr;  // 部门
@@ -60,13 +49,30 @@ struct formshowUi : RecordViewUi {
     QLabel* Label44 = nullptr;  // 籍贯
     QLabel* Label50 = nullptr;  // 毕业院校
     QLabel* Label64 = nullptr;  // 住址
-    QLabel* Label22 = nullptr;  // 特长
     QLabel* Label46 = nullptr;  // 婚否
     QLabel* Label52 = nullptr;  // 专业
     QLabel* Label42 = nullptr;  // 政治面貌
     QLabel* Label48 = nullptr;  // 外语情况
     QLabel* Label54 = nullptr;  // 联系电话
     QLabel* Label24 = nullptr;  // 备注
+
+    QPlainTextEdit* Text27 = nullptr;  // 教育背景
+    QPlainTextEdit* Text28 = nullptr;  // 工作经历
+    QPlainTextEdit* Text29 = nullptr;  // 奖罚记录
+    QPlainTextEdit* Text30 = nullptr;  // 本公司经历
+    QPushButton* Command1 = nullptr;   // "查看详细履历"
+
+protected:
+    // The employee's fields in the order they stand; the two views differ only
+    // in the caption of 籍贯 and in the label that holds 特长.
+    QList<Field> employeeFields(const QString& birthplaceCaption, const Field& speciality);
+    // Lays the window out; fields stand two to a row in the order given.
+    void build(QWidget* window, const QString& caption, const QString& frameCaption, const QList<Field>& fields);
+};
+
+// The current employee's record.
+struct formshowUi : RecordViewUi {
+    QLabel* Label22 = nullptr;  // 特长
 
     void setupUi(QWidget* window);
 };
