@@ -19,4 +19,8 @@ protected:
     void Form_Load() override;
 };
 
+// Shared by both lookup viewers: reads the table of sql into the data control; a failure is reported
+// with the table's name and false returned.
+bool LoadLookupTable(platform::DataControl* Adodc1, const QString& sql, const QString& table);
+
 }  // namespace halvern

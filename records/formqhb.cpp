@@ -1,7 +1,6 @@
 #include "formqhb.h"
 
-#include "shell/ModuleState.h"
-#include "platform/MessageBox.h"
+#include "formmzb.h"
 
 namespace halvern {
 
@@ -18,16 +17,8 @@ formqhb::formqhb() {
 }
 
 void formqhb::Form_Load() {
-    Adodc1->ConnectionString = DbConnString();
-    Adodc1->CommandType = 1;
-    Adodc1->RecordSource = kTableSql;
-    try {
-        Adodc1->Refresh();
+    if (LoadLookupTable(Adodc1, kTableSql, QStringLiteral("行政区划")))
         ui.MSHFlexGrid1->SetColWidth(1, 3600);  // room for the longest region names
-    } catch (const DbError& e) {
-        MsgBox(QStringLiteral("无法读取行政区划表：%1").arg(e.message()), MsgButtons::OK, MsgIcon::Critical,
-               QStringLiteral("错误"));
-    }
 }
 
 }  // namespace halvern

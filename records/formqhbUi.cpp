@@ -1,18 +1,7 @@
 #include "formqhbUi.h"
 
-#include <QVBoxLayout>
-
 namespace halvern {
 
-void formqhbUi::setupUi(QWidget* window) {
-    window->setWindowTitle(QStringLiteral("行政区划"));
-    window->setWindowFlags(Qt::Dialog | Qt::WindowCloseButtonHint);
-    auto* layout = new QVBoxLayout(window);
-    layout->setContentsMargins(6, 6, 6, 6);
-    MSHFlexGrid1 = new platform::FlexGrid(window);
-    MSHFlexGrid1->setObjectName(QStringLiteral("MSHFlexGrid1"));
-    layout->addWidget(MSHFlexGrid1);
-    window->resize(360, 460);
-}
+void formqhbUi::setupUi(QWidget* window) { build(window, QStringLiteral("行政区划"), 360); }
 
 }  // namespace halvern

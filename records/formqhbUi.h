@@ -1,13 +1,11 @@
 #pragma once
 
-#include "platform/FlexGrid.h"
-
-#include <QWidget>
+#include "formmzbUi.h"
 
 namespace halvern {
 
-struct formqhbUi {
-    platform::FlexGrid* MSHFlexGrid1 = nullptr;  // bound to the window's Adodc1
+// The region codes and names (行政区划).
+struct formqhbUi : LookupViewerUi {
     void setupUi(QWidget* window);
 };
 
