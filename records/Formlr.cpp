@@ -128,51 +128,39 @@ bool Formlr::StoreNewEmployee(const FormlrUi& ui, const QString& picturePath) {
     rs.AddNew();
     rs.SetField(QStringLiteral("员工编号"), ui.Text1->text().trimmed());
     rs.SetField(QStringLiteral("姓名"), ui.Text2->text().trimmed());
-    rs.SetField(QStringLiteral("部门"), spaced(ui.text3->currentText()));
-    rs.SetField(QStringLiteral("职位"), spaced(ui.Text4->text()));
     rs.SetField(QStringLiteral("性别"), ui.Combo1->currentText());
-    rs.SetField(QStringLiteral("出生日期"), TypedDateValue(ui.Text6->text()));
-    rs.SetField(QStringLiteral("民族"), spaced(ui.Combo2->currentText()));
-    rs.SetField(QStringLiteral("学历"), spaced(ui.Text8->currentText()));
-    rs.SetField(QStringLiteral("身高"), spaced(ui.Text9->text()));
-    rs.SetField(QStringLiteral("体重"), spaced(ui.Text10->text()));
-    rs.SetField(QStringLiteral("上岗证"), spaced(ui.Text5->text()));
-    rs.SetField(QStringLiteral("暂住证"), spaced(ui.Text11->text()));
-    rs.SetField(QStringLiteral("婚育证"), spaced(ui.Text12->text()));
-    rs.SetField(QStringLiteral("录用日期"), TypedDateValue(ui.Text14->text()));
-    rs.SetField(QStringLiteral("身份证号"), spaced(ui.Text15->text()));
-    rs.SetField(QStringLiteral("合同编号"), spaced(ui.Text23->text()));
-    rs.SetField(QStringLiteral("合同生效日"), TypedDateValue(ui.Text24->text()));
-    rs.SetField(QStringLiteral("合同到期日"), TypedDateValue(ui.Text25->text()));
-    rs.SetField(QStringLiteral("住址"), spaced(ui.Text26->text()));
-    rs.SetField(QStringLiteral("政治面貌"), spaced(ui.Text13->currentText()));
-    rs.SetField(QStringLiteral("特长"), spaced(ui.Text7->text()));
-    rs.SetField(QStringLiteral("籍贯"), spaced(ui.Text16->text()));
-    rs.SetField(QStringLiteral("外语情况"), spaced(ui.Text19->currentText()));
-    rs.SetField(QStringLiteral("婚否"), spaced(ui.text17->currentText()));
-    rs.SetField(QStringLiteral("联系电话"), spaced(ui.Text22->text()));
-    rs.SetField(QStringLiteral("毕业院校"), spaced(ui.Text20->text()));
-    rs.SetField(QStringLiteral("专业"), spaced(ui.Text21->text()));
-    rs.SetField(QStringLiteral("备注"), spaced(ui.Text18->text()));
-    QString pictureField;
-    if (!picturePath.isEmpty()) {
-        pictureField = PictureField(ui.Text1->text(), picturePath);
-        rs.SetField(QStringLiteral("图片"), pictureField);
-    }
+    for (const auto& [column, box, date] : ui.EmployeeBoxes())
+        rs.SetField(column, date ? TypedDateValue(BoxText(box)) : QVariant(spaced(BoxText(box))));
+    const QString pictureField = SetPictureField(rs, ui, picturePath);
     rs.Update();
     rs.Close();
 
     Recordset history;
     history.Open(kAppendHistorySql, conn, LockType::Pessimistic);
     history.AddNew();
+    SetHistoryFields(history, ui);
+    history.Update();
+    history.Close();
+
+    return CommitWithPhoto(tx, picturePath, pictureField);
+}
+
+QString Formlr::SetPictureField(Recordset& employee, const FormlrUi& ui, const QString& picturePath) {
+    if (picturePath.isEmpty()) return QString();
+    const QString field = PictureField(ui.Text1->text(), picturePath);
+    employee.SetField(QStringLiteral("图片"), field);
+    return field;
+}
+
+void Formlr::SetHistoryFields(Recordset& history, const FormlrUi& ui) {
     history.SetField(QStringLiteral("员工编号"), ui.Text1->text().trimmed());
     history.SetField(QStringLiteral("教育背景"), spaced(ui.Text27->text()));
     history.SetField(QStringLiteral("工作经历"), spaced(ui.Text28->text()));
     history.SetField(QStringLiteral("奖罚记录"), spaced(ui.Text29->text()));
     history.SetField(QStringLiteral("本公司经历"), spaced(ui.Text30->text()));
-    history.Update();
-    history.Close();
+}
 
+bool Formlr::CommitWithPhoto(Transaction& tx, const QString& picturePath, const QString& pictureField) {
     PhotoCopy photo;
     if (!picturePath.isEmpty()) photo.Prepare(picturePath, ProgramPath(pictureField));
     tx.commit();

@@ -5,6 +5,11 @@
 #include "platform/Skin.h"
 #include "platform/WindowHost.h"
 
+namespace platform {
+class Recordset;
+class Transaction;
+}  // namespace platform
+
 namespace halvern {
 
 // The photograph of a save: copied beside its place in pic/ under a passing
@@ -63,6 +68,15 @@ public:
     // 图片 of an employee: "\pic\", the number as typed and the last four
     // characters of the chosen file's path.
     static QString PictureField(const QString& numberAsTyped, const QString& picturePath);
+    // Sets 图片 of the employee row when a photograph was chosen; returns the
+    // value set, empty when none was chosen.
+    static QString SetPictureField(platform::Recordset& employee, const FormlrUi& ui, const QString& picturePath);
+    // Sets the 覆历 row's number and the four history texts from the boxes.
+    static void SetHistoryFields(platform::Recordset& history, const FormlrUi& ui);
+    // Copies the chosen photograph beside its place, commits the save, then puts
+    // the photograph in place; false when it could not be put there. Throws
+    // DbError (nothing stored) when the copy cannot be made.
+    static bool CommitWithPhoto(platform::Transaction& tx, const QString& picturePath, const QString& pictureField);
     // The failure message of a save that stored nothing.
     static void ReportSaveFailure();
     // The warning of a save whose rows are stored but whose photograph is not.

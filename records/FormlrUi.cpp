@@ -229,6 +229,34 @@ QList<QWidget*> FormlrUi::ModifyTabOrder() const {
             Text22, Text26, Text18, Command1, Command2, Text30, Text29, Text28, Text27, Command3, Text8};
 }
 
+QList<ColumnBox> FormlrUi::EmployeeBoxes() const {
+    return {{QStringLiteral("部门"), text3, false},      {QStringLiteral("职位"), Text4, false},
+            {QStringLiteral("出生日期"), Text6, true},   {QStringLiteral("民族"), Combo2, false},
+            {QStringLiteral("学历"), Text8, false},      {QStringLiteral("身高"), Text9, false},
+            {QStringLiteral("体重"), Text10, false},     {QStringLiteral("上岗证"), Text5, false},
+            {QStringLiteral("暂住证"), Text11, false},   {QStringLiteral("婚育证"), Text12, false},
+            {QStringLiteral("录用日期"), Text14, true},  {QStringLiteral("身份证号"), Text15, false},
+            {QStringLiteral("合同编号"), Text23, false}, {QStringLiteral("合同生效日"), Text24, true},
+            {QStringLiteral("合同到期日"), Text25, true}, {QStringLiteral("住址"), Text26, false},
+            {QStringLiteral("政治面貌"), Text13, false}, {QStringLiteral("特长"), Text7, false},
+            {QStringLiteral("籍贯"), Text16, false},     {QStringLiteral("外语情况"), Text19, false},
+            {QStringLiteral("婚否"), text17, false},     {QStringLiteral("联系电话"), Text22, false},
+            {QStringLiteral("毕业院校"), Text20, false}, {QStringLiteral("专业"), Text21, false},
+            {QStringLiteral("备注"), Text18, false}};
+}
+
+QString BoxText(const QWidget* box) {
+    if (auto* combo = qobject_cast<const QComboBox*>(box)) return combo->currentText();
+    return static_cast<const QLineEdit*>(box)->text();
+}
+
+void SetBoxText(QWidget* box, const QString& text) {
+    if (auto* combo = qobject_cast<QComboBox*>(box))
+        combo->setEditText(text);
+    else
+        static_cast<QLineEdit*>(box)->setText(text);
+}
+
 void FormlrUi::SetPhoto(const QPixmap& picture) {
     photo_ = picture;
     if (picture.isNull()) {

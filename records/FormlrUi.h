@@ -13,6 +13,18 @@
 
 namespace halvern {
 
+// A column of 员工信息 and the box (line edit or combo box) that holds it.
+struct ColumnBox {
+    QString column;
+    QWidget* box;
+    bool date;  // a date box, typed as "yyyy-mm-dd"
+};
+
+// The text of a box: a line edit's text or a combo box's current text.
+QString BoxText(const QWidget* box);
+// Puts text into a box: a line edit's text or a combo box's edit text.
+void SetBoxText(QWidget* box, const QString& text);
+
 struct FormlrUi {
     QGroupBox* Frame1 = nullptr;  // "请录入员工信息："
     QLineEdit* Text1 = nullptr;   // 员工编号
@@ -64,6 +76,10 @@ struct FormlrUi {
     QList<QWidget*> EntryTabOrder() const;
     // The modify window's: the history boxes come after the buttons, in reverse.
     QList<QWidget*> ModifyTabOrder() const;
+
+    // The boxes of the employee's columns, 部门 to 备注 in the order the
+    // windows store them; the number, the name and 性别 are not among them.
+    QList<ColumnBox> EmployeeBoxes() const;
 
     // Shows a photograph in the photo box, scaled to fit; an empty picture empties it.
     void SetPhoto(const QPixmap& picture);

@@ -95,33 +95,12 @@ void Formmod::LoadEmployee() {
     auto f = [&rs](const char* name) { return rs.Fields(QString::fromUtf8(name)); };
     ui.Text1->setText(rs.Text(QStringLiteral("员工编号")));
     ui.Text2->setText(shown(f("姓名")));
-    ui.text3->setEditText(shown(f("部门")));
-    ui.Text4->setText(shown(f("职位")));
     ui.Combo1->setEditText(shown(f("性别")));
-    ui.Text6->setText(shownDate(f("出生日期")));
-    ui.Combo2->setEditText(shown(f("民族")));
-    ui.Text8->setEditText(shown(f("学历")));
-    ui.Text9->setText(shown(f("身高")));
-    ui.Text10->setText(shown(f("体重")));
-    ui.Text5->setText(shown(f("上岗证")));
-    ui.Text11->setText(shown(f("暂住证")));
-    ui.Text12->setText(shown(f("婚育证")));
-    ui.Text14->setText(shownDate(f("录用日期")));
-    ui.Text15->setText(shown(f("身份证号")));
-    ui.Text23->setText(shown(f("合同编号")));
-    ui.Text24->setText(shownDate(f("合同生效日")));
-    ui.Text25->setText(shownDate(f("合同到期日")));
-    ui.Text26->setText(shown(f("住址")));
-    ui.Text13->setEditText(shown(f("政治面貌")));
-    ui.Text7->setText(shown(f("特长")));
-    ui.Text16->setText(shown(f("籍贯")));
-    ui.Text19->setEditText(shown(f("外语情况")));
-    ui.text17->setEditText(shown(f("婚否")));
-    ui.Text22->setText(shown(f("联系电话")));
-    ui.Text20->setText(shown(f("毕业院校")));
-    ui.Text21->setText(shown(f("专业")));
+    for (const auto& [column, box, date] : ui.EmployeeBoxes()) {
+        const QVariant value = rs.Fields(column);
+        SetBoxText(box, date ? shownDate(value) : shown(value));
+    }
     ui.Text27->setText(shown(f("主要履历")));
-    ui.Text18->setText(shown(f("备注")));
     // A missing photograph file leaves the box empty and the hint hidden.
     const QString picture = rs.Text(QStringLiteral("图片"));
     if (!picture.isEmpty()) {
@@ -163,39 +142,12 @@ bool Formmod::StoreChanges() {
     rs.MoveFirst();
     rs.SetField(QStringLiteral("员工编号"), ui.Text1->text().trimmed());
     rs.SetField(QStringLiteral("姓名"), ui.Text2->text().trimmed());
-    rs.SetField(QStringLiteral("部门"), saved(ui.text3->currentText()));
-    rs.SetField(QStringLiteral("职位"), saved(ui.Text4->text()));
     rs.SetField(QStringLiteral("性别"), saved(ui.Combo1->currentText()));
-    rs.SetField(QStringLiteral("出生日期"), savedDate(ui.Text6->text()));
-    rs.SetField(QStringLiteral("民族"), saved(ui.Combo2->currentText()));
-    rs.SetField(QStringLiteral("学历"), saved(ui.Text8->currentText()));
-    rs.SetField(QStringLiteral("身高"), saved(ui.Text9->text()));
-    rs.SetField(QStringLiteral("体重"), saved(ui.Text10->text()));
-    rs.SetField(QStringLiteral("上岗证"), saved(ui.Text5->text()));
-    rs.SetField(QStringLiteral("暂住证"), saved(ui.Text11->text()));
-    rs.SetField(QStringLiteral("婚育证"), saved(ui.Text12->text()));
-    rs.SetField(QStringLiteral("录用日期"), savedDate(ui.Text14->text()));
-    rs.SetField(QStringLiteral("身份证号"), saved(ui.Text15->text()));
-    rs.SetField(QStringLiteral("合同编号"), saved(ui.Text23->text()));
-    rs.SetField(QStringLiteral("合同生效日"), savedDate(ui.Text24->text()));
-    rs.SetField(QStringLiteral("合同到期日"), savedDate(ui.Text25->text()));
-    rs.SetField(QStringLiteral("住址"), saved(ui.Text26->text()));
-    rs.SetField(QStringLiteral("政治面貌"), saved(ui.Text13->currentText()));
-    rs.SetField(QStringLiteral("特长"), saved(ui.Text7->text()));
-    rs.SetField(QStringLiteral("籍贯"), saved(ui.Text16->text()));
-    rs.SetField(QStringLiteral("外语情况"), saved(ui.Text19->currentText()));
-    rs.SetField(QStringLiteral("婚否"), saved(ui.text17->currentText()));
-    rs.SetField(QStringLiteral("联系电话"), saved(ui.Text22->text()));
-    rs.SetField(QStringLiteral("毕业院校"), saved(ui.Text20->text()));
-    rs.SetField(QStringLiteral("专业"), saved(ui.Text21->text()));
+    for (const auto& [column, box, date] : ui.EmployeeBoxes())
+        rs.SetField(column, date ? savedDate(BoxText(box)) : QVariant(saved(BoxText(box))));
     rs.SetField(QStringLiteral("主要履历"), saved(ui.Text27->text()));
-    rs.SetField(QStringLiteral("备注"), saved(ui.Text18->text()));
     const QString picturePath = Module().PicturePath;
-    QString pictureField;
-    if (!picturePath.isEmpty()) {
-        pictureField = Formlr::PictureField(ui.Text1->text(), picturePath);
-        rs.SetField(QStringLiteral("图片"), pictureField);
-    }
+    const QString pictureField = Formlr::SetPictureField(rs, ui, picturePath);
 
     Recordset history;
     history.Open(kHistorySql, conn, LockType::Pessimistic, {employeeNo_});
@@ -203,21 +155,14 @@ bool Formmod::StoreChanges() {
         history.AddNew();
     else
         history.MoveFirst();
-    history.SetField(QStringLiteral("员工编号"), ui.Text1->text().trimmed());
-    history.SetField(QStringLiteral("教育背景"), ui.Text27->text() + QLatin1Char(' '));
-    history.SetField(QStringLiteral("工作经历"), ui.Text28->text() + QLatin1Char(' '));
-    history.SetField(QStringLiteral("奖罚记录"), ui.Text29->text() + QLatin1Char(' '));
-    history.SetField(QStringLiteral("本公司经历"), ui.Text30->text() + QLatin1Char(' '));
+    Formlr::SetHistoryFields(history, ui);
     history.Update();
     history.Close();
 
     rs.Update();
     rs.Close();
 
-    PhotoCopy photo;
-    if (!picturePath.isEmpty()) photo.Prepare(picturePath, ProgramPath(pictureField));
-    tx.commit();
-    return photo.Install();
+    return Formlr::CommitWithPhoto(tx, picturePath, pictureField);
 }
 
 void Formmod::Command1_Click() {
