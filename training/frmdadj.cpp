@@ -86,6 +86,13 @@ void ClearTrainingBoxes(TrainingBoxes& b) {
         box->clear();
 }
 
+void ReportTrainingNotSaved(const TrainingBoxes& b, const DbError& error) {
+    if (b.Text1->text().isEmpty())
+        MsgBox(QStringLiteral("员工编号不能为空"), MsgButtons::OK, MsgIcon::Critical);
+    else
+        MsgBox(QStringLiteral("培训记录没有保存：%1").arg(error.message()), MsgButtons::OK, MsgIcon::Critical);
+}
+
 frmdadj::frmdadj() {
     ui.setupUi(this);
     tabOrder_.Set({ui.Text1, ui.Text2, ui.text3, ui.Text4, ui.Text5, ui.Text6, ui.Text7, ui.Text8, ui.Text9, ui.Text10,
@@ -143,11 +150,7 @@ void frmdadj::Command1_Click() {
         rs.Close();
     } catch (const DbError& e) {
         rs.Close();
-        // The database refuses an empty number; any other failure says what went wrong.
-        if (ui.Text1->text().isEmpty())
-            MsgBox(QStringLiteral("员工编号不能为空"), MsgButtons::OK, MsgIcon::Critical);
-        else
-            MsgBox(QStringLiteral("培训记录没有保存：%1").arg(e.message()), MsgButtons::OK, MsgIcon::Critical);
+        ReportTrainingNotSaved(ui, e);
         return;
     }
     ClearTrainingBoxes(ui);

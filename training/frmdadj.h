@@ -17,6 +17,9 @@ void StoreTrainingRow(platform::Recordset& rs, const TrainingBoxes& boxes);
 void ShowTrainingRow(const platform::Recordset& rs, TrainingBoxes& boxes);
 // Empties every box but the department, which the next record usually shares.
 void ClearTrainingBoxes(TrainingBoxes& boxes);
+// Says why a training record was not saved: the database refuses an empty
+// number; any other failure is named.
+void ReportTrainingNotSaved(const TrainingBoxes& boxes, const platform::DbError& error);
 
 // Training record register: adds rows to 培训 one after another; a quick
 // search and the Enter look-ups find the employee.

@@ -71,10 +71,7 @@ void frmdaxg::Command1_Click() {
         rs.Close();
     } catch (const DbError& e) {
         rs.Close();
-        if (ui.Text1->text().isEmpty())
-            MsgBox(QStringLiteral("员工编号不能为空"), MsgButtons::OK, MsgIcon::Critical);
-        else
-            MsgBox(QStringLiteral("培训记录没有保存：%1").arg(e.message()), MsgButtons::OK, MsgIcon::Critical);
+        ReportTrainingNotSaved(ui, e);
         return;
     }
     recordId_ = 0;
