@@ -13,9 +13,6 @@ using namespace platform;
 
 namespace {
 
-// Whether the search finds any row, before the main grid is touched; %1 is the search.
-const QString kAnyRowSql = QStringLiteral("select 1 from (%1) limit 1");
-
 const QString kGap = QStringLiteral("        ");  // 8 blanks between the parts of a row
 const QString kAnd = QStringLiteral("并且");
 const QString kOr = QStringLiteral("或者");
@@ -119,39 +116,11 @@ void AddSearch::Command3_Click() {
                               i == 0 ? QString() : ui.list1->item(i)->text().right(2)});
     }
 
-    SearchQuery query;
-    bool found = false;
-    try {
-        query = BuildCombinedSearch(conditions, FieldItems());
-        found = !Connection::open(DbConnString())->scalar(kAnyRowSql.arg(query.sql), query.params).isNull();
-    } catch (const SearchError& e) {
-        MsgBox(e.message(), MsgButtons::OK, MsgIcon::Critical);
-        return;
-    } catch (const DbError& e) {
-        MsgBox(QStringLiteral("查询失败：%1").arg(e.message()), MsgButtons::OK, MsgIcon::Critical);
-        return;
-    }
-    if (!found) {
-        MsgBox(QStringLiteral("查询到0条记录"), MsgButtons::OK, MsgIcon::Exclamation, QStringLiteral("查询结果"));
-        return;
-    }
-
+    const auto query =
+        FindSearchRows(DbConnString(), [&] { return BuildCombinedSearch(conditions, FieldItems()); });
+    if (!query) return;
     Form1* main = WindowHost::Default<Form1>();
-    DataControl* data1 = main->data1;
-    const QString oldSource = data1->RecordSource;
-    const QVariantList oldParams = data1->Parameters;
-    data1->RecordSource = query.sql;
-    data1->Parameters = query.params;
-    try {
-        data1->Refresh();
-    } catch (const DbError& e) {
-        // The grid keeps its rows; keep the source that made them too.
-        data1->RecordSource = oldSource;
-        data1->Parameters = oldParams;
-        MsgBox(QStringLiteral("查询失败：%1").arg(e.message()), MsgButtons::OK, MsgIcon::Critical);
-        return;
-    }
-    main->SetPanelText(5, QStringLiteral("共有符合条件的记录%1条").arg(data1->RecordCount()));
+    if (!ShowSearchRows(*main, *query)) return;
     main->ui.Frame3->hide();
 }
 

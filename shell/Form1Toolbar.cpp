@@ -20,9 +20,6 @@ using namespace platform;
 
 namespace {
 
-// Whether a search finds any row, before the grid is touched; %1 is the search.
-const QString kAnyRowSql = QStringLiteral("select 1 from (%1) limit 1");
-
 // The employee views in another order: the view's own query with its
 // "order by 部门 desc" replaced, and what the view's filler sets besides.
 struct SortableView {
@@ -95,38 +92,10 @@ void QuickSearch(Form1& f, QuickSearchKind kind) {
         return;
     }
 
-    SearchQuery query;
-    bool found = false;
-    try {
-        query = BuildQuickSearch(kind, f.PanelText(3), ComboItems(*f.ui.Combo1), field, opItem, value);
-        found = !Connection::open(f.ConnString)->scalar(kAnyRowSql.arg(query.sql), query.params).isNull();
-    } catch (const SearchError& e) {
-        MsgBox(e.message(), MsgButtons::OK, MsgIcon::Critical);
-        return;
-    } catch (const DbError& e) {
-        MsgBox(QStringLiteral("查询失败：%1").arg(e.message()), MsgButtons::OK, MsgIcon::Critical);
-        return;
-    }
-    if (!found) {
-        MsgBox(QStringLiteral("查询到0条记录"), MsgButtons::OK, MsgIcon::Exclamation, QStringLiteral("查询结果"));
-        return;
-    }
-
-    DataControl* data1 = f.data1;
-    const QString oldSource = data1->RecordSource;
-    const QVariantList oldParams = data1->Parameters;
-    data1->RecordSource = query.sql;
-    data1->Parameters = query.params;
-    try {
-        data1->Refresh();
-    } catch (const DbError& e) {
-        // The grid keeps its rows; keep the source that made them too.
-        data1->RecordSource = oldSource;
-        data1->Parameters = oldParams;
-        MsgBox(QStringLiteral("查询失败：%1").arg(e.message()), MsgButtons::OK, MsgIcon::Critical);
-        return;
-    }
-    f.SetPanelText(5, QStringLiteral("共有符合条件的记录%1条").arg(data1->RecordCount()));
+    const auto query = FindSearchRows(f.ConnString, [&] {
+        return BuildQuickSearch(kind, f.PanelText(3), ComboItems(*f.ui.Combo1), field, opItem, value);
+    });
+    if (!query || !ShowSearchRows(f, *query)) return;
     FormatMainGrid(*f.dgrid);
 }
 

@@ -1,6 +1,8 @@
 #include "QuickSearch.h"
 
+#include "Form1.h"
 #include "platform/Dates.h"
+#include "platform/MessageBox.h"
 #include "platform/Recordset.h"
 
 #include <QRegularExpression>
@@ -24,6 +26,9 @@ const QString kLeaverSearchSql = QStringLiteral("select %1 from 员工离职 whe
 const QString kTrainingSearchSql = QStringLiteral("select *  from 培训 where %1");
 const QString kHistorySearchSql = QStringLiteral("select *  from 覆历 where %1");
 const QString kCombinedSearchSql = QStringLiteral("select * from 员工信息 where %1");
+
+// Whether a search finds any row, before the grid is touched; %1 is the search.
+const QString kAnyRowSql = QStringLiteral("select 1 from (%1) limit 1");
 
 // %1 quoted field, %2 operator; the value is the one parameter.
 const QString kCompareSql = QStringLiteral("%1 %2 ?");
@@ -169,6 +174,47 @@ SearchQuery BuildCombinedSearch(const std::vector<CombinedCondition>& conditions
     }
     q.sql = kCombinedSearchSql.arg(where);
     return q;
+}
+
+std::optional<SearchQuery> FindSearchRows(const QString& connString, const std::function<SearchQuery()>& build) {
+    using namespace platform;
+    SearchQuery query;
+    bool found = false;
+    try {
+        query = build();
+        found = !Connection::open(connString)->scalar(kAnyRowSql.arg(query.sql), query.params).isNull();
+    } catch (const SearchError& e) {
+        MsgBox(e.message(), MsgButtons::OK, MsgIcon::Critical);
+        return std::nullopt;
+    } catch (const DbError& e) {
+        MsgBox(QStringLiteral("查询失败：%1").arg(e.message()), MsgButtons::OK, MsgIcon::Critical);
+        return std::nullopt;
+    }
+    if (!found) {
+        MsgBox(QStringLiteral("查询到0条记录"), MsgButtons::OK, MsgIcon::Exclamation, QStringLiteral("查询结果"));
+        return std::nullopt;
+    }
+    return query;
+}
+
+bool ShowSearchRows(Form1& main, const SearchQuery& query) {
+    using namespace platform;
+    DataControl* data1 = main.data1;
+    const QString oldSource = data1->RecordSource;
+    const QVariantList oldParams = data1->Parameters;
+    data1->RecordSource = query.sql;
+    data1->Parameters = query.params;
+    try {
+        data1->Refresh();
+    } catch (const DbError& e) {
+        // The grid keeps its rows; keep the source that made them too.
+        data1->RecordSource = oldSource;
+        data1->Parameters = oldParams;
+        MsgBox(QStringLiteral("查询失败：%1").arg(e.message()), MsgButtons::OK, MsgIcon::Critical);
+        return false;
+    }
+    main.SetPanelText(5, QStringLiteral("共有符合条件的记录%1条").arg(data1->RecordCount()));
+    return true;
 }
 
 }  // namespace halvern
