@@ -1,7 +1,7 @@
 // Saving employees: the entry window stores a new employee with its career
 // history and photograph and clears itself; the modify window writes an
 // employee back. Both store all or nothing.
-#include "TestProgram.h"
+#include "EmployeeWindowTest.h"
 
 #include "platform/Recordset.h"
 #include "platform/WindowHost.h"
@@ -16,7 +16,7 @@
 
 using namespace platform;
 using namespace halvern;
-using halvern::test::ProgramTest;
+using halvern::test::EmployeeWindowTest;
 
 namespace {
 
@@ -36,19 +36,8 @@ QByteArray contents(const QString& path) {
 
 }  // namespace
 
-class EmployeeSave : public ProgramTest {
+class EmployeeSave : public EmployeeWindowTest {
 protected:
-    Formlr* entry() {
-        auto* w = WindowHost::Default<Formlr>();
-        WindowHost::Show(w, ShowMode::Modal);
-        return w;
-    }
-    Formmod* modify(const QString& no) {
-        Module().CurrentEmployeeNo = no;
-        auto* w = WindowHost::Default<Formmod>();
-        WindowHost::Show(w, ShowMode::Modal);
-        return w;
-    }
     // The stored row of one employee, column by column.
     QVariantMap row(const QString& table, const QString& no) {
         QVariantMap m;

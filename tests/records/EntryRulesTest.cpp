@@ -1,7 +1,7 @@
 // Typing into the employee entry and modify windows: Enter walks the fields,
 // date boxes build their hyphens and refuse letters, the identity-card box
 // checks its length and fills 籍贯 from the region table.
-#include "TestProgram.h"
+#include "EmployeeWindowTest.h"
 
 #include "platform/WindowHost.h"
 #include "records/Formlr.h"
@@ -12,7 +12,7 @@
 
 using namespace platform;
 using namespace halvern;
-using halvern::test::ProgramTest;
+using halvern::test::EmployeeWindowTest;
 
 namespace {
 
@@ -35,20 +35,7 @@ void type(QWidget* control, const QString& text) {
 
 }  // namespace
 
-class EntryKeys : public ProgramTest {
-protected:
-    Formlr* entry() {
-        auto* w = WindowHost::Default<Formlr>();
-        WindowHost::Show(w, ShowMode::Modal);
-        return w;
-    }
-    Formmod* modify(const QString& no) {
-        Module().CurrentEmployeeNo = no;
-        auto* w = WindowHost::Default<Formmod>();
-        WindowHost::Show(w, ShowMode::Modal);
-        return w;
-    }
-};
+class EntryKeys : public EmployeeWindowTest {};
 
 TEST_F(EntryKeys, EnterWalksTheEntryWindowInItsTabOrderUpToTheSaveButton) {
     auto* w = entry();

@@ -1,6 +1,6 @@
 // The photograph picker hands a picture file to the entry or modify window;
 // the career-history editor edits the opener's four history boxes.
-#include "TestProgram.h"
+#include "EmployeeWindowTest.h"
 
 #include "platform/WindowHost.h"
 #include "records/Formlr.h"
@@ -17,6 +17,7 @@
 
 using namespace platform;
 using namespace halvern;
+using halvern::test::EmployeeWindowTest;
 using halvern::test::ProgramTest;
 
 namespace {
@@ -55,10 +56,10 @@ private:
 
 }  // namespace
 
-class PhotographPicker : public ProgramTest {
+class PhotographPicker : public EmployeeWindowTest {
 protected:
     void SetUp() override {
-        ProgramTest::SetUp();
+        EmployeeWindowTest::SetUp();
         folder = path(QStringLiteral("photos"));
         QDir().mkpath(folder + QStringLiteral("/older"));
         writePicture(folder + QStringLiteral("/a.jpg"), "JPG");
@@ -77,11 +78,6 @@ protected:
         WindowHost::Show(p, ShowMode::Modal);
         p->ui.Dir1->SetPath(folder);
         return p;
-    }
-    Formlr* entry() {
-        auto* w = WindowHost::Default<Formlr>();
-        WindowHost::Show(w, ShowMode::Modal);
-        return w;
     }
     QString folder;
 };
