@@ -95,20 +95,15 @@ void ReportTrainingNotSaved(const TrainingBoxes& b, const DbError& error) {
 
 frmdadj::frmdadj() {
     ui.setupUi(this);
-    tabOrder_.Set({ui.Text1, ui.Text2, ui.text3, ui.Text4, ui.Text5, ui.Text6, ui.Text7, ui.Text8, ui.Text9, ui.Text10,
-                   ui.Text11, ui.Text12, ui.Command1, ui.Check1, ui.Text13, ui.Check2, ui.Text14, ui.Command2,
-                   ui.list1});
+    tabOrder_.Set(ui.controlsInTabOrder());
     connect(ui.Command1, &QPushButton::clicked, this, &frmdadj::Command1_Click);
     connect(ui.Command2, &QPushButton::clicked, this, &frmdadj::Command2_Click);
     connect(ui.list1, &QListWidget::itemClicked, this, &frmdadj::list1_Click);
     connect(ui.list1, &QListWidget::itemSelectionChanged, this, &frmdadj::list1_Click);
     OnKeyPress(ui.Text1, [this](int& k) { Text1_KeyPress(k); });
     OnKeyPress(ui.Text2, [this](int& k) { Text2_KeyPress(k); });
-    for (QWidget* box : {static_cast<QWidget*>(ui.text3), static_cast<QWidget*>(ui.Text4),
-                         static_cast<QWidget*>(ui.Text5), static_cast<QWidget*>(ui.Text6),
-                         static_cast<QWidget*>(ui.Text7), static_cast<QWidget*>(ui.Text8),
-                         static_cast<QWidget*>(ui.Text9), static_cast<QWidget*>(ui.Text10),
-                         static_cast<QWidget*>(ui.Text11), static_cast<QWidget*>(ui.Text12)})
+    // The record boxes after the number and the name: text3 and Text4 to Text12.
+    for (QWidget* box : ui.boxesInTabOrder().mid(2))
         OnKeyPress(box, [this, box](int& k) { EnterMovesOn_KeyPress(box, k); });
 }
 

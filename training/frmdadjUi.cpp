@@ -137,14 +137,11 @@ void frmdadjUi::setupUi(QWidget* window) {
     outer->addLayout(left, 1);
     outer->addWidget(Frame2);
 
-    QWidget::setTabOrder(Text12, Command1);
-    QWidget::setTabOrder(Command1, Check1);
-    QWidget::setTabOrder(Check1, Text13);
-    QWidget::setTabOrder(Text13, Check2);
-    QWidget::setTabOrder(Check2, Text14);
-    QWidget::setTabOrder(Text14, Command2);
-    QWidget::setTabOrder(Command2, list1);
     window->resize(860, 380);
+}
+
+QList<QWidget*> frmdadjUi::controlsInTabOrder() const {
+    return boxesInTabOrder() + QList<QWidget*>{Command1, Check1, Text13, Check2, Text14, Command2, list1};
 }
 
 }  // namespace halvern

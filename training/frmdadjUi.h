@@ -56,6 +56,8 @@ struct frmdadjUi : TrainingBoxes {
     QPushButton* Command2 = nullptr;  // 快速查询
     QListWidget* list1 = nullptr;
     void setupUi(QWidget* window);
+    // Every control in tab order: the record boxes, the save button, the quick search.
+    QList<QWidget*> controlsInTabOrder() const;
 };
 
 }  // namespace halvern
