@@ -86,11 +86,30 @@ void ClearTrainingBoxes(TrainingBoxes& b) {
         box->clear();
 }
 
-void ReportTrainingNotSaved(const TrainingBoxes& b, const DbError& error) {
-    if (b.Text1->text().isEmpty())
-        MsgBox(QStringLiteral("员工编号不能为空"), MsgButtons::OK, MsgIcon::Critical);
-    else
-        MsgBox(QStringLiteral("培训记录没有保存：%1").arg(error.message()), MsgButtons::OK, MsgIcon::Critical);
+TrainingSaved SaveTrainingRow(const QString& connString, const QString& sql, const QVariantList& params,
+                              TrainingSaveInto into, const TrainingBoxes& boxes) {
+    Recordset rs;
+    try {
+        rs.Open(sql, connString, LockType::Pessimistic, params);
+        if (into == TrainingSaveInto::NewRow) {
+            rs.AddNew();
+        } else if (rs.EOF_()) {
+            rs.Close();
+            return TrainingSaved::RowGone;
+        }
+        StoreTrainingRow(rs, boxes);
+        rs.Update();
+        rs.Close();
+    } catch (const DbError& e) {
+        rs.Close();
+        // The database refuses an empty number; any other failure says what went wrong.
+        if (boxes.Text1->text().isEmpty())
+            MsgBox(QStringLiteral("员工编号不能为空"), MsgButtons::OK, MsgIcon::Critical);
+        else
+            MsgBox(QStringLiteral("培训记录没有保存：%1").arg(e.message()), MsgButtons::OK, MsgIcon::Critical);
+        return TrainingSaved::Failed;
+    }
+    return TrainingSaved::Yes;
 }
 
 frmdadj::frmdadj() {
@@ -136,18 +155,7 @@ void frmdadj::Form_Load() {
 }
 
 void frmdadj::Command1_Click() {
-    Recordset rs;
-    try {
-        rs.Open(kNewTrainingSql, connString_, LockType::Pessimistic);
-        rs.AddNew();
-        StoreTrainingRow(rs, ui);
-        rs.Update();
-        rs.Close();
-    } catch (const DbError& e) {
-        rs.Close();
-        ReportTrainingNotSaved(ui, e);
-        return;
-    }
+    if (SaveTrainingRow(connString_, kNewTrainingSql, {}, TrainingSaveInto::NewRow, ui) != TrainingSaved::Yes) return;
     ClearTrainingBoxes(ui);
     RefreshMainGrid();
 }

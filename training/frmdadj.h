@@ -17,9 +17,14 @@ void StoreTrainingRow(platform::Recordset& rs, const TrainingBoxes& boxes);
 void ShowTrainingRow(const platform::Recordset& rs, TrainingBoxes& boxes);
 // Empties every box but the department, which the next record usually shares.
 void ClearTrainingBoxes(TrainingBoxes& boxes);
-// Says why a training record was not saved: the database refuses an empty
-// number; any other failure is named.
-void ReportTrainingNotSaved(const TrainingBoxes& boxes, const platform::DbError& error);
+// Where a save puts the boxes: a new row of the record set, or the row it read.
+enum class TrainingSaveInto { NewRow, RowRead };
+enum class TrainingSaved { Yes, RowGone, Failed };
+// Writes the boxes into 培训 through the record set sql opens for writing.
+// RowGone (nothing written) when the row to overwrite is no longer there;
+// Failed once the user has been told why the database refused the row.
+TrainingSaved SaveTrainingRow(const QString& connString, const QString& sql, const QVariantList& params,
+                              TrainingSaveInto into, const TrainingBoxes& boxes);
 
 // Training record register: adds rows to 培训 one after another; a quick
 // search and the Enter look-ups find the employee.

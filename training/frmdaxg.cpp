@@ -57,24 +57,14 @@ void frmdaxg::Command1_Click() {
                MsgIcon::Critical);
         return;
     }
-    Recordset rs;
-    try {
-        rs.Open(kTrainingRowSql, connString_, LockType::Pessimistic, {recordId_});
-        if (rs.EOF_()) {
-            rs.Close();
-            recordId_ = 0;
-            MsgBox(QStringLiteral("这条培训记录已被删除，修改没有保存。"), MsgButtons::OK, MsgIcon::Critical);
-            return;
-        }
-        StoreTrainingRow(rs, ui);
-        rs.Update();
-        rs.Close();
-    } catch (const DbError& e) {
-        rs.Close();
-        ReportTrainingNotSaved(ui, e);
+    const TrainingSaved saved =
+        SaveTrainingRow(connString_, kTrainingRowSql, {recordId_}, TrainingSaveInto::RowRead, ui);
+    if (saved == TrainingSaved::Failed) return;
+    recordId_ = 0;
+    if (saved == TrainingSaved::RowGone) {
+        MsgBox(QStringLiteral("这条培训记录已被删除，修改没有保存。"), MsgButtons::OK, MsgIcon::Critical);
         return;
     }
-    recordId_ = 0;
     ClearTrainingBoxes(ui);
     RefreshMainGrid();
 }
