@@ -11,6 +11,10 @@ using namespace platform;
 
 namespace {
 
+// %1 = why the list could not be read.
+const QString kLoadFailed = QStringLiteral("无法读取列表：%1");
+const QString kRefreshFailed = QStringLiteral("无法刷新列表：%1");
+
 void refuse(const QString& text) { MsgBox(text, MsgButtons::OK, MsgIcon::Critical, QStringLiteral("提示")); }
 
 }  // namespace
@@ -34,12 +38,7 @@ void ListEditor::Form_Load() {
     Adodc1->ConnectionString = DbConnString;
     Adodc1->CommandType = 1;
     Adodc1->RecordSource = texts_.listSql;
-    try {
-        Adodc1->Refresh();
-        FillDeleteBox();
-    } catch (const DbError& e) {
-        refuse(QStringLiteral("无法读取列表：%1").arg(e.message()));
-    }
+    RefreshList(kLoadFailed);
 }
 
 void ListEditor::FillDeleteBox() {
@@ -55,12 +54,12 @@ void ListEditor::FillDeleteBox() {
     rs.Close();
 }
 
-void ListEditor::RefreshList() {
+void ListEditor::RefreshList(const QString& failure) {
     try {
         Adodc1->Refresh();
         FillDeleteBox();
     } catch (const DbError& e) {
-        refuse(QStringLiteral("无法刷新列表：%1").arg(e.message()));
+        refuse(failure.arg(e.message()));
     }
 }
 
@@ -80,7 +79,7 @@ void ListEditor::Command1_Click() {
         refuse(texts_.addFailure);
         return;
     }
-    RefreshList();
+    RefreshList(kRefreshFailed);
     ui.Text1->clear();
 }
 
@@ -101,7 +100,7 @@ void ListEditor::Command2_Click() {
         refuse(texts_.deleteFailure);
         return;
     }
-    RefreshList();
+    RefreshList(kRefreshFailed);
 }
 
 }  // namespace halvern

@@ -40,7 +40,8 @@ protected:
 private:
     // Every name of the table into the delete box, whose text ends on the last one.
     void FillDeleteBox();
-    void RefreshList();
+    // Reads the grid and the delete box again; a failure is reported with failure (%1 = the reason).
+    void RefreshList(const QString& failure);
 
     ListEditorTexts texts_;
 };
