@@ -43,15 +43,6 @@ bool IsTypedDateField(const QString& field) {
     return field == QStringLiteral("录用日期") || field == QStringLiteral("出生日期");
 }
 
-// A like pattern that finds the typed text itself: %, _ and \ lose their meaning.
-QString LiteralPattern(const QString& text) {
-    QString s = text;
-    s.replace(QLatin1Char('\\'), QLatin1String("\\\\"));
-    s.replace(QLatin1Char('%'), QLatin1String("\\%"));
-    s.replace(QLatin1Char('_'), QLatin1String("\\_"));
-    return s;
-}
-
 void RequireField(const QString& field, const QStringList& allowed) {
     if (!allowed.contains(field))
         throw SearchError(QStringLiteral("“%1”不是可以查询的项目，请从列表中选择。").arg(field));
@@ -215,6 +206,14 @@ bool ShowSearchRows(Form1& main, const SearchQuery& query) {
     }
     main.SetPanelText(5, QStringLiteral("共有符合条件的记录%1条").arg(data1->RecordCount()));
     return true;
+}
+
+QString LiteralPattern(const QString& text) {
+    QString s = text;
+    s.replace(QLatin1Char('\\'), QLatin1String("\\\\"));
+    s.replace(QLatin1Char('%'), QLatin1String("\\%"));
+    s.replace(QLatin1Char('_'), QLatin1String("\\_"));
+    return s;
 }
 
 }  // namespace halvern

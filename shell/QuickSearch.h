@@ -26,6 +26,9 @@ public:
 
 // The seven operator items of the search rows, in list order: "=(等于)" … ">=(大于等于)".
 const QStringList& SearchOperatorItems();
+
+// A like pattern (for "like ? escape '\\'") that finds the typed text itself: %, _ and the backslash lose their meaning.
+QString LiteralPattern(const QString& text);
 // The operator of an item: the part before its first "(", which must be one
 // of "=", "<", ">", "like", "<>", "<=", ">="; throws SearchError otherwise.
 QString SearchOperator(const QString& item);

@@ -4,6 +4,7 @@
 #include "shell/ApplySkin.h"
 #include "shell/Form1.h"
 #include "shell/ModuleState.h"
+#include "shell/QuickSearch.h"
 
 namespace halvern {
 
@@ -23,13 +24,7 @@ const QString kEmployeeByNumberSql = QStringLiteral("select * from 员工信息 
 const QString kEmployeeByNameSql = QStringLiteral("select * from 员工信息 where 姓名=?");
 
 // "%text%" for like, with the pattern characters of the text taken literally.
-QString containsPattern(const QString& text) {
-    QString t = text;
-    t.replace(QLatin1Char('\\'), QLatin1String("\\\\"));
-    t.replace(QLatin1Char('%'), QLatin1String("\\%"));
-    t.replace(QLatin1Char('_'), QLatin1String("\\_"));
-    return QLatin1Char('%') + t + QLatin1Char('%');
-}
+QString containsPattern(const QString& text) { return QLatin1Char('%') + LiteralPattern(text) + QLatin1Char('%'); }
 
 // Position (from 1) of the first ";" of text at or after start; 0 when there is none.
 int semicolonFrom(const QString& text, int start) {
