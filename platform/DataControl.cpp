@@ -49,33 +49,44 @@ void RecordModel::load(Statement& st) {
     QStringList names;
     const int cols = st.columnCount();
     for (int i = 0; i < cols; ++i) names << st.columnName(i);
-    std::string arena;
-    std::vector<quint32> offsets{0};
-    std::vector<bool> nulls;
+    // The query has run (and sorted) once its first row is there. Only then
+    // is the old result let go: a query that fails leaves the rows as they
+    // were, and a large result is never held twice.
+    bool more = st.next();
     // Room for what the previous result held: growing a large result step by
     // step costs several times more than reading it.
-    arena.reserve(arena_.size());
-    offsets.reserve(offsets_.size());
-    nulls.reserve(nulls_.size());
-    int rows = 0;
-    while (st.next()) {
-        for (int c = 0; c < cols; ++c) {
-            int len = 0;
-            const char* p = st.rawText(c, &len);  // no text at all for a Null
-            const bool null = p == nullptr;
-            if (p && len) arena.append(p, static_cast<size_t>(len));
-            if (arena.size() > 0xFFFFFFF0u) throw DbError(QStringLiteral("查询结果太大，无法显示。"));
-            offsets.push_back(static_cast<quint32>(arena.size()));
-            nulls.push_back(null);
-        }
-        ++rows;
-    }
+    const size_t arenaHint = arena_.size();
+    const size_t cellHint = offsets_.size();
     beginResetModel();
     names_ = names;
-    rows_ = rows;
-    arena_ = std::move(arena);
-    offsets_ = std::move(offsets);
-    nulls_ = std::move(nulls);
+    rows_ = 0;
+    std::string().swap(arena_);
+    std::vector<quint32>{0}.swap(offsets_);
+    std::vector<bool>().swap(nulls_);
+    try {
+        arena_.reserve(arenaHint);
+        offsets_.reserve(cellHint);
+        nulls_.reserve(cellHint);
+        for (; more; more = st.next()) {
+            for (int c = 0; c < cols; ++c) {
+                int len = 0;
+                const char* p = st.rawText(c, &len);  // no text at all for a Null
+                if (p && len) arena_.append(p, static_cast<size_t>(len));
+                if (arena_.size() > 0xFFFFFFF0u) throw DbError(QStringLiteral("查询结果太大，无法显示。"));
+                offsets_.push_back(static_cast<quint32>(arena_.size()));
+                nulls_.push_back(p == nullptr);
+            }
+            ++rows_;
+        }
+    } catch (...) {
+        // A read that breaks off half-way shows nothing rather than half a result.
+        rows_ = 0;
+        arena_.clear();
+        offsets_.assign(1, 0);
+        nulls_.clear();
+        endResetModel();
+        throw;
+    }
     endResetModel();
 }
 

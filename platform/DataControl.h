@@ -52,7 +52,8 @@ public:
     QString RecordSource;
     QVariantList Parameters;  // values for the ? marks of RecordSource
 
-    // Re-runs the record source. On failure throws DbError and keeps the rows it had.
+    // Re-runs the record source. A query that cannot run throws DbError and keeps
+    // the rows it had; one that breaks off while its rows are read leaves none.
     void Refresh();
     int RecordCount() const { return model_->rowCount(); }
     RecordModel* model() const { return model_; }
