@@ -58,6 +58,8 @@ FlexGrid::FlexGrid(QWidget* parent) : QTableView(parent) {
     setEditTriggers(QAbstractItemView::NoEditTriggers);
     setSelectionBehavior(QAbstractItemView::SelectRows);
     setSelectionMode(QAbstractItemView::SingleSelection);
+    // Tab leaves the grid for the next control, as the arrow keys move between cells.
+    setTabKeyNavigation(false);
     verticalHeader()->setVisible(false);
     verticalHeader()->setDefaultSectionSize(20);
     horizontalHeader()->setHighlightSections(false);
@@ -76,6 +78,7 @@ void FlexGrid::SetDataSource(DataControl* source) {
             resetFormatting();
             row_ = Rows() > 1 ? 1 : 0;
             col_ = 0;
+            showCurrent();
         });
     } else {
         setModel(own_);
@@ -249,21 +252,31 @@ void FlexGrid::scrollTo(const QModelIndex& index, ScrollHint hint) {
 void FlexGrid::SetRow(int row) {
     if (row < 0 || row >= Rows()) return;
     row_ = row;
-    const int mr = modelRow(row);
-    if (mr >= 0 && col_ < Cols()) {
-        const QSignalBlocker block(selectionModel());
-        setCurrentIndex(model()->index(mr, col_));
-    }
+    showCurrent();
 }
 
 void FlexGrid::SetCol(int col) {
     if (col < 0 || col >= Cols()) return;
     col_ = col;
+    showCurrent();
+}
+
+void FlexGrid::showCurrent() {
+    // What the grid highlights is always the cell the program reads. The
+    // header row of a bound grid is no row of the view: nothing is highlighted.
+    QItemSelectionModel* sm = selectionModel();
+    if (!sm) return;
+    settingCurrent_ = true;
     const int mr = modelRow(row_);
-    if (mr >= 0) {
-        const QSignalBlocker block(selectionModel());
-        setCurrentIndex(model()->index(mr, col));
+    if (mr >= 0 && mr < model()->rowCount() && col_ >= 0 && col_ < Cols()) {
+        sm->setCurrentIndex(model()->index(mr, col_), QItemSelectionModel::ClearAndSelect |
+                                                          (selectionBehavior() == SelectRows ? QItemSelectionModel::Rows
+                                                                                             : QItemSelectionModel::NoUpdate));
+    } else {
+        sm->clearSelection();
+        sm->setCurrentIndex(QModelIndex(), QItemSelectionModel::NoUpdate);
     }
+    settingCurrent_ = false;
 }
 
 QString FlexGrid::TextMatrix(int row, int col) const {
@@ -431,7 +444,8 @@ void FlexGrid::Clear() {
 
 void FlexGrid::currentChanged(const QModelIndex& current, const QModelIndex& previous) {
     QTableView::currentChanged(current, previous);
-    if (!current.isValid()) return;
+    // A move made by the program itself (Row, Col) raises no RowColChange.
+    if (settingCurrent_ || !current.isValid()) return;
     const int row = IsBound() ? current.row() + 1 : current.row();
     if (row == row_ && current.column() == col_) return;
     row_ = row;
@@ -439,10 +453,19 @@ void FlexGrid::currentChanged(const QModelIndex& current, const QModelIndex& pre
     emit RowColChange();
 }
 
-void FlexGrid::mousePressEvent(QMouseEvent* e) { QTableView::mousePressEvent(e); }
+// Only the left button moves the current cell; a right click leaves it where
+// it is (the popup it opens acts on the row the left click chose).
+void FlexGrid::mousePressEvent(QMouseEvent* e) {
+    if (e->button() == Qt::LeftButton) {
+        QTableView::mousePressEvent(e);
+        return;
+    }
+    if (focusPolicy() & Qt::ClickFocus) setFocus(Qt::MouseFocusReason);
+    e->accept();
+}
 
 void FlexGrid::mouseReleaseEvent(QMouseEvent* e) {
-    QTableView::mouseReleaseEvent(e);
+    if (e->button() == Qt::LeftButton) QTableView::mouseReleaseEvent(e);
     int button = 0;
     if (e->button() == Qt::LeftButton) button = 1;
     else if (e->button() == Qt::RightButton) button = 2;
@@ -457,8 +480,9 @@ void FlexGrid::mouseReleaseEvent(QMouseEvent* e) {
 }
 
 void FlexGrid::mouseDoubleClickEvent(QMouseEvent* e) {
+    if (e->button() != Qt::LeftButton) return;
     QTableView::mouseDoubleClickEvent(e);
-    if (e->button() == Qt::LeftButton) emit DblClick();
+    emit DblClick();
 }
 
 }  // namespace platform

@@ -108,6 +108,9 @@ private:
     friend class FlexGridDelegate;
     int modelRow(int row) const { return IsBound() ? row - 1 : row; }
     void resetFormatting();
+    // Moves the view's current cell and highlight to Row/Col.
+    void showCurrent();
+    bool settingCurrent_ = false;
     // The views that keep the fixed rows and columns in place (unbound grids).
     void freezeFixed();
     QTableView* makeFrozenView();

@@ -3,6 +3,8 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QEventLoop>
+#include <QKeyEvent>
+#include <QPushButton>
 #include <QScreen>
 #include <QTimer>
 
@@ -73,6 +75,36 @@ void Form::closeEvent(QCloseEvent* event) {
     WindowHost::forget(this);
     event->accept();
     deleteLater();
+}
+
+void Form::SetDefaultButton(QPushButton* button) {
+    if (default_) default_->setDefault(false);
+    default_ = button;
+    if (button) button->setDefault(true);
+}
+
+void Form::SetCancelButton(QPushButton* button) { cancel_ = button; }
+
+namespace {
+bool pressable(const QPushButton* b) { return b && b->isEnabled() && b->isVisible(); }
+}  // namespace
+
+void Form::keyPressEvent(QKeyEvent* event) {
+    // Keys reach the window when the control that holds the focus left them
+    // (a text box leaves Enter and Esc, a multi-line box takes Enter itself).
+    const auto mods = event->modifiers() & ~Qt::KeypadModifier;
+    if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) && mods == Qt::NoModifier) {
+        auto* focused = qobject_cast<QPushButton*>(focusWidget());
+        QPushButton* target = pressable(focused) ? focused : pressable(default_) ? default_.data() : nullptr;
+        if (target) {
+            target->click();
+            return;
+        }
+    } else if (event->key() == Qt::Key_Escape && mods == Qt::NoModifier && pressable(cancel_)) {
+        cancel_->click();
+        return;
+    }
+    QWidget::keyPressEvent(event);
 }
 
 std::map<std::type_index, QPointer<Form>>& WindowHost::instances() {

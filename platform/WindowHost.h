@@ -5,6 +5,7 @@
 
 #include <QPointer>
 #include <QStringList>
+#include <QPushButton>
 #include <QWidget>
 
 #include <functional>
@@ -29,14 +30,24 @@ public:
     // The window's name as the program knows it (for the host's log and tests).
     virtual QString FormName() const = 0;
 
+    // As in a dialog: Enter presses the focused button, else the default
+    // button (a multi-line box keeps its Enter); Esc presses the cancel button.
+    void SetDefaultButton(QPushButton* button);
+    void SetCancelButton(QPushButton* button);
+    QPushButton* DefaultButton() const { return default_; }
+    QPushButton* CancelButton() const { return cancel_; }
+
 protected:
     virtual void Form_Load() {}
     // Set cancel to keep the window open.
     virtual void Form_Unload(bool& cancel) { (void)cancel; }
     void closeEvent(QCloseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     friend class WindowHost;
+    QPointer<QPushButton> default_;
+    QPointer<QPushButton> cancel_;
     bool loaded_ = false;
     bool unloading_ = false;
     bool modal_ = false;

@@ -5,11 +5,7 @@
 #include "platform/Recordset.h"
 #include "shell/ModuleState.h"
 
-#include <QComboBox>
-#include <QEvent>
-#include <QKeyEvent>
 #include <QLineEdit>
-#include <QMouseEvent>
 #include <QWidget>
 
 namespace halvern {
@@ -20,100 +16,9 @@ namespace {
 
 const QString kRegionSql = QStringLiteral("select * from 行政区划 where code=?");
 
-class KeyPressHook : public QObject {
-public:
-    KeyPressHook(QObject* parent, std::function<void(int&)> handler) : QObject(parent), handler_(std::move(handler)) {}
-
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override {
-        if (event->type() != QEvent::KeyPress) return QObject::eventFilter(watched, event);
-        auto* ke = static_cast<QKeyEvent*>(event);
-        int code = 0;
-        if (ke->key() == Qt::Key_Return || ke->key() == Qt::Key_Enter) {
-            code = kKeyEnter;
-        } else if (ke->key() == Qt::Key_Backspace) {
-            code = kKeyBackspace;
-        } else {
-            const QString text = ke->text();
-            const bool chord = ke->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier);
-            if (chord || text.isEmpty()) return false;
-            const char16_t c = text.at(0).unicode();
-            if (c < 0x20 || c == 0x7f) return false;
-            code = c;
-        }
-        handler_(code);
-        return code == 0;
-    }
-
-private:
-    std::function<void(int&)> handler_;
-};
-
-class ClickHook : public QObject {
-public:
-    ClickHook(QObject* parent, std::function<void()> handler) : QObject(parent), handler_(std::move(handler)) {}
-
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override {
-        if (event->type() == QEvent::MouseButtonRelease) {
-            auto* me = static_cast<QMouseEvent*>(event);
-            auto* w = qobject_cast<QWidget*>(watched);
-            if (me->button() == Qt::LeftButton && w && w->rect().contains(me->position().toPoint())) {
-                handler_();
-                return true;
-            }
-        }
-        return QObject::eventFilter(watched, event);
-    }
-
-private:
-    std::function<void()> handler_;
-};
-
 bool isDigit(int key) { return key >= '0' && key <= '9'; }
 
 }  // namespace
-
-void OnKeyPress(QWidget* control, std::function<void(int& KeyAscii)> handler) {
-    QWidget* target = control;
-    if (auto* combo = qobject_cast<QComboBox*>(control); combo && combo->lineEdit()) target = combo->lineEdit();
-    target->installEventFilter(new KeyPressHook(target, std::move(handler)));
-}
-
-void OnClick(QWidget* control, std::function<void()> handler) {
-    control->installEventFilter(new ClickHook(control, std::move(handler)));
-}
-
-void TabOrder::Set(const QList<QWidget*>& controls) {
-    controls_.clear();
-    for (QWidget* w : controls) controls_.append(w);
-    for (int i = 1; i < controls.size(); ++i) QWidget::setTabOrder(controls.at(i - 1), controls.at(i));
-}
-
-QWidget* TabOrder::Next(const QWidget* control) const {
-    // A key seen by a combo box's edit line counts for the combo box.
-    for (const QWidget* w = control; w; w = w->parentWidget()) {
-        for (int i = 0; i < controls_.size(); ++i) {
-            if (controls_.at(i) != w) continue;
-            for (int k = 1; k <= controls_.size(); ++k) {
-                QWidget* next = controls_.at((i + k) % controls_.size());
-                if (next && next->isEnabled()) return next;
-            }
-            return nullptr;
-        }
-    }
-    return nullptr;
-}
-
-void TabOrder::MoveOn(const QWidget* control) const {
-    if (QWidget* next = Next(control)) next->setFocus(Qt::TabFocusReason);
-}
-
-void EnterMovesOn(int& KeyAscii, const QWidget* control, const TabOrder& order) {
-    if (KeyAscii != kKeyEnter) return;
-    order.MoveOn(control);
-    KeyAscii = 0;
-}
 
 void DateKeyPress(int& KeyAscii, QLineEdit* box, QWidget* next, EntryVariant variant, bool plainRefusal) {
     if (KeyAscii == kKeyEnter) {

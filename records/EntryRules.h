@@ -1,14 +1,12 @@
-// Keyboard rules of the data-entry windows: a key-press hook that sees each
-// key before the control does, Enter moving on in a window's tab order, the
-// date boxes that build "yyyy-mm-dd" as digits are typed, and the
-// identity-card box with its native-place lookup.
+// Keyboard rules of the data-entry windows: the date boxes that build
+// "yyyy-mm-dd" as digits are typed, and the identity-card box with its
+// native-place lookup. The key hooks and Enter's walk come from the platform.
 #pragma once
 
-#include <QList>
-#include <QPointer>
+#include "platform/Input.h"
+
 #include <QString>
 
-#include <functional>
 #include <optional>
 
 class QLineEdit;
@@ -16,36 +14,12 @@ class QWidget;
 
 namespace halvern {
 
-// Key codes as a key-press handler sees them.
-constexpr int kKeyBackspace = 8;
-constexpr int kKeyEnter = 13;
-
-// Calls handler with the key code of every character key, Enter and
-// Backspace pressed in control, before the control sees the key. A handler
-// that sets the code to 0 discards the key; otherwise the key takes its usual
-// effect. For an editable combo box the hook sits on its edit line.
-void OnKeyPress(QWidget* control, std::function<void(int& KeyAscii)> handler);
-
-// Calls handler when the left mouse button is released over control.
-void OnClick(QWidget* control, std::function<void()> handler);
-
-// The order in which Enter and Tab walk a window's controls; after the last
-// comes the first. Only the listed controls take the focus by Tab.
-class TabOrder {
-public:
-    void Set(const QList<QWidget*>& controls);
-    const QList<QPointer<QWidget>>& Controls() const { return controls_; }
-    // The control after control (wrapping); null when control is not listed.
-    QWidget* Next(const QWidget* control) const;
-    // Moves the focus from control to the next one, as the Tab key does.
-    void MoveOn(const QWidget* control) const;
-
-private:
-    QList<QPointer<QWidget>> controls_;
-};
-
-// Enter moves on: on Enter the focus goes to the next control and the key is discarded.
-void EnterMovesOn(int& KeyAscii, const QWidget* control, const TabOrder& order);
+using platform::EnterMovesOn;
+using platform::kKeyBackspace;
+using platform::kKeyEnter;
+using platform::OnClick;
+using platform::OnKeyPress;
+using platform::TabOrder;
 
 // Which window's variant of a rule applies.
 enum class EntryVariant { Entry, Modify };

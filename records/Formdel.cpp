@@ -66,7 +66,7 @@ Formdel::Formdel() {
     connect(ui.Command1, &QPushButton::clicked, this, &Formdel::Command1_Click);
 }
 
-void Formdel::Form_Load() { ui.Text1->setText(WindowHost::Default<Form1>()->dgrid->Text().trimmed()); }
+void Formdel::Form_Load() { ui.Text1->setText(MainGridCell().trimmed()); }
 
 void Formdel::Command1_Click() {
     const QString no = ui.Text1->text();

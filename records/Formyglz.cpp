@@ -41,7 +41,7 @@ Formyglz::Formyglz() {
 
 void Formyglz::Form_Load() {
     ui.text3->setDateTime(QDateTime::currentDateTime());
-    ui.Text1->setText(WindowHost::Default<Form1>()->dgrid->Text().trimmed());
+    ui.Text1->setText(MainGridCell().trimmed());
 }
 
 void Formyglz::Command1_Click() {

@@ -18,7 +18,7 @@ void FormyglzUi::setupUi(QWidget* window) {
     Text1 = new QLineEdit(window);
     Text1->setObjectName(QStringLiteral("Text1"));
     Label3 = new QLabel(QStringLiteral("离职日期："), window);
-    text3 = new QDateTimeEdit(window);
+    text3 = new platform::DatePicker(window);
     text3->setObjectName(QStringLiteral("text3"));
     // The format is set before any value so that a value keeps its time of day.
     text3->setDisplayFormat(platform::kShortDateFormat);

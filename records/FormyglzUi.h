@@ -1,6 +1,6 @@
 #pragma once
 
-#include <QDateTimeEdit>
+#include "platform/DatePicker.h"
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>

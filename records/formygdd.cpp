@@ -26,7 +26,7 @@ formygdd::formygdd() {
 
 void formygdd::Form_Load() {
     ui.text3->setDateTime(QDateTime::currentDateTime());
-    ui.Text1->setText(WindowHost::Default<Form1>()->dgrid->Text().trimmed());
+    ui.Text1->setText(MainGridCell().trimmed());
     try {
         Recordset rs;
         rs.Open(kDepartmentsSql, DbConnString(), LockType::ReadOnly);

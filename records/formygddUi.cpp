@@ -25,7 +25,7 @@ void formygddUi::setupUi(QWidget* window) {
     Text2->setInsertPolicy(QComboBox::NoInsert);
     Text2->setMinimumWidth(140);
     Label3 = new QLabel(QStringLiteral("调动日期："), window);
-    text3 = new QDateTimeEdit(window);
+    text3 = new platform::DatePicker(window);
     text3->setObjectName(QStringLiteral("text3"));
     // The format is set before any value so that a value keeps its time of day.
     text3->setDisplayFormat(platform::kShortDateFormat);

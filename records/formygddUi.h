@@ -1,7 +1,7 @@
 #pragma once
 
 #include <QComboBox>
-#include <QDateTimeEdit>
+#include "platform/DatePicker.h"
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>

@@ -2,6 +2,7 @@
 
 #include "Formlr.h"
 #include "Formmod.h"
+#include "platform/Input.h"
 #include "platform/MessageBox.h"
 #include "platform/Pictures.h"
 #include "shell/ModuleState.h"
@@ -32,7 +33,8 @@ frmloadpic::frmloadpic() {
         ui.Drive1->addItem(style()->standardIcon(QStyle::SP_DirHomeIcon), home, home);
     connect(ui.Drive1, &DriveListBox::Change, this, &frmloadpic::Drive1_Change);
     connect(ui.Dir1, &DirListBox::Change, this, &frmloadpic::Dir1_Change);
-    connect(ui.File1, &QListWidget::itemClicked, this, [this] { File1_Click(); });
+    // A file chosen with the arrow keys is clicked as much as one chosen with the mouse.
+    OnItemClick(ui.File1, [this](const QModelIndex&) { File1_Click(); });
     connect(ui.Command1, &QPushButton::clicked, this, &frmloadpic::Command1_Click);
 }
 

@@ -5,6 +5,7 @@
 #include "Formyf.h"
 #include "ModuleState.h"
 #include "platform/Dates.h"
+#include "platform/Input.h"
 #include "platform/MessageBox.h"
 #include "platform/Pictures.h"
 #include "platform/ProgramDir.h"
@@ -146,7 +147,9 @@ Form1::Form1() {
     ui.Client->installEventFilter(this);
     ui.Splitter->installEventFilter(this);
 
-    connect(ui.tree, &QTreeWidget::itemClicked, this, [this](QTreeWidgetItem* node) { tree_NodeClick(node); });
+    OnItemClick(ui.tree, [this](const QModelIndex& index) {
+        if (QTreeWidgetItem* node = ui.tree->itemFromIndex(index)) tree_NodeClick(node);
+    });
     connect(ui.tree, &QTreeWidget::itemExpanded, this, &Form1::tree_Expand);
     connect(dgrid, &FlexGrid::Click, this, &Form1::dgrid_Click);
     connect(dgrid, &FlexGrid::DblClick, this, &Form1::dgrid_DblClick);
@@ -691,7 +694,9 @@ void Form1::dgrid_MouseUp(int button, int /*shift*/, double /*x*/, double /*y*/)
     if (button != 2 || !Module().HasEmployees || dgrid->Row() == 0) return;
     QMenu* menu = PopupFor(ViewMode);
     if (!menu) return;
-    const double top = Pane(dgrid).top + dgrid->CellTop() + 1000;
+    // The row's top within the grid, taken as a height in the window: the popup
+    // opens over the upper part of the grid, whichever row was clicked.
+    const double top = dgrid->CellTop() + 1000;
     menu->popup(ui.Client->mapToGlobal(QPoint(TwipsToPixels(4000), TwipsToPixels(top))));
 }
 

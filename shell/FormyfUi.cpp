@@ -36,7 +36,6 @@ void FormyfUi::setupUi(QWidget* window) {
     buttons->addStretch();
     Command1 = new QPushButton(QStringLiteral("确定"), window);
     Command1->setObjectName(QStringLiteral("Command1"));
-    Command1->setDefault(true);
     buttons->addWidget(Command1);
     buttons->addStretch();
     outer->addLayout(buttons);

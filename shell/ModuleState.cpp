@@ -64,4 +64,9 @@ void RefreshMainGrid() {
     FormatMainGrid(*main->dgrid);
 }
 
+QString MainGridCell() {
+    const FlexGrid& grid = *WindowHost::Default<Form1>()->dgrid;
+    return grid.Row() >= 1 ? grid.Text() : QString();
+}
+
 }  // namespace halvern

@@ -42,4 +42,8 @@ void FormatMainGrid(platform::FlexGrid& grid);
 // Re-runs the main window's current record source and formats its grid again.
 void RefreshMainGrid();
 
+// The text of the main grid's current cell, untrimmed, when that cell lies
+// on a data row; empty on the header row (as after every refresh).
+QString MainGridCell();
+
 }  // namespace halvern

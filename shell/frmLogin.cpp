@@ -7,7 +7,6 @@
 #include "platform/Recordset.h"
 
 #include <QDir>
-#include <QKeyEvent>
 
 namespace halvern {
 
@@ -21,15 +20,8 @@ frmLogin::frmLogin() {
     ui.setupUi(this);
     connect(ui.cmdOK, &QPushButton::clicked, this, &frmLogin::cmdOK_Click);
     connect(ui.cmdCancel, &QPushButton::clicked, this, &frmLogin::cmdCancel_Click);
-}
-
-void frmLogin::keyPressEvent(QKeyEvent* e) {
-    // Esc presses the cancel button, as Enter presses the default one.
-    if (e->key() == Qt::Key_Escape) {
-        cmdCancel_Click();
-        return;
-    }
-    Form::keyPressEvent(e);
+    SetDefaultButton(ui.cmdOK);
+    SetCancelButton(ui.cmdCancel);
 }
 
 void frmLogin::cmdOK_Click() {

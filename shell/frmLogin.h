@@ -16,9 +16,6 @@ public:
 
     void cmdOK_Click();
     void cmdCancel_Click();
-
-protected:
-    void keyPressEvent(QKeyEvent* e) override;
 };
 
 }  // namespace halvern

@@ -60,11 +60,8 @@ void frmLoginUi::setupUi(QWidget* window) {
     buttons->addStretch();
     cmdOK = new QPushButton(QStringLiteral("确定"), window);
     cmdOK->setObjectName(QStringLiteral("cmdOK"));
-    cmdOK->setDefault(true);
-    cmdOK->setAutoDefault(true);
     cmdCancel = new QPushButton(QStringLiteral("取消"), window);
     cmdCancel->setObjectName(QStringLiteral("cmdCancel"));
-    cmdCancel->setAutoDefault(false);
     buttons->addWidget(cmdOK);
     buttons->addWidget(cmdCancel);
     right->addLayout(buttons);

@@ -1,5 +1,6 @@
 #include "frmdadj.h"
 
+#include "platform/Input.h"
 #include "platform/MessageBox.h"
 #include "shell/ApplySkin.h"
 #include "shell/Form1.h"
@@ -112,8 +113,7 @@ frmdadj::frmdadj() {
     tabOrder_.Set(ui.controlsInTabOrder());
     connect(ui.Command1, &QPushButton::clicked, this, &frmdadj::Command1_Click);
     connect(ui.Command2, &QPushButton::clicked, this, &frmdadj::Command2_Click);
-    connect(ui.list1, &QListWidget::itemClicked, this, &frmdadj::list1_Click);
-    connect(ui.list1, &QListWidget::itemSelectionChanged, this, &frmdadj::list1_Click);
+    OnItemClick(ui.list1, [this](const QModelIndex&) { list1_Click(); });
     OnKeyPress(ui.Text1, [this](int& k) { Text1_KeyPress(k); });
     OnKeyPress(ui.Text2, [this](int& k) { Text2_KeyPress(k); });
     // The record boxes after the number and the name: text3 and Text4 to Text12.
@@ -124,7 +124,7 @@ frmdadj::frmdadj() {
 void frmdadj::Form_Load() {
     ApplySkin(*this, twotest);
     connString_ = DbConnString();
-    const QString cell = TrimBlanks(WindowHost::Default<Form1>()->dgrid->Text());
+    const QString cell = TrimBlanks(MainGridCell());
     try {
         Recordset rs;
         rs.Open(kAnyTrainingSql, connString_, LockType::ReadOnly);
