@@ -2,6 +2,7 @@
 #pragma once
 
 #include "TestProgram.h"
+#include "UserInput.h"
 
 #include "platform/WindowHost.h"
 #include "records/Formlr.h"
@@ -16,6 +17,7 @@ protected:
     Formlr* entry() {
         auto* w = platform::WindowHost::Default<Formlr>();
         platform::WindowHost::Show(w, platform::ShowMode::Modal);
+        activate(w);
         return w;
     }
     // The modify window, opened with no as the current employee.
@@ -23,6 +25,7 @@ protected:
         Module().CurrentEmployeeNo = no;
         auto* w = platform::WindowHost::Default<Formmod>();
         platform::WindowHost::Show(w, platform::ShowMode::Modal);
+        activate(w);
         return w;
     }
 };

@@ -1,0 +1,117 @@
+#include "UserInput.h"
+
+#include "platform/FlexGrid.h"
+
+#include <QAbstractItemView>
+#include <QAction>
+#include <QApplication>
+#include <QKeyEvent>
+#include <QMenu>
+#include <QTest>
+
+namespace halvern::test {
+
+void activate(QWidget* window) {
+    if (!window->isVisible()) window->show();
+    window->raise();
+    window->activateWindow();
+    QApplication::setActiveWindow(window);
+    (void)QTest::qWaitForWindowActive(window);
+}
+
+QWidget* focused() { return QApplication::focusWidget(); }
+
+namespace {
+void sendKey(int key, Qt::KeyboardModifiers modifiers, const QString& text) {
+    QWidget* target = QApplication::focusWidget();
+    if (!target) target = QApplication::activeWindow();
+    if (!target) return;
+    QKeyEvent down(QEvent::KeyPress, key, modifiers, text);
+    QApplication::sendEvent(target, &down);
+    // The press may have moved the focus; the release goes where the focus is now.
+    QWidget* after = QApplication::focusWidget() ? QApplication::focusWidget() : target;
+    QKeyEvent up(QEvent::KeyRelease, key, modifiers, text);
+    QApplication::sendEvent(after, &up);
+    QApplication::processEvents();
+}
+
+QString textOf(int key, Qt::KeyboardModifiers modifiers) {
+    switch (key) {
+    case Qt::Key_Return: return QStringLiteral("\r");
+    case Qt::Key_Enter: return QStringLiteral("\r");
+    case Qt::Key_Backspace: return QStringLiteral("\b");
+    case Qt::Key_Tab: return QStringLiteral("\t");
+    case Qt::Key_Escape: return QString(QChar(0x1b));
+    case Qt::Key_Space: return QStringLiteral(" ");
+    default: break;
+    }
+    if (modifiers & (Qt::ControlModifier | Qt::AltModifier)) return {};
+    if (key >= 0x20 && key < 0x7f) {
+        const QChar c(key);
+        return QString(modifiers & Qt::ShiftModifier ? c.toUpper() : c.toLower());
+    }
+    return {};
+}
+}  // namespace
+
+void press(int key, Qt::KeyboardModifiers modifiers) { sendKey(key, modifiers, textOf(key, modifiers)); }
+
+void type(const QString& text) {
+    for (const QChar c : text) {
+        const ushort u = c.unicode();
+        int key = Qt::Key_unknown;
+        if (u >= 'a' && u <= 'z') key = Qt::Key_A + (u - 'a');
+        else if (u >= 'A' && u <= 'Z') key = Qt::Key_A + (u - 'A');
+        else if (u >= 0x20 && u < 0x7f) key = u;
+        sendKey(key, (u >= 'A' && u <= 'Z') ? Qt::ShiftModifier : Qt::NoModifier, QString(c));
+    }
+}
+
+void click(QWidget* widget, Qt::MouseButton button, QPoint at) {
+    QTest::mouseClick(widget, button, Qt::NoModifier, at.isNull() ? widget->rect().center() : at);
+    QApplication::processEvents();
+}
+
+void doubleClick(QWidget* widget, QPoint at) {
+    const QPoint p = at.isNull() ? widget->rect().center() : at;
+    // A double click is a press, a release, then a second press that doubles.
+    QTest::mouseClick(widget, Qt::LeftButton, Qt::NoModifier, p);
+    QTest::mouseDClick(widget, Qt::LeftButton, Qt::NoModifier, p);
+    QApplication::processEvents();
+}
+
+void clickItem(QAbstractItemView* view, const QModelIndex& index, Qt::MouseButton button) {
+    view->scrollTo(index);
+    click(view->viewport(), button, view->visualRect(index).center());
+}
+
+void doubleClickItem(QAbstractItemView* view, const QModelIndex& index) {
+    view->scrollTo(index);
+    doubleClick(view->viewport(), view->visualRect(index).center());
+}
+
+namespace {
+QModelIndex cellIndex(platform::FlexGrid* grid, int row, int col) {
+    return grid->model()->index(grid->IsBound() ? row - 1 : row, col);
+}
+}  // namespace
+
+void clickCell(platform::FlexGrid* grid, int row, int col, Qt::MouseButton button) {
+    clickItem(grid, cellIndex(grid, row, col), button);
+}
+
+void doubleClickCell(platform::FlexGrid* grid, int row, int col) { doubleClickItem(grid, cellIndex(grid, row, col)); }
+
+QMenu* openPopup() { return qobject_cast<QMenu*>(QApplication::activePopupWidget()); }
+
+bool choose(QMenu* popup, const QString& text) {
+    if (!popup) return false;
+    for (QAction* a : popup->actions()) {
+        if (a->text() != text) continue;
+        click(popup, Qt::LeftButton, popup->actionGeometry(a).center());
+        return true;
+    }
+    return false;
+}
+
+}  // namespace halvern::test

@@ -1,0 +1,45 @@
+// What a person does with keyboard and mouse, as real events: keys go to the
+// widget that holds the focus in the active window, clicks go to a view's
+// viewport at the item's rectangle with the button pressed.
+#pragma once
+
+#include <QModelIndex>
+#include <QPoint>
+#include <QString>
+
+class QAbstractItemView;
+class QMenu;
+class QWidget;
+
+namespace platform {
+class FlexGrid;
+}
+
+namespace halvern::test {
+
+// Shows the window if needed, makes it the active window and waits until it is.
+void activate(QWidget* window);
+// The widget that holds the focus (QApplication::focusWidget()).
+QWidget* focused();
+
+// A key pressed and released in the focused widget.
+void press(int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier);
+// Each character typed into whatever holds the focus at that moment.
+void type(const QString& text);
+
+// A click (or double-click) on a widget, in its middle unless a point is given.
+void click(QWidget* widget, Qt::MouseButton button = Qt::LeftButton, QPoint at = {});
+void doubleClick(QWidget* widget, QPoint at = {});
+// A click on an item of a list, tree or grid, at the item's rectangle.
+void clickItem(QAbstractItemView* view, const QModelIndex& index, Qt::MouseButton button = Qt::LeftButton);
+void doubleClickItem(QAbstractItemView* view, const QModelIndex& index);
+// A click on a grid cell by the grid's own row and column (row 1 = first data row of a bound grid).
+void clickCell(platform::FlexGrid* grid, int row, int col, Qt::MouseButton button = Qt::LeftButton);
+void doubleClickCell(platform::FlexGrid* grid, int row, int col);
+
+// The popup menu open now, or null.
+QMenu* openPopup();
+// Clicks the popup's command whose caption is text; false when there is none.
+bool choose(QMenu* popup, const QString& text);
+
+}  // namespace halvern::test
