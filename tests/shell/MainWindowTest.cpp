@@ -1,19 +1,24 @@
 #include "TestProgram.h"
+#include "UserInput.h"
 
 #include "platform/Dates.h"
 #include "platform/Pictures.h"
 #include "platform/WindowHost.h"
+#include "records/Formmod.h"
+#include "records/Formyglz.h"
+#include "records/formygdd.h"
 #include "shell/Form1.h"
 #include "shell/ModuleState.h"
 
 #include <QDir>
 #include <QFile>
+#include <QMenu>
 #include <QRegularExpression>
 #include <QTreeWidgetItem>
 
 using namespace platform;
 using namespace halvern;
-using halvern::test::ProgramTest;
+using namespace halvern::test;
 
 namespace {
 
@@ -23,10 +28,8 @@ QStringList columnTexts(FlexGrid* g, int col) {
     return out;
 }
 
-// Makes (row, col) the grid's current cell as a click of the user does.
-void pointAt(FlexGrid* g, int row, int col) {
-    g->setCurrentIndex(g->model()->index(row - 1, col));
-}
+// Makes (row, col) the grid's current cell by a left click on it.
+void pointAt(FlexGrid* g, int row, int col) { clickCell(g, row, col); }
 
 }  // namespace
 
@@ -36,6 +39,7 @@ protected:
         auto* w = WindowHost::Default<Form1>();
         WindowHost::Show(w, ShowMode::Modeless);
         processEvents();
+        if (WindowHost::Exists<Form1>()) activate(w);
         return w;
     }
     static QString inDays(int days) { return StoreDate(QDate::currentDate().addDays(days)); }
@@ -260,36 +264,33 @@ protected:
         addEmployee("A1", "张三", {{"部门", "财务部"}, {"职位", "会计 "}});
         w = open();
     }
-    void click(int row, int col) {
-        pointAt(w->dgrid, row, col);
-        w->dgrid_Click();
-    }
+    void clickAt(int row, int col) { clickCell(w->dgrid, row, col); }
 };
 
 TEST_F(MainWindowSelection, ClickRecordsTheKeysTheViewNameAsksFor) {
     w->tree_NodeClick(w->Node(4));  // 基本情况, ordered by 部门 desc: A1 first
     ASSERT_EQ(w->dgrid->TextMatrix(1, 0), QStringLiteral("A1"));
-    click(1, 1);
+    clickAt(1, 1);
     EXPECT_EQ(Module().CurrentEmployeeNo, QStringLiteral("张三"));  // whatever the cell holds
-    click(1, 3);
+    clickAt(1, 3);
     EXPECT_EQ(Module().CurrentEmployeeNo, QStringLiteral("会计 "));  // untrimmed
     EXPECT_TRUE(Module().CurrentTrainingKey.isEmpty());
     EXPECT_TRUE(Module().CurrentAssessmentKey.isEmpty());
 
     db()->execute("insert into 培训 (员工编号,姓名) values (' T7 ','王五')");
     w->tree_NodeClick(w->Node(10));
-    click(columnTexts(w->dgrid, 0).indexOf(" T7 ") + 1, 0);
+    clickAt(columnTexts(w->dgrid, 0).indexOf(" T7 ") + 1, 0);
     EXPECT_EQ(Module().CurrentTrainingKey, QStringLiteral("T7"));
     EXPECT_TRUE(Module().CurrentAssessmentKey.isEmpty());
 
     w->tree_NodeClick(w->Node(13));  // 经理级考核记录: the placeholder row only
-    click(1, 0);
+    clickAt(1, 0);
     EXPECT_EQ(Module().CurrentAssessmentKey, QStringLiteral("."));
     EXPECT_TRUE(Module().CurrentTrainingKey.isEmpty());
 
     db()->execute("insert into 员工离职 (员工编号,姓名) values ('L1','离')");
     w->tree_NodeClick(w->Node(8));
-    click(1, 0);
+    clickAt(1, 0);
     EXPECT_TRUE(Module().CurrentEmployeeNo.isEmpty());
 }
 
@@ -322,9 +323,9 @@ TEST_F(MainWindowSelection, DoubleClickChoosesTheRecordWindowByTheViewName) {
         w = WindowHost::Default<Form1>();
         WindowHost::Show(w, ShowMode::Modeless);
         w->tree_NodeClick(w->Node(4));
+        activate(w);
         w->SetPanelText(3, QString::fromUtf8(c.view));
-        pointAt(w->dgrid, 1, 0);
-        w->dgrid_DblClick();
+        doubleClickCell(w->dgrid, 1, 0);
         EXPECT_EQ(Module().ViewEmployeeNo, w->dgrid->TextMatrix(1, 0));
         EXPECT_TRUE(shown().contains(QString::fromLatin1(c.window))) << c.view << " " << shown().join(',').toStdString();
     }
@@ -413,28 +414,135 @@ TEST_F(MainWindowSelection, PopupFollowsViewModeOnlyWhileEmployeesExistedAtLoad)
 
     // ViewMode 0 after load: nothing, whatever the grid shows.
     pointAt(w->dgrid, 1, 0);
-    w->dgrid_MouseUp(2, 0, 0, 0);
+    clickCell(w->dgrid, 1, 0, Qt::RightButton);
     EXPECT_FALSE(w->ui.edtpop1->isVisible());
 
     w->tree_NodeClick(w->Node(4));
-    pointAt(w->dgrid, 1, 0);
-    w->dgrid_MouseUp(1, 0, 0, 0);
+    pointAt(w->dgrid, 1, 0);  // a left click opens nothing
     EXPECT_FALSE(w->ui.edtpop1->isVisible());
-    w->dgrid_MouseUp(2, 0, 0, 0);
+    clickCell(w->dgrid, 1, 0, Qt::RightButton);
     EXPECT_TRUE(w->ui.edtpop1->isVisible());
     w->ui.edtpop1->hide();
 
     // A view menu command leaves ViewMode, so the popup stays the employee one.
     w->dack_Click();
     pointAt(w->dgrid, 1, 0);
-    w->dgrid_MouseUp(2, 0, 0, 0);
+    clickCell(w->dgrid, 1, 0, Qt::RightButton);
     EXPECT_TRUE(w->ui.edtpop1->isVisible());
     w->ui.edtpop1->hide();
 
-    // The header row opens nothing.
-    w->dgrid->SetRow(0);
-    w->dgrid_MouseUp(2, 0, 0, 0);
+    // After a refresh the current cell is on the header row: a right click opens nothing.
+    w->dack_Click();
+    clickCell(w->dgrid, 1, 0, Qt::RightButton);
     EXPECT_FALSE(w->ui.edtpop1->isVisible());
+}
+
+class MainGridPointing : public MainWindowSelection {
+protected:
+    void SetUp() override {
+        MainWindowSelection::SetUp();
+        addEmployee("E2", "李四", {{"部门", "财务部"}});
+        addEmployee("E5", "王五", {{"部门", "财务部"}});
+        w->tree_NodeClick(w->Node(4));
+    }
+    int rowOf(const char* no) const { return columnTexts(w->dgrid, 0).indexOf(QString::fromUtf8(no)) + 1; }
+    // The rows the grid shows highlighted (1 = first data row).
+    QList<int> highlighted() const {
+        QList<int> rows;
+        for (const QModelIndex& i : w->dgrid->selectionModel()->selectedRows()) rows << i.row() + 1;
+        return rows;
+    }
+    // A right click on the cell, then the popup's command.
+    void popupCommand(int row, const QString& caption) {
+        clickCell(w->dgrid, row, 0, Qt::RightButton);
+        QMenu* popup = openPopup();
+        ASSERT_EQ(popup, w->ui.edtpop1);
+        ASSERT_TRUE(choose(popup, caption));
+        processEvents();
+    }
+};
+
+TEST_F(MainGridPointing, ARightClickLeavesTheLeftClickedRowAndEveryPopupCommandActsOnIt) {
+    const int e2 = rowOf("E2");
+    const int e5 = rowOf("E5");
+    ASSERT_GT(e2, 0);
+    ASSERT_GT(e5, 0);
+    clickCell(w->dgrid, e2, 0);
+    clickCell(w->dgrid, e5, 0, Qt::RightButton);
+    EXPECT_EQ(w->dgrid->Row(), e2);
+    EXPECT_EQ(highlighted(), QList<int>{e2});
+    EXPECT_EQ(w->ui.Text5->text(), QStringLiteral("E2"));  // the panel stays on the left-clicked row
+    // The popup stands 1000 twips below the row's top within the grid, counted from the window's top.
+    QMenu* popup = openPopup();
+    ASSERT_NE(popup, nullptr);
+    const QPoint expected = w->ui.Client->mapToGlobal(
+        QPoint(TwipsToPixels(4000), TwipsToPixels(w->dgrid->CellTop() + 1000)));
+    EXPECT_EQ(popup->pos(), expected);
+    popup->hide();
+
+    popupCommand(e5, QStringLiteral("修改 (&C)"));
+    ASSERT_TRUE(WindowHost::Exists<Formmod>());
+    EXPECT_EQ(WindowHost::Default<Formmod>()->ui.Text1->text(), QStringLiteral("E2"));
+    WindowHost::Default<Formmod>()->Unload();
+    processEvents();
+    activate(w);
+    popupCommand(e5, QStringLiteral("离职 (&L)"));
+    ASSERT_TRUE(WindowHost::Exists<Formyglz>());
+    EXPECT_EQ(WindowHost::Default<Formyglz>()->ui.Text1->text(), QStringLiteral("E2"));
+    WindowHost::Default<Formyglz>()->Unload();
+    processEvents();
+    activate(w);
+    popupCommand(e5, QStringLiteral("调动 (&D)"));
+    ASSERT_TRUE(WindowHost::Exists<formygdd>());
+    EXPECT_EQ(WindowHost::Default<formygdd>()->ui.Text1->text(), QStringLiteral("E2"));
+    EXPECT_TRUE(messages().empty()) << lastMessage().toStdString();
+}
+
+TEST_F(MainGridPointing, AfterASaveTheHeaderIsCurrentNoRowIsHighlightedAndTheSameCellSelectsAgain) {
+    const int e2 = rowOf("E2");
+    clickCell(w->dgrid, e2, 0);
+    popupCommand(e2, QStringLiteral("修改 (&C)"));
+    auto* m = WindowHost::Default<Formmod>();
+    ASSERT_EQ(m->ui.Text1->text(), QStringLiteral("E2"));
+    activate(m);
+    click(m->ui.Command1);  // 确  定: saves, refreshes the main grid, closes
+    processEvents();
+    EXPECT_FALSE(WindowHost::Exists<Formmod>());
+    ASSERT_TRUE(messages().empty()) << lastMessage().toStdString();
+
+    // What the grid shows as current is what the program reads: the header row.
+    EXPECT_EQ(w->dgrid->Row(), 0);
+    EXPECT_TRUE(highlighted().isEmpty());
+    // Windows that take the current cell as their number start empty on the header row.
+    w->bmdd_Click();
+    EXPECT_TRUE(WindowHost::Default<formygdd>()->ui.Text1->text().isEmpty());
+    WindowHost::Default<formygdd>()->Unload();
+    w->yglz_Click();
+    EXPECT_TRUE(WindowHost::Default<Formyglz>()->ui.Text1->text().isEmpty());
+    WindowHost::Default<Formyglz>()->Unload();
+    processEvents();
+
+    // The clerk clicks the cell clicked before the save: it is the current cell once more.
+    activate(w);
+    const QString there = w->dgrid->TextMatrix(e2, 0);
+    clickCell(w->dgrid, e2, 0);
+    EXPECT_EQ(w->dgrid->Row(), e2);
+    EXPECT_EQ(Module().CurrentEmployeeNo, there);
+    EXPECT_EQ(highlighted(), QList<int>{e2});
+    popupCommand(e2, QStringLiteral("修改 (&C)"));
+    EXPECT_EQ(WindowHost::Default<Formmod>()->ui.Text1->text(), there);
+    EXPECT_TRUE(messages().empty()) << lastMessage().toStdString();
+}
+
+TEST_F(MainGridPointing, ArrowKeysMoveTheCurrentRowAndTheDetailPanel) {
+    const int e2 = rowOf("E2");
+    clickCell(w->dgrid, e2, 0);
+    ASSERT_EQ(focused(), w->dgrid);
+    press(e2 < w->dgrid->Rows() - 1 ? Qt::Key_Down : Qt::Key_Up);
+    const int now = w->dgrid->Row();
+    EXPECT_NE(now, e2);
+    EXPECT_EQ(w->ui.Text5->text(), w->dgrid->TextMatrix(now, 0));
+    EXPECT_EQ(highlighted(), QList<int>{now});
 }
 
 TEST_F(MainWindow, NoPopupForTheWholeRunWhenTheTableWasEmptyAtLoad) {
@@ -444,7 +552,7 @@ TEST_F(MainWindow, NoPopupForTheWholeRunWhenTheTableWasEmptyAtLoad) {
     addEmployee("A1", "张三");
     w->tree_NodeClick(w->Node(4));
     pointAt(w->dgrid, 1, 0);
-    w->dgrid_MouseUp(2, 0, 0, 0);
+    clickCell(w->dgrid, 1, 0, Qt::RightButton);
     EXPECT_FALSE(w->ui.edtpop1->isVisible());
 }
 

@@ -1,4 +1,5 @@
 #include "TestProgram.h"
+#include "UserInput.h"
 
 #include "platform/ProgramDir.h"
 #include "platform/Skin.h"
@@ -15,14 +16,21 @@
 
 using namespace platform;
 using namespace halvern;
-using halvern::test::ProgramTest;
+using namespace halvern::test;
 
 class SignIn : public ProgramTest {
 protected:
     frmLogin* login() {
         auto* w = WindowHost::Default<frmLogin>();
         WindowHost::Show(w, ShowMode::Modeless);
+        activate(w);
         return w;
+    }
+    // Types over what a box holds, as a person who selects it first.
+    static void retype(QLineEdit* box, const QString& text) {
+        box->setFocus();
+        press(Qt::Key_A, Qt::ControlModifier);
+        type(text);
     }
     bool picExists() { return QDir(path(QStringLiteral("pic"))).exists(); }
 };
@@ -38,8 +46,8 @@ TEST_F(SignIn, OpensWithTheShippedAccountPrefilled) {
 
 TEST_F(SignIn, UnknownNameIsRefusedAndMakesNoPhotographFolder) {
     auto* w = login();
-    w->ui.txtUserName->setText(QStringLiteral("nobody"));
-    w->cmdOK_Click();
+    retype(w->ui.txtUserName, QStringLiteral("nobody"));
+    press(Qt::Key_Return);  // Enter in the name box presses the default button
     ASSERT_EQ(messages().size(), 1u);
     EXPECT_EQ(messages()[0].text, QStringLiteral("用户或者密码不正确！！"));
     EXPECT_EQ(messages()[0].title, QStringLiteral("登录"));
@@ -51,8 +59,8 @@ TEST_F(SignIn, UnknownNameIsRefusedAndMakesNoPhotographFolder) {
 
 TEST_F(SignIn, WrongPasswordSelectsItForRetypingAndStillMakesTheFolder) {
     auto* w = login();
-    w->ui.txtPassword->setText(QStringLiteral("LORAP"));  // case counts
-    w->cmdOK_Click();
+    retype(w->ui.txtPassword, QStringLiteral("LORAP"));  // case counts
+    press(Qt::Key_Enter);  // the keypad's Enter too
     ASSERT_EQ(messages().size(), 1u);
     EXPECT_EQ(messages()[0].text, QStringLiteral("无效的密码，请重试!"));
     EXPECT_EQ(messages()[0].icon, MsgIcon::None);
@@ -64,7 +72,8 @@ TEST_F(SignIn, WrongPasswordSelectsItForRetypingAndStillMakesTheFolder) {
 
 TEST_F(SignIn, RightPasswordOpensTheMainWindowAndClosesSignIn) {
     auto* w = login();
-    w->cmdOK_Click();
+    w->ui.txtPassword->setFocus();
+    press(Qt::Key_Return);
     EXPECT_TRUE(messages().empty()) << lastMessage().toStdString();
     EXPECT_FALSE(WindowHost::Exists<frmLogin>());
     ASSERT_TRUE(WindowHost::Exists<Form1>());
@@ -77,17 +86,30 @@ TEST_F(SignIn, RightPasswordOpensTheMainWindowAndClosesSignIn) {
 TEST_F(SignIn, OnlyTheFirstRowOfANameCounts) {
     userDb()->execute(QStringLiteral("insert into cuser (cname,cpwd) values ('lorap','second')"));
     auto* w = login();
-    w->ui.txtPassword->setText(QStringLiteral("second"));
-    w->cmdOK_Click();
+    retype(w->ui.txtPassword, QStringLiteral("second"));
+    click(w->ui.cmdOK);
     ASSERT_EQ(messages().size(), 1u);
     EXPECT_EQ(messages()[0].text, QStringLiteral("无效的密码，请重试!"));
 }
 
-TEST_F(SignIn, CancelEndsTheProgram) {
-    auto* w = login();
-    w->cmdCancel_Click();
+TEST_F(SignIn, EscEndsTheProgramFromEitherBox) {
+    login()->ui.txtPassword->setFocus();
+    press(Qt::Key_Escape);
     EXPECT_TRUE(programEnded());
     EXPECT_FALSE(WindowHost::Exists<frmLogin>());
+    EXPECT_FALSE(WindowHost::Exists<Form1>());
+}
+
+TEST_F(SignIn, EnterPressesTheButtonThatHoldsTheFocus) {
+    auto* w = login();
+    w->ui.txtPassword->setFocus();
+    press(Qt::Key_Tab);
+    ASSERT_EQ(focused(), w->ui.cmdOK);
+    press(Qt::Key_Tab);
+    ASSERT_EQ(focused(), w->ui.cmdCancel);
+    press(Qt::Key_Return);  // Enter on 取消 cancels, though 确定 is the default button
+    EXPECT_TRUE(programEnded());
+    EXPECT_FALSE(WindowHost::Exists<Form1>());
 }
 
 TEST_F(SignIn, UnreadableUserDatabaseEndsInOrder) {
