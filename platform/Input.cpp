@@ -3,6 +3,7 @@
 #include <QAbstractItemView>
 #include <QApplication>
 #include <QChildEvent>
+#include <QComboBox>
 #include <QEvent>
 #include <QItemSelectionModel>
 #include <QKeyEvent>
@@ -134,6 +135,12 @@ void OnClick(QWidget* control, std::function<void()> handler) {
 
 void OnItemClick(QAbstractItemView* view, std::function<void(const QModelIndex& item)> handler) {
     new ItemClickHook(view, std::move(handler));
+}
+
+void MakeTypedComboBox(QComboBox* box) {
+    box->setEditable(true);
+    box->setInsertPolicy(QComboBox::NoInsert);
+    box->setCompleter(nullptr);
 }
 
 void TabOrder::Set(const QList<QWidget*>& controls) {

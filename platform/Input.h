@@ -11,6 +11,7 @@
 #include <functional>
 
 class QAbstractItemView;
+class QComboBox;
 class QWidget;
 
 namespace platform {
@@ -33,6 +34,11 @@ void OnClick(QWidget* control, std::function<void()> handler);
 // an item, and whenever the current item moves by keyboard (arrow keys,
 // Home, End, page keys, typed letters).
 void OnItemClick(QAbstractItemView* view, std::function<void(const QModelIndex& item)> handler);
+
+// Makes a combo box one the user can type into, as the windows' combo boxes
+// are: its text is what was typed or chosen; it neither completes the text
+// to a list item nor adds it to the list.
+void MakeTypedComboBox(QComboBox* box);
 
 // The order in which Enter and Tab walk a window's controls; after the last
 // comes the first. Only the listed controls take the focus by Tab.

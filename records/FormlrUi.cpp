@@ -1,5 +1,7 @@
 #include "FormlrUi.h"
 
+#include "platform/Input.h"
+
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QVBoxLayout>
@@ -23,9 +25,7 @@ QLineEdit* textBox(QWidget* parent, const char* name, int maxLength = 0) {
 QComboBox* comboBox(QWidget* parent, const char* name, const QStringList& items, const QString& initial) {
     auto* box = new QComboBox(parent);
     box->setObjectName(QString::fromLatin1(name));
-    box->setEditable(true);
-    box->setInsertPolicy(QComboBox::NoInsert);
-    box->setCompleter(nullptr);
+    platform::MakeTypedComboBox(box);
     box->addItems(items);
     box->setCurrentIndex(-1);
     box->setEditText(initial);

@@ -1,6 +1,7 @@
 #include "formygddUi.h"
 
 #include "platform/Dates.h"
+#include "platform/Input.h"
 
 #include <QGridLayout>
 
@@ -21,8 +22,7 @@ void formygddUi::setupUi(QWidget* window) {
     Label2 = new QLabel(QStringLiteral("调往部门："), window);
     Text2 = new QComboBox(window);
     Text2->setObjectName(QStringLiteral("Text2"));
-    Text2->setEditable(true);
-    Text2->setInsertPolicy(QComboBox::NoInsert);
+    platform::MakeTypedComboBox(Text2);
     Text2->setMinimumWidth(140);
     Label3 = new QLabel(QStringLiteral("调动日期："), window);
     text3 = new platform::DatePicker(window);

@@ -1,5 +1,7 @@
 #include "FormnewUi.h"
 
+#include "platform/Input.h"
+
 #include <QFrame>
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -19,8 +21,7 @@ QPushButton* okButton(QWidget* parent, const char* name) {
 QComboBox* nameCombo(QWidget* parent, const char* name) {
     auto* c = new QComboBox(parent);
     c->setObjectName(QLatin1String(name));
-    c->setEditable(true);
-    c->setInsertPolicy(QComboBox::NoInsert);
+    platform::MakeTypedComboBox(c);
     return c;
 }
 

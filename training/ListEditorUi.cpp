@@ -1,5 +1,7 @@
 #include "ListEditorUi.h"
 
+#include "platform/Input.h"
+
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QVBoxLayout>
@@ -33,9 +35,7 @@ void ListEditorUi::setupUi(QWidget* window) {
     Label3->setObjectName(QStringLiteral("Label3"));
     Text2 = new QComboBox(window);
     Text2->setObjectName(QStringLiteral("Text2"));
-    Text2->setEditable(true);
-    Text2->setInsertPolicy(QComboBox::NoInsert);
-    Text2->setCompleter(nullptr);
+    platform::MakeTypedComboBox(Text2);
     Command2 = new QPushButton(QStringLiteral("确   定"), window);
     Command2->setObjectName(QStringLiteral("Command2"));
     for (QWidget* w : {static_cast<QWidget*>(Text1), static_cast<QWidget*>(Text2)}) w->setMinimumWidth(200);

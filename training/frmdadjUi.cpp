@@ -1,5 +1,7 @@
 #include "frmdadjUi.h"
 
+#include "platform/Input.h"
+
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QVBoxLayout>
@@ -30,9 +32,7 @@ void TrainingBoxes::setupBoxes(QWidget* parent, const QString& caption) {
     Text2 = box(Frame1, "Text2");
     text3 = new QComboBox(Frame1);
     text3->setObjectName(QStringLiteral("text3"));
-    text3->setEditable(true);
-    // Enter in the box moves on; it must not add the typed text to the list.
-    text3->setInsertPolicy(QComboBox::NoInsert);
+    platform::MakeTypedComboBox(text3);
     Text4 = box(Frame1, "Text4");
     Text5 = box(Frame1, "Text5");
     Text6 = box(Frame1, "Text6");

@@ -1,4 +1,5 @@
 #include "TestProgram.h"
+#include "UserInput.h"
 
 #include "platform/WindowHost.h"
 #include "records/formygdd.h"
@@ -7,7 +8,7 @@
 
 using namespace platform;
 using namespace halvern;
-using halvern::test::ProgramTest;
+using namespace halvern::test;
 
 class Transfer : public ProgramTest {
 protected:
@@ -150,4 +151,22 @@ TEST_F(Transfer, AnEmptyDepartmentListLeavesTheBoxEmpty) {
     EXPECT_TRUE(w->ui.Text2->currentText().isEmpty());
     EXPECT_EQ(w->ui.Text2->count(), 0);
     EXPECT_TRUE(messages().empty());
+}
+
+TEST_F(Transfer, AClerkTabsThroughTheBoxesAndConfirmsWithEnterOnTheButton) {
+    addEmployee(QStringLiteral("A1"), QStringLiteral("张三"), {{QStringLiteral("部门"), QStringLiteral("财务部")}});
+    auto* w = open();
+    activate(w);
+    w->ui.Text1->setFocus();
+    type(QStringLiteral("A1"));
+    press(Qt::Key_Tab);
+    ASSERT_EQ(focused(), w->ui.Text2);
+    press(Qt::Key_A, Qt::ControlModifier);
+    type(QStringLiteral("QA"));
+    press(Qt::Key_Tab);
+    ASSERT_EQ(focused(), w->ui.text3);
+    press(Qt::Key_Tab);  // one Tab leaves the date picker
+    ASSERT_EQ(focused(), w->ui.Command1);
+    press(Qt::Key_Return);
+    EXPECT_EQ(department(QStringLiteral("A1")).toString(), QStringLiteral("QA"));
 }

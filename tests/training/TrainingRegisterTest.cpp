@@ -1,4 +1,5 @@
 #include "TestProgram.h"
+#include "UserInput.h"
 
 #include "platform/Recordset.h"
 #include "platform/WindowHost.h"
@@ -10,7 +11,7 @@
 
 using namespace platform;
 using namespace halvern;
-using halvern::test::ProgramTest;
+using namespace halvern::test;
 
 class TrainingRegister : public ProgramTest {
 protected:
@@ -34,6 +35,7 @@ protected:
         clearMessages();
         auto* w = WindowHost::Default<frmdadj>();
         WindowHost::Show(w, ShowMode::Modal);
+        activate(w);
         return w;
     }
 
@@ -50,13 +52,6 @@ protected:
         QStringList out;
         for (int i = 0; i < list->count(); ++i) out << list->item(i)->text();
         return out;
-    }
-
-    // The control that has the window's focus; an edit line counts for its combo box.
-    static QWidget* focused(QWidget* window) {
-        QWidget* f = window->focusWidget();
-        if (f && qobject_cast<QComboBox*>(f->parentWidget())) return f->parentWidget();
-        return f;
     }
 };
 
@@ -221,17 +216,17 @@ TEST_F(TrainingRegister, EnterInTheNumberBoxLooksUpTheEmployeeAndMovesOn) {
     w->ui.Text2->clear();
     w->ui.Text1->setText(QStringLiteral(" X02 "));
     w->ui.Text1->setFocus();
-    QTest::keyClick(w->ui.Text1, Qt::Key_Return);
+    press(Qt::Key_Return);
     EXPECT_EQ(w->ui.Text2->text(), QStringLiteral("王五"));
     EXPECT_EQ(w->ui.text3->currentText(), QStringLiteral("财务部"));
-    EXPECT_EQ(focused(w), w->ui.Text2);
+    EXPECT_EQ(focused(), w->ui.Text2);
 
     // A number not on file changes nothing but still moves on.
     w->ui.Text1->setText(QStringLiteral("nobody"));
     w->ui.Text1->setFocus();
-    QTest::keyClick(w->ui.Text1, Qt::Key_Return);
+    press(Qt::Key_Return);
     EXPECT_EQ(w->ui.Text2->text(), QStringLiteral("王五"));
-    EXPECT_EQ(focused(w), w->ui.Text2);
+    EXPECT_EQ(focused(), w->ui.Text2);
     EXPECT_TRUE(messages().empty());
 }
 
@@ -241,10 +236,10 @@ TEST_F(TrainingRegister, EnterInTheNameBoxLooksUpNumberAndDepartment) {
     w->ui.Text1->clear();
     w->ui.Text2->setText(QStringLiteral("O'Neil"));
     w->ui.Text2->setFocus();
-    QTest::keyClick(w->ui.Text2, Qt::Key_Return);
+    press(Qt::Key_Return);
     EXPECT_EQ(w->ui.Text1->text(), QStringLiteral("Q1"));
     EXPECT_EQ(w->ui.text3->currentText(), QStringLiteral("销售部"));
-    EXPECT_EQ(focused(w), w->ui.text3);
+    EXPECT_EQ(focused(), w->ui.text3);
 }
 
 TEST_F(TrainingRegister, EnterWalksTheRecordBoxesToTheSaveButton) {
@@ -252,15 +247,41 @@ TEST_F(TrainingRegister, EnterWalksTheRecordBoxesToTheSaveButton) {
     const int departments = w->ui.text3->count();
     w->ui.text3->setEditText(QStringLiteral("新部门"));
     w->ui.text3->setFocus();
-    QTest::keyClick(w->ui.text3->lineEdit(), Qt::Key_Return);
-    EXPECT_EQ(focused(w), w->ui.Text4);
+    press(Qt::Key_Return);
+    EXPECT_EQ(focused(), w->ui.Text4);
     EXPECT_EQ(w->ui.text3->count(), departments);  // Enter adds nothing to the list
-    QTest::keyClick(w->ui.Text4, Qt::Key_Return);
-    EXPECT_EQ(focused(w), w->ui.Text5);
+    press(Qt::Key_Return);
+    EXPECT_EQ(focused(), w->ui.Text5);
     w->ui.Text12->setFocus();
-    QTest::keyClick(w->ui.Text12, Qt::Key_Return);
-    EXPECT_EQ(focused(w), w->ui.Command1);
+    press(Qt::Key_Return);
+    EXPECT_EQ(focused(), w->ui.Command1);
     // Other keys reach the box.
-    QTest::keyClick(w->ui.Text11, Qt::Key_A);
+    w->ui.Text11->setFocus();
+    press(Qt::Key_A);
     EXPECT_EQ(w->ui.Text11->text(), QStringLiteral("a"));
+}
+
+TEST_F(TrainingRegister, ALookedUpDepartmentStaysAsItIsThroughEnterAndEnterOnTheButtonSaves) {
+    // A department that is not in the department list.
+    addEmployee(QStringLiteral("P001"), QStringLiteral("赵六"), {{QStringLiteral("部门"), QStringLiteral("C部")}});
+    auto* w = open();
+    w->ui.Text1->setFocus();
+    press(Qt::Key_A, Qt::ControlModifier);
+    type(QStringLiteral("P001"));
+    press(Qt::Key_Return);
+    ASSERT_EQ(focused(), w->ui.Text2);
+    EXPECT_EQ(w->ui.text3->currentText(), QStringLiteral("C部"));
+    press(Qt::Key_Return);
+    ASSERT_EQ(focused(), w->ui.text3);
+    press(Qt::Key_Return);  // the combo box never sees this Enter
+    ASSERT_EQ(focused(), w->ui.Text4);
+    EXPECT_EQ(w->ui.text3->currentText(), QStringLiteral("C部"));
+    type(QStringLiteral("Excel"));
+    for (int i = 0; i < 20 && focused() != w->ui.Command1; ++i) press(Qt::Key_Return);
+    ASSERT_EQ(focused(), w->ui.Command1);
+    press(Qt::Key_Return);
+    EXPECT_EQ(count(QStringLiteral("培训"),
+                    QStringLiteral("员工编号='P001' and 部门 like 'C部%' and 培训时间 like 'Excel%'")),
+              1)
+        << lastMessage().toStdString();
 }
