@@ -14,6 +14,7 @@ packages=(
   libsqlcipher-dev libxlsxwriter-dev libminizip-dev libgtest-dev
   fonts-arphic-uming fonts-arphic-ukai
   xvfb xauth poppler-utils xdg-utils
+  openbox xdotool sqlite3
 )
 
 missing=()
