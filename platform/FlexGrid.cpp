@@ -453,6 +453,16 @@ void FlexGrid::currentChanged(const QModelIndex& current, const QModelIndex& pre
     emit RowColChange();
 }
 
+void FlexGrid::focusInEvent(QFocusEvent* e) {
+    // A view given the focus without a current cell makes its first cell
+    // current; the grid keeps the one the program set (the header row).
+    const bool hadCurrent = currentIndex().isValid();
+    settingCurrent_ = true;
+    QTableView::focusInEvent(e);
+    settingCurrent_ = false;
+    if (!hadCurrent && currentIndex().isValid()) showCurrent();
+}
+
 // Only the left button moves the current cell; a right click leaves it where
 // it is (the popup it opens acts on the row the left click chose).
 void FlexGrid::mousePressEvent(QMouseEvent* e) {

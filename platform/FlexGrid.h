@@ -96,6 +96,7 @@ signals:
     void MouseUp(int button, int shift, double x, double y);
 
 protected:
+    void focusInEvent(QFocusEvent* e) override;
     void mousePressEvent(QMouseEvent* e) override;
     void mouseReleaseEvent(QMouseEvent* e) override;
     void mouseDoubleClickEvent(QMouseEvent* e) override;

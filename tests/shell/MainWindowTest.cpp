@@ -510,8 +510,12 @@ TEST_F(MainGridPointing, AfterASaveTheHeaderIsCurrentNoRowIsHighlightedAndTheSam
     EXPECT_FALSE(WindowHost::Exists<Formmod>());
     ASSERT_TRUE(messages().empty()) << lastMessage().toStdString();
 
-    // What the grid shows as current is what the program reads: the header row.
+    // What the grid shows as current is what the program reads: the header row,
+    // also once the grid has the focus again.
+    activate(w);
+    w->dgrid->setFocus(Qt::ActiveWindowFocusReason);
     EXPECT_EQ(w->dgrid->Row(), 0);
+    EXPECT_FALSE(w->dgrid->currentIndex().isValid());
     EXPECT_TRUE(highlighted().isEmpty());
     // Windows that take the current cell as their number start empty on the header row.
     w->bmdd_Click();
