@@ -27,6 +27,12 @@ void AddSearchUi::setupUi(QWidget* window) {
     Combo2->setObjectName(QStringLiteral("Combo2"));
     Combo2->addItems(SearchOperatorItems());
     Combo2->setCurrentIndex(-1);
+    // A field or an operator may be typed as well as picked.
+    for (QComboBox* c : {Combo1, Combo2}) {
+        c->setEditable(true);
+        c->setInsertPolicy(QComboBox::NoInsert);
+        c->setCompleter(nullptr);  // what is typed stays as typed
+    }
     Label3 = new QLabel(QStringLiteral("内容(&V)"), window);
     Text1 = new QLineEdit(window);
     Text1->setObjectName(QStringLiteral("Text1"));
