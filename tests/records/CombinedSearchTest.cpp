@@ -1,12 +1,11 @@
 #include "TestProgram.h"
+#include "UserInput.h"
 
 #include "platform/WindowHost.h"
 #include "records/AddSearch.h"
 #include "shell/Form1.h"
 #include "shell/QuickSearch.h"
 
-#include <QApplication>
-#include <QKeyEvent>
 
 using namespace platform;
 using namespace halvern;
@@ -49,18 +48,11 @@ protected:
     int rows() const { return w->ui.list1->count(); }
     // Types text into a control as the keyboard does: each character to the focused widget.
     void typeInto(QWidget* control, const QString& text) {
-        w->activateWindow();
-        QApplication::setActiveWindow(w);
+        halvern::test::activate(w);
         control->setFocus();
-        QWidget* target = QApplication::focusWidget();
-        ASSERT_TRUE(target);
-        ASSERT_EQ(target->window(), w);
-        for (QChar c : text) {
-            QKeyEvent press(QEvent::KeyPress, 0, Qt::NoModifier, QString(c));
-            QKeyEvent release(QEvent::KeyRelease, 0, Qt::NoModifier, QString(c));
-            QApplication::sendEvent(QApplication::focusWidget(), &press);
-            QApplication::sendEvent(QApplication::focusWidget(), &release);
-        }
+        ASSERT_TRUE(halvern::test::focused());
+        ASSERT_EQ(halvern::test::focused()->window(), w);
+        halvern::test::type(text);
     }
 
     Form1* main = nullptr;

@@ -1,10 +1,10 @@
 #include "TestProgram.h"
+#include "UserInput.h"
 
 #include "platform/WindowHost.h"
 #include "shell/Form1.h"
 #include "shell/QuickSearch.h"
 
-#include <QTest>
 #include <QToolBar>
 
 using namespace platform;
@@ -212,7 +212,7 @@ TEST_F(QuickSearchTest, ADateFieldHoldingNoDateStopsEveryToolbarButton) {
     for (QAction* button : f->ui.Toolbar1Buttons) {
         QWidget* tool = f->ui.Toolbar1->widgetForAction(button);
         ASSERT_TRUE(tool) << button->data().toString().toStdString();
-        QTest::mouseClick(tool, Qt::LeftButton, {}, tool->rect().center());
+        halvern::test::click(tool);
         ASSERT_EQ(messages().size(), 1u) << button->data().toString().toStdString();
         EXPECT_EQ(messages()[0].icon, MsgIcon::Critical);
         EXPECT_EQ(messages()[0].title, QStringLiteral("提示"));
