@@ -30,9 +30,21 @@ QVariant RecordModel::data(const QModelIndex& index, int role) const {
 }
 
 QVariant RecordModel::headerData(int section, Qt::Orientation orientation, int role) const {
-    if (role != Qt::DisplayRole) return {};
-    if (orientation == Qt::Horizontal) return names_.value(section);
+    if (orientation != Qt::Horizontal) return {};
+    const auto set = headers_.constFind({section, role});
+    if (set != headers_.constEnd()) return *set;
+    if (role == Qt::DisplayRole) return names_.value(section);
     return {};
+}
+
+bool RecordModel::setHeaderData(int section, Qt::Orientation orientation, const QVariant& value, int role) {
+    if (orientation != Qt::Horizontal || section < 0 || section >= names_.size()) return false;
+    if (value.isValid())
+        headers_.insert({section, role}, value);
+    else if (!headers_.remove({section, role}))
+        return true;
+    emit headerDataChanged(orientation, section, section);
+    return true;
 }
 
 void RecordModel::clear() {

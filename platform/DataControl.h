@@ -5,6 +5,7 @@
 #include "Database.h"
 
 #include <QAbstractTableModel>
+#include <QHash>
 #include <QObject>
 #include <QStringList>
 
@@ -24,6 +25,8 @@ public:
     int columnCount(const QModelIndex& parent = {}) const override;
     QVariant data(const QModelIndex& index, int role) const override;
     QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
+    // A column header's text or alignment in place of the query's; a null value gives it back.
+    bool setHeaderData(int section, Qt::Orientation orientation, const QVariant& value, int role) override;
 
     QString text(int row, int col) const;
     bool isNull(int row, int col) const;
@@ -40,6 +43,7 @@ private:
     std::string arena_;
     std::vector<quint32> offsets_;  // rows*cols + 1 entries; cell i is [offsets_[i], offsets_[i+1])
     std::vector<bool> nulls_;
+    QHash<QPair<int, int>, QVariant> headers_;  // (column, role) → value set in place of the query's
 };
 
 class DataControl : public QObject {

@@ -7,6 +7,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QScrollBar>
+#include <QStyle>
 #include <QStandardItemModel>
 #include <QStyledItemDelegate>
 
@@ -91,7 +92,34 @@ void FlexGrid::resetFormatting() {
     colAlign_.clear();
     cellAlign_.clear();
     if (IsBound())
-        for (int c = 0; c < Cols(); ++c) model()->setHeaderData(c, Qt::Horizontal, QVariant(), Qt::TextAlignmentRole);
+        for (int c = 0; c < Cols(); ++c)
+            for (int role : {Qt::TextAlignmentRole, Qt::DisplayRole})
+                model()->setHeaderData(c, Qt::Horizontal, QVariant(), role);
+}
+
+void FlexGrid::SetFormatString(const QString& format) {
+    FormatString = format;
+    const QStringList parts = format.section(QLatin1Char(';'), 0, 0).split(QLatin1Char('|'));
+    const QFontMetrics fm(IsBound() ? horizontalHeader()->font() : font());
+    const int margin = 2 * style()->pixelMetric(QStyle::PM_HeaderMargin, nullptr, this) + 2;
+    for (int c = 0; c < parts.size() && c < Cols(); ++c) {
+        QString part = parts.at(c);
+        if (!part.isEmpty() && QStringLiteral("<^>").contains(part.at(0))) {
+            const int alignment = part.at(0) == QLatin1Char('<')   ? LeftCenter
+                                  : part.at(0) == QLatin1Char('^') ? CenterCenter
+                                                                   : RightCenter;
+            part.remove(0, 1);
+            SetColAlignment(c, alignment);
+            cellAlign_[{0, c}] = alignment;
+            if (IsBound())
+                model()->setHeaderData(c, Qt::Horizontal, static_cast<int>(toQt(alignment)), Qt::TextAlignmentRole);
+        }
+        if (IsBound())
+            model()->setHeaderData(c, Qt::Horizontal, part.trimmed(), Qt::DisplayRole);
+        else
+            SetTextMatrix(0, c, part.trimmed());
+        setColumnWidth(c, fm.horizontalAdvance(part) + margin);
+    }
 }
 
 int FlexGrid::Rows() const { return IsBound() ? source_->model()->rowCount() + 1 : own_->rowCount(); }
@@ -309,7 +337,7 @@ int FlexGrid::ColAlignment(int col) const {
 void FlexGrid::SetCellAlignment(int alignment) {
     cellAlign_[{row_, col_}] = alignment;
     if (IsBound() && row_ == 0)
-        model()->setHeaderData(col_, Qt::Horizontal, QVariant::fromValue(toQt(alignment)), Qt::TextAlignmentRole);
+        model()->setHeaderData(col_, Qt::Horizontal, static_cast<int>(toQt(alignment)), Qt::TextAlignmentRole);
     viewport()->update();
 }
 

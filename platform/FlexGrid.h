@@ -75,8 +75,14 @@ public:
     int CellWidth() const;
     int CellHeight() const;
 
-    // "|"-separated column layout of the printed report: "^" centres, blanks set the width.
+    // "|"-separated column layout, as the printed report reads it too: "<", "^"
+    // or ">" aligns a column, the text after it is its header and, blanks
+    // included, sets its width.
     QString FormatString;
+    // Keeps format in FormatString and gives the columns it covers its header
+    // texts (trimmed), alignments and widths; the others stay as they are. The
+    // next refresh of a bound grid brings back the query's headers.
+    void SetFormatString(const QString& format);
 
     // Merging of neighbouring equal texts (unbound grids).
     void SetMergeCells(bool on);

@@ -219,7 +219,9 @@ void PrintPreview::Start() {
 
 // Reads the handed-over grid and cuts it into pages: column widths from the
 // grid's report layout (widened for longer cell texts while the page allows),
-// long texts wrapped inside their cell, the header rows repeated on every page.
+// a column the layout leaves out as wide as its header and values with room
+// beside them, long texts wrapped inside their cell, the header rows repeated
+// on every page.
 void PrintPreview::layout() {
     Document& d = *doc_;
     const QRectF paper = printer_->pageLayout().fullRectPoints();
@@ -253,6 +255,8 @@ void PrintPreview::layout() {
     const int cols = g->Cols();
     const int fixed = std::clamp(g->FixedRows(), 0, g->Rows());
     std::vector<double> least(cols), want(cols);
+    // Beside the texts of a column the layout leaves out: two blanks on either side.
+    const double room = advance(QStringLiteral("    "));
     for (int r = 0; r < fixed; ++r) d.headerRows.push_back(QStringList());
     for (int c = 0; c < cols; ++c) {
         Document::Column col;
@@ -285,6 +289,7 @@ void PrintPreview::layout() {
         }
         d.rows.push_back(row);
     }
+    for (int c = std::max(0, static_cast<int>(format.size())); c < cols; ++c) least[c] = want[c] = want[c] + room;
 
     // Fit the page width: first the wanted widths, else the layout's widths plus a
     // share of what is left, else the layout's widths shrunk to the page.
@@ -335,6 +340,12 @@ void PrintPreview::layout() {
         while (i < n && (y + d.rowHeights[i] <= bottomLimit || i == first)) y += d.rowHeights[i++];
         d.pages.push_back({top, first, i});
     } while (i < n);
+}
+
+QList<double> PrintPreview::ColumnWidths() const {
+    QList<double> widths;
+    for (const Document::Column& c : doc_->cols) widths << c.width;
+    return widths;
 }
 
 int PrintPreview::PageCount() const {

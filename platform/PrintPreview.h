@@ -54,6 +54,8 @@ public:
     int PageCount() const;
     // Where the grid starts on the first page, in twips, as GridHeading returned it.
     double GridTop() const { return gridTop_; }
+    // The printed width of each grid column, in twips.
+    QList<double> ColumnWidths() const;
     // Print options as answered in DocumentFinished.
     short Copies() const { return options_.copies; }
     bool Collate() const { return options_.collate; }

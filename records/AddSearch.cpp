@@ -16,6 +16,18 @@ namespace {
 const QString kGap = QStringLiteral("        ");  // 8 blanks between the parts of a row
 const QString kAnd = QStringLiteral("并且");
 const QString kOr = QStringLiteral("或者");
+const QString kEmployees = QStringLiteral("员工信息");
+
+// The fields a condition may name: every column of 员工信息, whether picked
+// from the list or typed. Empty, after telling the user, when the database cannot be read.
+QStringList EmployeeColumns() {
+    try {
+        return TableColumns(*Connection::open(DbConnString()), kEmployees);
+    } catch (const DbError& e) {
+        MsgBox(QStringLiteral("查询失败：%1").arg(e.message()), MsgButtons::OK, MsgIcon::Critical);
+        return {};
+    }
+}
 
 }  // namespace
 
@@ -62,9 +74,12 @@ void AddSearch::Command1_Click() {
         MsgBox(QStringLiteral("请输入查询条件!"), MsgButtons::OK, MsgIcon::Critical);
         return;
     }
-    if (!FieldItems().contains(field.trimmed())) {
-        MsgBox(QStringLiteral("“%1”不是可以查询的项目，请从“名称”列表中选择。").arg(field.trimmed()), MsgButtons::OK,
-               MsgIcon::Critical);
+    const QStringList columns = EmployeeColumns();
+    if (columns.isEmpty()) return;
+    if (!columns.contains(field.trimmed())) {
+        MsgBox(QStringLiteral("“%1”中没有“%2”这一项，请从“名称”列表中选择或输入员工信息的项目。")
+                   .arg(kEmployees, field.trimmed()),
+               MsgButtons::OK, MsgIcon::Critical);
         return;
     }
     try {
@@ -116,8 +131,9 @@ void AddSearch::Command3_Click() {
                               i == 0 ? QString() : ui.list1->item(i)->text().right(2)});
     }
 
-    const auto query =
-        FindSearchRows(DbConnString(), [&] { return BuildCombinedSearch(conditions, FieldItems()); });
+    const auto query = FindSearchRows(DbConnString(), [&](Connection& db) {
+        return BuildCombinedSearch(conditions, TableColumns(db, kEmployees));
+    });
     if (!query) return;
     Form1* main = WindowHost::Default<Form1>();
     if (!ShowSearchRows(*main, *query)) return;

@@ -1,5 +1,6 @@
 #include "AddSearchUi.h"
 
+#include "platform/Input.h"
 #include "shell/QuickSearch.h"
 
 #include <QGridLayout>
@@ -27,6 +28,9 @@ void AddSearchUi::setupUi(QWidget* window) {
     Combo2->setObjectName(QStringLiteral("Combo2"));
     Combo2->addItems(SearchOperatorItems());
     Combo2->setCurrentIndex(-1);
+    // A field or an operator may be typed as well as picked.
+    platform::MakeTypedComboBox(Combo1);
+    platform::MakeTypedComboBox(Combo2);
     Label3 = new QLabel(QStringLiteral("内容(&V)"), window);
     Text1 = new QLineEdit(window);
     Text1->setObjectName(QStringLiteral("Text1"));

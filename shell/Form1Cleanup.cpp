@@ -90,7 +90,7 @@ void Form1::Rprint_Click() {
         MsgBox(QStringLiteral("完整资料宽度超出打印页面,请选择导入EXCEL!"), MsgButtons::OK, MsgIcon::Critical);
         return;
     }
-    dgrid->FormatString = GridFormat;
+    dgrid->SetFormatString(GridFormat);
     WindowHost::Show(new frmPrint(), ShowMode::Modeless);
 }
 

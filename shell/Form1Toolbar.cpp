@@ -92,8 +92,9 @@ void QuickSearch(Form1& f, QuickSearchKind kind) {
         return;
     }
 
-    const auto query = FindSearchRows(f.ConnString, [&] {
-        return BuildQuickSearch(kind, f.PanelText(3), ComboItems(*f.ui.Combo1), field, opItem, value);
+    const auto query = FindSearchRows(f.ConnString, [&](Connection& db) {
+        return BuildQuickSearch(kind, f.PanelText(3), ComboItems(*f.ui.Combo1), TableColumns(db, QuickSearchTable(kind)),
+                                field, opItem, value);
     });
     if (!query || !ShowSearchRows(f, *query)) return;
     FormatMainGrid(*f.dgrid);
@@ -120,6 +121,14 @@ void SortByDepartment(Form1& f) {
 }  // namespace
 
 void Form1::Toolbar1_ButtonClick(const QString& key) {
+    // Every button reads the search row first: a date field whose value is no
+    // date stops each of them.
+    try {
+        CheckSearchValue(ui.Combo1->currentText(), ui.Combo2->currentText(), ui.Text1->text());
+    } catch (const SearchError& e) {
+        MsgBox(e.message(), MsgButtons::OK, MsgIcon::Critical);
+        return;
+    }
     if (key == QLatin1String("cx")) return QuickSearch(*this, QuickSearchKind::Employees);
     if (key == QLatin1String("hcx")) return QuickSearch(*this, QuickSearchKind::Leavers);
     if (key == QLatin1String("hhcx")) return QuickSearch(*this, QuickSearchKind::Training);

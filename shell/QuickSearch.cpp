@@ -29,10 +29,12 @@ const QString kCombinedSearchSql = QStringLiteral("select * from 员工信息 wh
 
 // Whether a search finds any row, before the grid is touched; %1 is the search.
 const QString kAnyRowSql = QStringLiteral("select 1 from (%1) limit 1");
+// The columns of a table, %1 its quoted name: read from the statement, no row needed.
+const QString kColumnsSql = QStringLiteral("select * from %1 limit 0");
 
 // %1 quoted field, %2 operator; the value is the one parameter.
 const QString kCompareSql = QStringLiteral("%1 %2 ?");
-const QString kLikeSql = QStringLiteral("%1 like ? escape '\\'");
+const QString kLikeSql = QStringLiteral("%1 like ?");
 
 const QString kLike = QStringLiteral("like");
 const QString kManagerView = QStringLiteral("经理级考核记录");
@@ -43,9 +45,11 @@ bool IsTypedDateField(const QString& field) {
     return field == QStringLiteral("录用日期") || field == QStringLiteral("出生日期");
 }
 
-void RequireField(const QString& field, const QStringList& allowed) {
-    if (!allowed.contains(field))
-        throw SearchError(QStringLiteral("“%1”不是可以查询的项目，请从列表中选择。").arg(field));
+// The field must be a column of the searched table: a name it lacks would be
+// read as a text in double quotes and match everything or nothing.
+void RequireField(const QString& field, const QStringList& columns, const QString& table) {
+    if (!columns.contains(field))
+        throw SearchError(QStringLiteral("“%1”中没有“%2”这一项，无法查询。").arg(table, field));
 }
 
 // How a like value becomes the pattern.
@@ -53,21 +57,25 @@ enum class LikeValue { Contains, AsTyped };
 
 // "field op ?" with the value bound. Values compared with a date column must
 // be dates (the stored form compares in date order); a like value is a
-// pattern of the text itself.
+// pattern whose % and _ keep their meaning.
 QString Condition(const QString& field, const QString& op, const QString& value, LikeValue likeValue,
                   bool dateEvenForLike, QVariantList& params) {
     const QString quoted = QuoteIdentifier(field);
     if (op == kLike) {
-        if (dateEvenForLike) {
+        if (dateEvenForLike)
             params << SearchDate(field, value);
-        } else {
-            const QString literal = LiteralPattern(value);
-            params << (likeValue == LikeValue::Contains ? QLatin1Char('%') + literal + QLatin1Char('%') : literal);
-        }
+        else
+            params << (likeValue == LikeValue::Contains ? QLatin1Char('%') + value + QLatin1Char('%') : value);
         return kLikeSql.arg(quoted);
     }
     params << (IsDateColumn(field) || dateEvenForLike ? QVariant(SearchDate(field, value)) : QVariant(value));
     return kCompareSql.arg(quoted, op);
+}
+
+// The part of an operator item before its first "(", or the whole item typed without one.
+QString OperatorPart(const QString& item) {
+    const int paren = item.indexOf(QLatin1Char('('));
+    return (paren < 0 ? item : item.left(paren)).trimmed();
 }
 
 QString FieldList(const QStringList& items) {
@@ -91,17 +99,40 @@ const QStringList& SearchOperatorItems() {
 QString SearchOperator(const QString& item) {
     static const QStringList ops{QStringLiteral("="),  QStringLiteral("<"),  QStringLiteral(">"), kLike,
                                  QStringLiteral("<>"), QStringLiteral("<="), QStringLiteral(">=")};
-    const int paren = item.indexOf(QLatin1Char('('));
-    const QString op = (paren < 0 ? item : item.left(paren)).trimmed();
+    const QString op = OperatorPart(item);
     if (!ops.contains(op))
         throw SearchError(QStringLiteral("“%1”不是可以使用的查询关系，请从列表中选择。").arg(item));
     return op;
 }
 
 bool IsDateColumn(const QString& field) {
+    // 培训时间 is free text and compares as typed.
     static const QStringList dates{QStringLiteral("出生日期"), QStringLiteral("录用日期"), QStringLiteral("合同生效日"),
-                                   QStringLiteral("合同到期日"), QStringLiteral("培训时间")};
+                                   QStringLiteral("合同到期日")};
     return dates.contains(field);
+}
+
+void CheckSearchValue(const QString& field, const QString& operatorItem, const QString& value) {
+    // Nothing typed yet is no wrong date: the search buttons ask for the value.
+    if (operatorItem.isEmpty() || value.isEmpty() || OperatorPart(operatorItem) == kLike) return;
+    if (IsTypedDateField(field)) SearchDate(field, value);
+}
+
+QStringList TableColumns(platform::Connection& db, const QString& table) {
+    QStringList names;
+    const platform::Statement st(db, kColumnsSql.arg(QuoteIdentifier(table)));
+    for (int i = 0; i < st.columnCount(); ++i) names << st.columnName(i);
+    return names;
+}
+
+QString QuickSearchTable(QuickSearchKind kind) {
+    switch (kind) {
+    case QuickSearchKind::Employees: return QStringLiteral("员工信息");
+    case QuickSearchKind::Leavers: return QStringLiteral("员工离职");
+    case QuickSearchKind::Training: return QStringLiteral("培训");
+    case QuickSearchKind::History: return QStringLiteral("覆历");
+    }
+    return {};
 }
 
 QString SearchDate(const QString& field, const QString& typed) {
@@ -116,9 +147,17 @@ QString SearchDate(const QString& field, const QString& typed) {
 }
 
 SearchQuery BuildQuickSearch(QuickSearchKind kind, const QString& viewName, const QStringList& fieldItems,
-                             const QString& field, const QString& operatorItem, const QString& value) {
-    RequireField(field, fieldItems);
+                             const QStringList& columns, const QString& field, const QString& operatorItem,
+                             const QString& value) {
+    const QString table = QuickSearchTable(kind);
+    RequireField(field, columns, table);
     const QString op = SearchOperator(operatorItem);
+    // The field list is selected as it stands in the leavers' and the assessment views.
+    const bool selectsFieldList =
+        kind == QuickSearchKind::Leavers ||
+        (kind == QuickSearchKind::Employees && (viewName == kManagerView || viewName == kStaffView));
+    if (selectsFieldList)
+        for (const QString& item : fieldItems) RequireField(item, columns, table);
     SearchQuery q;
     switch (kind) {
     case QuickSearchKind::Employees: {
@@ -152,7 +191,7 @@ SearchQuery BuildCombinedSearch(const std::vector<CombinedCondition>& conditions
     QString where;
     for (std::size_t i = 0; i < conditions.size(); ++i) {
         const CombinedCondition& c = conditions[i];
-        RequireField(c.field, allowedFields);
+        RequireField(c.field, allowedFields, QStringLiteral("员工信息"));
         if (i > 0) {
             if (c.relation == QStringLiteral("并且"))
                 where += QStringLiteral(" and ");
@@ -167,13 +206,15 @@ SearchQuery BuildCombinedSearch(const std::vector<CombinedCondition>& conditions
     return q;
 }
 
-std::optional<SearchQuery> FindSearchRows(const QString& connString, const std::function<SearchQuery()>& build) {
+std::optional<SearchQuery> FindSearchRows(const QString& connString,
+                                          const std::function<SearchQuery(platform::Connection&)>& build) {
     using namespace platform;
     SearchQuery query;
     bool found = false;
     try {
-        query = build();
-        found = !Connection::open(connString)->scalar(kAnyRowSql.arg(query.sql), query.params).isNull();
+        const ConnectionPtr db = Connection::open(connString);
+        query = build(*db);
+        found = !db->scalar(kAnyRowSql.arg(query.sql), query.params).isNull();
     } catch (const SearchError& e) {
         MsgBox(e.message(), MsgButtons::OK, MsgIcon::Critical);
         return std::nullopt;

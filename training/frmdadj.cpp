@@ -61,7 +61,9 @@ void StoreTrainingRow(Recordset& rs, const TrainingBoxes& b) {
 }
 
 void ShowTrainingRow(const Recordset& rs, TrainingBoxes& b) {
-    const auto shown = [&rs](const char* field) { return TrimBlanks(rs.Text(QString::fromUtf8(field))); };
+    const auto shown = [&rs](const char* field) {
+        return TrimBlanks(rs.Text(QString::fromUtf8(field))) + QLatin1Char(' ');
+    };
     b.Text1->setText(shown("员工编号"));
     b.Text2->setText(shown("姓名"));
     b.text3->setEditText(shown("部门"));

@@ -13,7 +13,8 @@ QString TrimBlanks(const QString& text);
 // Writes the twelve columns of 培训 from the boxes into the record set's
 // pending row: 员工编号 as typed, every other column with one blank appended.
 void StoreTrainingRow(platform::Recordset& rs, const TrainingBoxes& boxes);
-// Shows the current row of a 培训 record set, each column trimmed (Null shows empty).
+// Shows the current row of a 培训 record set, each column trimmed and followed
+// by one blank (a Null or " " shows as the blank alone).
 void ShowTrainingRow(const platform::Recordset& rs, TrainingBoxes& boxes);
 // Empties every box but the department, which the next record usually shares.
 void ClearTrainingBoxes(TrainingBoxes& boxes);

@@ -57,6 +57,9 @@ void frmdaxg::Command1_Click() {
                MsgIcon::Critical);
         return;
     }
+    // The number was shown with a blank after it; stored so, the record would
+    // no longer be found by its number.
+    ui.Text1->setText(TrimBlanks(ui.Text1->text()));
     const TrainingSaved saved =
         SaveTrainingRow(connString_, kTrainingRowSql, {recordId_}, TrainingSaveInto::RowRead, ui);
     if (saved == TrainingSaved::Failed) return;

@@ -1,9 +1,11 @@
 #include "TestProgram.h"
+#include "UserInput.h"
 
 #include "platform/WindowHost.h"
 #include "records/AddSearch.h"
 #include "shell/Form1.h"
 #include "shell/QuickSearch.h"
+
 
 using namespace platform;
 using namespace halvern;
@@ -44,6 +46,14 @@ protected:
         return out;
     }
     int rows() const { return w->ui.list1->count(); }
+    // Types text into a control as the keyboard does: each character to the focused widget.
+    void typeInto(QWidget* control, const QString& text) {
+        halvern::test::activate(w);
+        control->setFocus();
+        ASSERT_TRUE(halvern::test::focused());
+        ASSERT_EQ(halvern::test::focused()->window(), w);
+        halvern::test::type(text);
+    }
 
     Form1* main = nullptr;
     AddSearch* w = nullptr;
@@ -61,7 +71,7 @@ TEST_F(CombinedSearchTest, OpensEmptyWithItsListsFilled) {
 TEST_F(CombinedSearchTest, ConditionsJoinedByAndFillTheMainGridAndStayForRefining) {
     add(QStringLiteral("姓名"), QStringLiteral("like(包含)"), QStringLiteral("张"), QStringLiteral("无"));
     add(QStringLiteral("性别"), QStringLiteral("=(等于)"), QStringLiteral("男"), QStringLiteral("并且"));
-    ASSERT_EQ(rows(), 2);
+    ASSERT_EQ(rows(), 2) << lastMessage().toStdString();
     EXPECT_EQ(w->ui.list1->item(0)->text(), QStringLiteral("姓名        like(包含)        张无"));
     EXPECT_EQ(w->ui.list1->item(1)->text(), QStringLiteral("性别        =(等于)        男并且"));
     EXPECT_EQ(w->CondValues[1], QStringLiteral("'男'"));
@@ -81,12 +91,20 @@ TEST_F(CombinedSearchTest, ConditionsJoinedByAndFillTheMainGridAndStayForRefinin
     EXPECT_EQ(main->PanelText(5), QStringLiteral("共有符合条件的记录3条"));
 }
 
-TEST_F(CombinedSearchTest, TheFirstRowsRelationIsIgnoredAndValuesMatchLiterally) {
+TEST_F(CombinedSearchTest, TheFirstRowsRelationIsIgnoredQuotesMatchLiterallyAndLikeKeepsItsWildcards) {
     add(QStringLiteral("姓名"), QStringLiteral("=(等于)"), QStringLiteral("O'Brien"), QStringLiteral("或者"));
     w->Command3_Click();
     EXPECT_EQ(found(), QStringList{QStringLiteral("5")});
     w->Command2_Click();
-    add(QStringLiteral("姓名"), QStringLiteral("like(包含)"), QStringLiteral("%"), QStringLiteral("并且"));
+    add(QStringLiteral("姓名"), QStringLiteral("like(包含)"), QStringLiteral("_四"), QStringLiteral("并且"));
+    w->Command3_Click();
+    EXPECT_EQ(found(), QStringList{QStringLiteral("3")});
+    w->Command2_Click();
+    add(QStringLiteral("姓名"), QStringLiteral("like(包含)"), QStringLiteral("张%丽"));
+    w->Command3_Click();
+    EXPECT_EQ(found(), QStringList{QStringLiteral("2")});
+    w->Command2_Click();
+    add(QStringLiteral("姓名"), QStringLiteral("like(包含)"), QStringLiteral("张_丽"));
     w->Command3_Click();
     ASSERT_EQ(messages().size(), 1u);
     EXPECT_EQ(messages()[0].text, QStringLiteral("查询到0条记录"));
@@ -187,13 +205,75 @@ TEST_F(CombinedSearchTest, CancelClosesTheWindowAndTheNextOpeningStartsEmpty) {
     EXPECT_TRUE(w->CondFields[0].isEmpty());
 }
 
+TEST_F(CombinedSearchTest, TypedFieldsAndOperatorsSearchAndTheirDatesAreConverted) {
+    db()->execute(QStringLiteral("update 员工信息 set 出生日期='1980-01-02' where 员工编号 in ('1','3')"));
+    db()->execute(QStringLiteral("update 员工信息 set 出生日期='1990-06-30' where 员工编号 in ('2','4')"));
+    typeInto(w->ui.Combo1, QStringLiteral("出生日期"));
+    typeInto(w->ui.Combo2, QStringLiteral(">="));
+    typeInto(w->ui.Text1, QStringLiteral("1985/1/1"));
+    EXPECT_EQ(w->ui.Combo1->currentText(), QStringLiteral("出生日期"));
+    EXPECT_EQ(w->ui.Combo2->currentText(), QStringLiteral(">="));
+    w->Command1_Click();
+    ASSERT_EQ(rows(), 1) << lastMessage().toStdString();
+    EXPECT_EQ(w->ui.list1->item(0)->text(), QStringLiteral("出生日期        >=        1985/1/1"));
+    w->Command3_Click();
+    EXPECT_TRUE(messages().empty()) << lastMessage().toStdString();
+    EXPECT_EQ(found(), (QStringList{QStringLiteral("2"), QStringLiteral("4")}));
+
+    // A typed like without "(" works as the item does.
+    w->Command2_Click();
+    w->ui.Combo1->setEditText(QString());
+    w->ui.Combo2->setEditText(QString());
+    w->ui.Text1->clear();
+    typeInto(w->ui.Combo1, QStringLiteral("姓名"));
+    typeInto(w->ui.Combo2, QStringLiteral("like"));
+    typeInto(w->ui.Text1, QStringLiteral("张"));
+    w->Command1_Click();
+    w->Command3_Click();
+    EXPECT_EQ(found(), (QStringList{QStringLiteral("1"), QStringLiteral("2")}));
+}
+
+TEST_F(CombinedSearchTest, TypedFieldsOutsideTheTableAndDatesThatAreNoDatesQueryNothing) {
+    const QString source = main->data1->RecordSource;
+    w->ui.Combo1->setEditText(QStringLiteral("培训方式"));
+    w->ui.Combo2->setCurrentIndex(0);
+    w->ui.Text1->setText(QStringLiteral("面授"));
+    w->Command1_Click();
+    EXPECT_EQ(rows(), 0);
+    ASSERT_EQ(messages().size(), 1u);
+    EXPECT_TRUE(messages()[0].text.contains(QStringLiteral("培训方式")));
+    EXPECT_EQ(messages()[0].icon, MsgIcon::Critical);
+
+    // An operator that is none of the seven is refused when added.
+    clearMessages();
+    w->ui.Combo1->setEditText(QStringLiteral("姓名"));
+    w->ui.Combo2->setEditText(QStringLiteral("≈"));
+    w->Command1_Click();
+    EXPECT_EQ(rows(), 0);
+    ASSERT_EQ(messages().size(), 1u);
+
+    clearMessages();
+    w->ui.Combo1->setEditText(QStringLiteral("录用日期"));
+    w->ui.Combo2->setEditText(QStringLiteral("<"));
+    w->ui.Text1->setText(QStringLiteral("去年"));
+    w->Command1_Click();
+    ASSERT_EQ(rows(), 1);
+    w->Command3_Click();
+    ASSERT_EQ(messages().size(), 1u);
+    EXPECT_TRUE(messages()[0].text.contains(QStringLiteral("去年")));
+    EXPECT_EQ(messages()[0].icon, MsgIcon::Critical);
+    EXPECT_EQ(messages()[0].title, QStringLiteral("提示"));
+    EXPECT_EQ(main->data1->RecordSource, source);
+    EXPECT_FALSE(main->ui.Frame3->isHidden());
+}
+
 TEST(CombinedSearchQuery, DateFieldsTakeDatesAndRelationsMustBeAndOrOr) {
     const QStringList fields{QStringLiteral("姓名"), QStringLiteral("出生日期")};
     const SearchQuery q = BuildCombinedSearch(
         {{QStringLiteral("出生日期"), QStringLiteral(">=(大于等于)"), QStringLiteral("1980-1-2"), QStringLiteral("无")},
          {QStringLiteral("姓名"), QStringLiteral("like(包含)"), QStringLiteral("张"), QStringLiteral("或者")}},
         fields);
-    EXPECT_EQ(q.sql, QStringLiteral("select * from 员工信息 where \"出生日期\" >= ? or \"姓名\" like ? escape '\\'"));
+    EXPECT_EQ(q.sql, QStringLiteral("select * from 员工信息 where \"出生日期\" >= ? or \"姓名\" like ?"));
     EXPECT_EQ(q.params, (QVariantList{QStringLiteral("1980-01-02"), QStringLiteral("%张%")}));
     EXPECT_THROW(BuildCombinedSearch({{QStringLiteral("出生日期"), QStringLiteral("=(等于)"), QStringLiteral("1980"), {}}}, fields),
                  SearchError);

@@ -10,6 +10,8 @@
 
 #include <QApplication>
 #include <QFontInfo>
+#include <QHeaderView>
+#include <QPrinter>
 #include <QPrintPreviewWidget>
 #include <QTreeWidgetItem>
 
@@ -159,4 +161,69 @@ TEST_F(PrintReport, PreviewControlFollowsTheWindowLessItsBorder) {
     processEvents();
     const QRect outer = f->frameGeometry();
     EXPECT_EQ(f->pv->geometry(), QRect(3, 4, outer.width() - 16, outer.height() - 41));
+}
+
+TEST_F(PrintReport, TheMainGridKeepsTheViewsLayoutAfterPrintingEvenOverASearchResult) {
+    addEmployee("A001", "张三", {{"部门", "财务部"}, {"职位", "会计"}, {"性别", "男"}});
+    open();
+    w->tree_NodeClick(w->Node(4));  // 基本情况
+    w->ui.Combo1->setCurrentIndex(w->ui.Combo1->findText(QStringLiteral("姓名")));
+    w->ui.Combo2->setCurrentIndex(w->ui.Combo2->findText(QStringLiteral("=(等于)")));
+    w->ui.Text1->setText(QStringLiteral("张三"));
+    w->Toolbar1_ButtonClick(QStringLiteral("cx"));
+    ASSERT_EQ(w->dgrid->TextMatrix(0, 4), QStringLiteral("性别"));
+    const int untouched = w->dgrid->ColWidth(5);
+
+    w->Rprint_Click();
+    ASSERT_EQ(previews().size(), 1);
+    for (frmPrint* p : previews()) p->pv->QuitClicked();
+    processEvents();
+
+    // The layout's header texts stand over the first five columns, whatever they hold.
+    const QStringList headers{QStringLiteral("员工编号"), QStringLiteral("姓名"), QStringLiteral("部门"), QStringLiteral("职位"),
+                              QStringLiteral("录用日期")};
+    for (int c = 0; c < 5; ++c) {
+        EXPECT_EQ(w->dgrid->TextMatrix(0, c), headers[c]) << c;
+        EXPECT_EQ(w->dgrid->model()->headerData(c, Qt::Horizontal, Qt::DisplayRole).toString(), headers[c]) << c;
+        EXPECT_EQ(w->dgrid->ColAlignment(c), FlexGrid::CenterCenter) << c;
+        EXPECT_EQ(w->dgrid->model()->headerData(c, Qt::Horizontal, Qt::TextAlignmentRole).toInt(),
+                  static_cast<int>(Qt::AlignHCenter | Qt::AlignVCenter))
+            << c;
+    }
+    EXPECT_EQ(w->dgrid->TextMatrix(1, 4), QStringLiteral("男"));
+    EXPECT_EQ(w->dgrid->TextMatrix(0, 5), QStringLiteral("出生日期"));
+    // The blanks set the widths: "^      姓名" is narrower than "^       部门" and "^     员工编号".
+    EXPECT_LT(w->dgrid->ColWidth(1), w->dgrid->ColWidth(2));
+    EXPECT_LT(w->dgrid->ColWidth(1), w->dgrid->ColWidth(0));
+    const QFontMetrics fm(w->dgrid->horizontalHeader()->font());
+    EXPECT_GE(w->dgrid->columnWidth(2), fm.horizontalAdvance(QStringLiteral("       部门")));
+    EXPECT_EQ(w->dgrid->ColWidth(5), untouched);
+
+    // The next view brings back its own headers.
+    w->tree_NodeClick(w->Node(6));
+    EXPECT_EQ(w->dgrid->TextMatrix(0, 4), QStringLiteral("婚育证"));
+}
+
+TEST_F(PrintReport, AColumnTheLayoutLeavesOutIsPrintedWideEnoughForItsHeaderAndValues) {
+    addEmployee("A001", "张三", {{"部门", "财务部"}, {"合同编号", "HT-2003-0001"}});
+    addEmployee("B002", "李四", {{"部门", "销售部华东区"}});
+    open();
+    w->tree_NodeClick(w->Node(5));  // 工作情况: six columns, a layout of five
+    w->Rprint_Click();
+    ASSERT_EQ(previews().size(), 1);
+    const QList<double> widths = previews().first()->pv->ColumnWidths();
+    ASSERT_EQ(widths.size(), 6);
+
+    QPrinter printer(QPrinter::HighResolution);
+    QFont font(w->dgrid->font().family());
+    font.setPointSizeF(w->dgrid->font().pointSizeF() > 0 ? w->dgrid->font().pointSizeF() : 9);
+    const QFontMetricsF fm(font, &printer);
+    const auto twips = [&](const QString& s) { return fm.horizontalAdvance(s) * 1440.0 / printer.resolution(); };
+    // Beyond the cell's padding, at least a blank's room on either side of the longest text.
+    EXPECT_GE(widths[5], twips(QStringLiteral("销售部华东区")) + 2 * 60.0 + twips(QStringLiteral("  ")));
+    EXPECT_GE(widths[1], twips(QStringLiteral("      姓名")));
+
+    const QString file = path(QStringLiteral("work.pdf"));
+    ASSERT_TRUE(previews().first()->pv->ExportPdf(file));
+    EXPECT_TRUE(pdfText(file).contains(QStringLiteral("销售部华东区")));
 }

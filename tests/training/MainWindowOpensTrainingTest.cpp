@@ -52,7 +52,7 @@ TEST_F(MainWindowOpensTraining, DoubleClickInTheTrainingViewShowsTheRecord) {
     EXPECT_EQ(Module().CurrentTrainingKey, QStringLiteral("E01"));
     m->dgrid_DblClick();
     ASSERT_TRUE(WindowHost::Exists<Formshowpx>());
-    EXPECT_EQ(WindowHost::Default<Formshowpx>()->ui.Text5->text(), QStringLiteral("消防"));
+    EXPECT_EQ(WindowHost::Default<Formshowpx>()->ui.Text5->text(), QStringLiteral("消防 "));
     m->ZiliaoCh_Click();
     EXPECT_EQ(shown(), (QStringList{QStringLiteral("Formshowpx"), QStringLiteral("frmdaxg")}));
 }
