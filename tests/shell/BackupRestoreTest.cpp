@@ -215,9 +215,10 @@ TEST_F(BackupRestore, DatabaseInUseIsNotReplacedAndTheRestoreSaysSo) {
     user->execute(QStringLiteral("COMMIT"));
     ASSERT_EQ(messages().size(), 1u);
     EXPECT_EQ(messages()[0].icon, MsgIcon::Critical);
-    EXPECT_TRUE(messages()[0].text.contains(QStringLiteral("db2.mdb（"))) << lastMessage().toStdString();
+    EXPECT_TRUE(messages()[0].text.contains(QStringLiteral("db2.mdb 正在使用"))) << lastMessage().toStdString();
     EXPECT_EQ(bytesOf(path("db2.mdb")), busy);
     EXPECT_EQ(bytesOf(path("cuser.mdb")), bytesOf(set("cuser.mdb")));
+    EXPECT_TRUE(QDir(dir()).entryList(QDir::Files | QDir::Hidden).filter(QStringLiteral(".part")).isEmpty());
 }
 
 TEST_F(BackupRestore, FoldersAtARootGetTheirFileNamesWithoutADoubledSeparator) {
