@@ -23,16 +23,8 @@ using namespace platform;
 using namespace halvern;
 using halvern::test::DamagePages;
 using halvern::test::EmployeeWindowTest;
+using halvern::test::FileBytes;
 using halvern::test::PageCount;
-
-namespace {
-
-QByteArray bytesOf(const QString& file) {
-    QFile f(file);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<missing>");
-}
-
-}  // namespace
 
 class SafeKeeping : public EmployeeWindowTest {
 protected:
@@ -63,21 +55,21 @@ protected:
 };
 
 TEST_F(SafeKeeping, ThePhotographOfANumberThatLooksLikeAPathStaysOneFileInPic) {
-    const QByteArray splash = bytesOf(path(QStringLiteral("varno.jpg")));
+    const QByteArray splash = FileBytes(path(QStringLiteral("varno.jpg")));
     const QString chosen = chosenPicture();
     enter(QStringLiteral("..\\varno"), chosen);
     enter(QStringLiteral("A/B"), chosen);
     enter(QStringLiteral("C\x01" "D"), chosen);
     EXPECT_TRUE(messages().empty()) << lastMessage().toStdString();
 
-    EXPECT_EQ(bytesOf(path(QStringLiteral("varno.jpg"))), splash);
+    EXPECT_EQ(FileBytes(path(QStringLiteral("varno.jpg"))), splash);
     EXPECT_EQ(picture(QStringLiteral("..\\varno")), QStringLiteral("\\pic\\.._varno.jpg"));
     EXPECT_EQ(picture(QStringLiteral("A/B")), QStringLiteral("\\pic\\A_B.jpg"));
     EXPECT_EQ(picture(QStringLiteral("C\x01" "D")), QStringLiteral("\\pic\\C_D.jpg"));
     EXPECT_EQ(QDir(path(QStringLiteral("pic"))).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot, QDir::Name),
               (QStringList{".._varno.jpg", "A_B.jpg", "C_D.jpg"}));
     for (const QString& f : {QStringLiteral(".._varno.jpg"), QStringLiteral("A_B.jpg")})
-        EXPECT_EQ(bytesOf(path(QStringLiteral("pic/") + f)), bytesOf(chosen)) << f.toStdString();
+        EXPECT_EQ(FileBytes(path(QStringLiteral("pic/") + f)), FileBytes(chosen)) << f.toStdString();
     // The modify window names a newly chosen photograph by the same rule.
     auto* w = modify(QStringLiteral("A/B"));
     w->ui.Text1->setText(QStringLiteral("A/B/C"));

@@ -27,10 +27,7 @@ using halvern::test::PageCount;
 
 namespace {
 
-QByteArray bytesOf(const QString& file) {
-    QFile f(file);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<missing>");
-}
+QByteArray bytesOf(const QString& file) { return halvern::test::FileBytes(file); }
 
 void writeFile(const QString& file, const QByteArray& bytes) {
     QDir().mkpath(QFileInfo(file).path());

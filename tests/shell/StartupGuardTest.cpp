@@ -16,16 +16,8 @@
 
 using namespace platform;
 using namespace halvern;
+using halvern::test::FileBytes;
 using halvern::test::ProgramTest;
-
-namespace {
-
-QByteArray bytesOf(const QString& file) {
-    QFile f(file);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<missing>");
-}
-
-}  // namespace
 
 class StartupGuard : public ProgramTest {
 protected:
@@ -87,14 +79,14 @@ TEST_F(StartupGuard, LeftoversOfACopyStoppedMidwayAreSettled) {
     writeFile(QStringLiteral("pic/K01.jpg"), "K01's photo");
     writeFile(QStringLiteral("pic/.hidden.jpg"), "a photo whose number starts with a dot");
     writeFile(QStringLiteral(".db2.mdb.part"), "half of a restored database");
-    const QByteArray db2 = bytesOf(path(QStringLiteral("db2.mdb")));
+    const QByteArray db2 = FileBytes(path(QStringLiteral("db2.mdb")));
 
     EXPECT_TRUE(Main());
     EXPECT_EQ(QDir(path(QStringLiteral("pic"))).entryList(QDir::Files | QDir::Hidden, QDir::Name),
               (QStringList{".hidden.jpg", "D01.jpg", "D02.jpg", "K01.jpg"}));
-    EXPECT_EQ(bytesOf(path(QStringLiteral("pic/D01.jpg"))), QByteArray("photo of a leaver whose deletion never finished"));
-    EXPECT_EQ(bytesOf(path(QStringLiteral("pic/D02.jpg"))), QByteArray("the photo in place"));
-    EXPECT_EQ(bytesOf(path(QStringLiteral("pic/K01.jpg"))), QByteArray("K01's photo"));
+    EXPECT_EQ(FileBytes(path(QStringLiteral("pic/D01.jpg"))), QByteArray("photo of a leaver whose deletion never finished"));
+    EXPECT_EQ(FileBytes(path(QStringLiteral("pic/D02.jpg"))), QByteArray("the photo in place"));
+    EXPECT_EQ(FileBytes(path(QStringLiteral("pic/K01.jpg"))), QByteArray("K01's photo"));
     EXPECT_FALSE(QFile::exists(path(QStringLiteral(".db2.mdb.part"))));
-    EXPECT_EQ(bytesOf(path(QStringLiteral("db2.mdb"))), db2);
+    EXPECT_EQ(FileBytes(path(QStringLiteral("db2.mdb"))), db2);
 }

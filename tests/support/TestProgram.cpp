@@ -33,6 +33,11 @@ void DamagePages(const QString& file, int first, int count) {
     }
 }
 
+QByteArray FileBytes(const QString& file) {
+    QFile f(file);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<missing>");
+}
+
 int PageCount(const QString& file) {
     QFile f(file);
     if (!f.open(QIODevice::ReadOnly)) return 0;

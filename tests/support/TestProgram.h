@@ -21,6 +21,8 @@ namespace halvern::test {
 void DamagePages(const QString& file, int first, int count);
 // The pages of a database file.
 int PageCount(const QString& file);
+// A file's bytes, or "<missing>" when it cannot be read.
+QByteArray FileBytes(const QString& file);
 
 class ProgramTest : public ::testing::Test {
 protected:
