@@ -1,6 +1,7 @@
 // What a clerk does never loses or misplaces data: photograph files keep to pic/,
 // failures of the database keep their cause, pasted text keeps to one line.
 #include "EmployeeWindowTest.h"
+#include "UserInput.h"
 
 #include "platform/Database.h"
 #include "platform/ProgramDir.h"
@@ -17,7 +18,6 @@
 #include <QDir>
 #include <QFile>
 #include <QImage>
-#include <QTest>
 
 using namespace platform;
 using namespace halvern;
@@ -99,7 +99,8 @@ TEST_F(SafeKeeping, FailuresUnderAnotherProgramsLockKeepTheFixedTextAndAddTheCau
     del->ui.Text1->setText(QStringLiteral("L01"));
     del->Command1_Click();
     const size_t before = messages().size();
-    modify(QStringLiteral("E01"));
+    Module().CurrentEmployeeNo = QStringLiteral("E01");
+    WindowHost::Show(WindowHost::Default<Formmod>(), ShowMode::Modal);
     processEvents();
     other->execute(QStringLiteral("ROLLBACK"));
 
@@ -155,14 +156,13 @@ TEST_F(SafeKeeping, ADamagedDatabaseIsCalledDamaged) {
 
 TEST_F(SafeKeeping, PastedLineBreaksAndTabsBecomeBlanksInSingleLineBoxes) {
     auto* w = entry();
-    w->activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(w));
+    halvern::test::activate(w);
     auto paste = [](QWidget* box, const QString& text) {
-        QTest::mouseClick(box, Qt::LeftButton, {}, QPoint(4, box->height() / 2));
+        halvern::test::click(box, Qt::LeftButton, QPoint(4, box->height() / 2));
         QApplication::clipboard()->setText(text);
-        QWidget* focus = QApplication::focusWidget();
+        QWidget* focus = halvern::test::focused();
         EXPECT_TRUE(focus == box || focus->parentWidget() == box);
-        QTest::keyClick(focus, Qt::Key_V, Qt::ControlModifier);
+        halvern::test::press(Qt::Key_V, Qt::ControlModifier);
     };
     paste(w->ui.Text1, QStringLiteral("N1\nN2"));
     paste(w->ui.Text2, QStringLiteral("王\t小明\r\n"));
@@ -174,7 +174,7 @@ TEST_F(SafeKeeping, PastedLineBreaksAndTabsBecomeBlanksInSingleLineBoxes) {
     EXPECT_EQ(w->ui.text3->currentText(), QStringLiteral("销售 部"));
     EXPECT_EQ(w->ui.Text18->text(), QStringLiteral("第一行  第三行"));
     // Typing after a paste goes on behind the pasted text.
-    QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("X"));
+    halvern::test::type(QStringLiteral("X"));
     EXPECT_EQ(w->ui.Text18->text(), QStringLiteral("第一行  第三行X"));
 
     Module().PicturePath = chosenPicture();
