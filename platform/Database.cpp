@@ -9,6 +9,8 @@ namespace platform {
 DbError::DbError(const QString& message, int code)
     : std::runtime_error(message.toStdString()), code_(code) {}
 
+bool DbError::IsConstraintViolation() const { return (code_ & 0xff) == SQLITE_CONSTRAINT; }
+
 ConnectionInfo ConnectionInfo::parse(const QString& connString) {
     ConnectionInfo info;
     const auto parts = connString.split(QLatin1Char(';'), Qt::SkipEmptyParts);
@@ -28,6 +30,22 @@ ConnectionInfo ConnectionInfo::parse(const QString& connString) {
 namespace {
 
 QString errorText(sqlite3* db) { return QString::fromUtf8(sqlite3_errmsg(db)); }
+
+// What a clerk is told of a failed statement, by the kind of failure; plain
+// (the statement's own fault) when it is none of those.
+QString failureText(int code, const QString& msg, const QString& plain) {
+    switch (code & 0xff) {
+    case SQLITE_CORRUPT:
+    case SQLITE_NOTADB: return QStringLiteral("数据库文件已损坏：%1").arg(msg);
+    case SQLITE_BUSY:
+    case SQLITE_LOCKED: return QStringLiteral("数据库正被其他程序使用，请稍后再试：%1").arg(msg);
+    case SQLITE_READONLY: return QStringLiteral("数据库文件不能写入（只读）：%1").arg(msg);
+    case SQLITE_FULL: return QStringLiteral("磁盘已满，数据库无法写入：%1").arg(msg);
+    case SQLITE_IOERR:
+    case SQLITE_CANTOPEN: return QStringLiteral("读写数据库文件时出错：%1").arg(msg);
+    default: return plain.arg(msg);
+    }
+}
 
 }  // namespace
 
@@ -119,7 +137,7 @@ Statement::Statement(Connection& conn, const QString& sql, const QVariantList& p
     const QByteArray text = sql.toUtf8();
     int rc = sqlite3_prepare_v2(conn.handle(), text.constData(), text.size(), &stmt_, nullptr);
     if (rc != SQLITE_OK)
-        throw DbError(QStringLiteral("数据库语句有误：%1").arg(errorText(conn.handle())), rc);
+        throw DbError(failureText(rc, errorText(conn.handle()), QStringLiteral("数据库语句有误：%1")), rc);
     const int expected = sqlite3_bind_parameter_count(stmt_);
     if (expected != params.size()) {
         sqlite3_finalize(stmt_);
@@ -160,7 +178,7 @@ bool Statement::next() {
     sqlite3_reset(stmt_);
     if ((ext & 0xff) == SQLITE_CONSTRAINT)
         throw DbError(QStringLiteral("数据不符合表的约束（%1）").arg(msg), rc);
-    throw DbError(QStringLiteral("数据库操作失败：%1").arg(msg), rc);
+    throw DbError(failureText(rc, msg, QStringLiteral("数据库操作失败：%1")), rc);
 }
 
 int Statement::columnCount() const { return sqlite3_column_count(stmt_); }

@@ -23,10 +23,18 @@ public:
     DbError(const QString& message, int code = 0);
     QString message() const { return QString::fromStdString(what()); }
     int code() const { return code_; }
+    // A stored value broke a rule of the table (a duplicate key, a trigger's refusal).
+    bool IsConstraintViolation() const;
+    // The failure came from the database or the file system beneath it (locked,
+    // read-only, full, damaged), not from a rule of the table or of the program.
+    bool IsSystemFailure() const { return code_ != 0 && !IsConstraintViolation(); }
 
 private:
     int code_;
 };
+
+// The code of a DbError raised for a file the program itself failed to write.
+inline constexpr int kFileFailure = 10;  // as the database's own I/O error
 
 // The parts of a connection string that matter to us.
 struct ConnectionInfo {

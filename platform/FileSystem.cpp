@@ -7,15 +7,28 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
+
+#include <algorithm>
+#include <cerrno>
+#include <cstring>
+
+#include <fcntl.h>
+#include <unistd.h>
 
 namespace platform {
 
 namespace {
 
+const QString kStagingSuffix = QStringLiteral(".part");
+const QString kDeletingSuffix = QStringLiteral(".deleting");
+constexpr qint64 kChunk = 1 << 20;
+
 void tell(QString* why, const QString& text) {
     if (why) *why = text;
 }
+
+// The system's own words for the last failed call.
+QString systemReason(int error) { return QString::fromLocal8Bit(std::strerror(error)); }
 
 QString connString(const QString& file, const QString& key) {
     QString s = QStringLiteral("Data Source=") + file + QLatin1Char(';');
@@ -25,23 +38,68 @@ QString connString(const QString& file, const QString& key) {
 
 bool isBusy(const DbError& e) { return (e.code() & 0xff) == SQLITE_BUSY || (e.code() & 0xff) == SQLITE_LOCKED; }
 
-bool writeReplacing(const QString& destination, const QByteArray& bytes, QString* why) {
-    QSaveFile out(destination);
-    if (!out.open(QIODevice::WriteOnly)) {
-        tell(why, QStringLiteral("无法写入 %1：%2").arg(destination, out.errorString()));
-        return false;
-    }
-    if (out.write(bytes) != bytes.size() || !out.commit()) {
-        tell(why, QStringLiteral("无法写入 %1：%2").arg(destination, out.errorString()));
-        out.cancelWriting();
-        return false;
-    }
-    return true;
+// Flushes a folder's entries (the renames done in it) to disk.
+void syncFolder(const QString& folder) {
+    const int fd = ::open(QFile::encodeName(folder).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0) return;
+    ::fsync(fd);
+    ::close(fd);
 }
 
-// The database file's bytes as they stand on disk, read through the
+// A file written under its passing name, piece by piece; removed again unless finished.
+class StagingWriter {
+public:
+    explicit StagingWriter(const QString& destination) : destination_(destination), path_(StagingPath(destination)) {}
+    ~StagingWriter() {
+        if (fd_ >= 0) ::close(fd_);
+        if (!finished_) QFile::remove(path_);
+    }
+    StagingWriter(const StagingWriter&) = delete;
+    StagingWriter& operator=(const StagingWriter&) = delete;
+
+    bool open(QString* why) {
+        QFile::remove(path_);
+        fd_ = ::open(QFile::encodeName(path_).constData(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
+        if (fd_ < 0) return fail(errno, why);
+        return true;
+    }
+    bool write(const char* data, qint64 size, QString* why) {
+        while (size > 0) {
+            const ssize_t n = ::write(fd_, data, static_cast<size_t>(size));
+            if (n < 0) {
+                if (errno == EINTR) continue;
+                return fail(errno, why);
+            }
+            data += n;
+            size -= n;
+        }
+        return true;
+    }
+    // Flushes the file to disk and closes it; it stays under its passing name.
+    bool finish(QString* why) {
+        if (::fsync(fd_) != 0) return fail(errno, why);
+        const int fd = fd_;
+        fd_ = -1;
+        if (::close(fd) != 0) return fail(errno, why);
+        finished_ = true;
+        return true;
+    }
+    const QString& path() const { return path_; }
+
+private:
+    bool fail(int error, QString* why) {
+        tell(why, QStringLiteral("无法写入 %1：%2").arg(destination_, systemReason(error)));
+        return false;
+    }
+    QString destination_;
+    QString path_;
+    int fd_ = -1;
+    bool finished_ = false;
+};
+
+// Streams the database file's bytes as they stand on disk, read through the
 // connection's own file handle so its locks stay in force while reading.
-bool readDatabaseBytes(Connection& conn, QByteArray* bytes, QString* why) {
+bool streamDatabase(Connection& conn, StagingWriter& out, QString* why) {
     sqlite3_file* file = nullptr;
     if (sqlite3_file_control(conn.handle(), "main", SQLITE_FCNTL_FILE_POINTER, &file) != SQLITE_OK || !file ||
         !file->pMethods) {
@@ -53,37 +111,89 @@ bool readDatabaseBytes(Connection& conn, QByteArray* bytes, QString* why) {
         tell(why, QStringLiteral("无法读取数据库文件 %1。").arg(conn.fileName()));
         return false;
     }
-    bytes->resize(static_cast<qsizetype>(size));
-    constexpr sqlite3_int64 kChunk = 1 << 20;
+    QByteArray buffer(static_cast<qsizetype>(std::min<sqlite3_int64>(kChunk, std::max<sqlite3_int64>(size, 1))),
+                      Qt::Uninitialized);
     for (sqlite3_int64 at = 0; at < size; at += kChunk) {
-        const int n = static_cast<int>(std::min(kChunk, size - at));
-        if (file->pMethods->xRead(file, bytes->data() + at, n, at) != SQLITE_OK) {
+        const int n = static_cast<int>(std::min<sqlite3_int64>(kChunk, size - at));
+        if (file->pMethods->xRead(file, buffer.data(), n, at) != SQLITE_OK) {
             tell(why, QStringLiteral("无法读取数据库文件 %1。").arg(conn.fileName()));
             return false;
         }
+        if (!out.write(buffer.constData(), n, why)) return false;
     }
     return true;
 }
 
 }  // namespace
 
-bool CopyFileReplacing(const QString& source, const QString& destination, QString* why) {
-    QFile in(source);
+QString StagingPath(const QString& destination) {
+    const QFileInfo fi(destination);
+    return fi.dir().filePath(QLatin1Char('.') + fi.fileName() + kStagingSuffix);
+}
+
+QString DeletingPath(const QString& file) {
+    const QFileInfo fi(file);
+    return fi.dir().filePath(QLatin1Char('.') + fi.fileName() + kDeletingSuffix);
+}
+
+bool IsLeftoverName(const QString& fileName) {
+    if (!fileName.startsWith(QLatin1Char('.'))) return false;
+    for (const QString& suffix : {kStagingSuffix, kDeletingSuffix})
+        if (fileName.size() > suffix.size() + 1 && fileName.endsWith(suffix)) return true;
+    return false;
+}
+
+QString DeletedFileName(const QString& leftoverName) {
+    if (!IsLeftoverName(leftoverName) || !leftoverName.endsWith(kDeletingSuffix)) return {};
+    return leftoverName.mid(1, leftoverName.size() - 1 - kDeletingSuffix.size());
+}
+
+QString SafeFileName(const QString& name) {
+    QString safe = name;
+    for (QChar& c : safe)
+        if (c == QLatin1Char('/') || c == QLatin1Char('\\') || c.category() == QChar::Other_Control)
+            c = QLatin1Char('_');
+    if (!safe.isEmpty() && std::all_of(safe.cbegin(), safe.cend(), [](QChar c) { return c == QLatin1Char('.'); }))
+        safe.fill(QLatin1Char('_'));
+    return safe;
+}
+
+bool RenameReplacing(const QString& from, const QString& to, QString* why) {
+    if (::rename(QFile::encodeName(from).constData(), QFile::encodeName(to).constData()) != 0) {
+        tell(why, QStringLiteral("无法替换 %1：%2").arg(to, systemReason(errno)));
+        return false;
+    }
+    return true;
+}
+
+bool StageCopy(const QString& source, const QString& destination, QString* why) {
     if (!QFileInfo(source).isFile()) {
         tell(why, QStringLiteral("找不到文件 %1").arg(source));
         return false;
     }
+    QFile in(source);
     if (!in.open(QIODevice::ReadOnly)) {
         tell(why, QStringLiteral("无法读取 %1：%2").arg(source, in.errorString()));
         return false;
     }
-    const QByteArray bytes = in.readAll();
-    if (in.error() != QFileDevice::NoError) {
-        tell(why, QStringLiteral("无法读取 %1：%2").arg(source, in.errorString()));
-        return false;
+    StagingWriter out(destination);
+    if (!out.open(why)) return false;
+    QByteArray buffer(kChunk, Qt::Uninitialized);
+    for (;;) {
+        const qint64 n = in.read(buffer.data(), buffer.size());
+        if (n < 0) {
+            tell(why, QStringLiteral("无法读取 %1：%2").arg(source, in.errorString()));
+            return false;
+        }
+        if (n == 0) break;
+        if (!out.write(buffer.constData(), n, why)) return false;
     }
-    in.close();
-    return writeReplacing(destination, bytes, why);
+    return out.finish(why);
+}
+
+bool CopyFileReplacing(const QString& source, const QString& destination, QString* why) {
+    StagedFiles staged;
+    return staged.AddFile(source, destination, why) && staged.Install(why);
 }
 
 bool CreateFolder(const QString& path, QString* why) {
@@ -94,7 +204,7 @@ bool CreateFolder(const QString& path, QString* why) {
         return false;
     }
     if (!QDir().mkpath(path)) {
-        tell(why, QStringLiteral("无法建立目录 %1").arg(path));
+        tell(why, QStringLiteral("无法建立目录 %1：%2").arg(path, systemReason(errno)));
         return false;
     }
     return true;
@@ -112,15 +222,10 @@ bool DeleteFile(const QString& path, QString* why) {
 }
 
 QStringList CopyFolderFiles(const QString& sourceDir, const QString& destDir) {
-    QStringList failed;
-    const QDir from(sourceDir);
-    if (!from.exists()) return failed;
-    const QDir to(destDir);
-    for (const QFileInfo& fi : from.entryInfoList(QDir::Files | QDir::Hidden, QDir::Name)) {
-        QString why;
-        if (!CopyFileReplacing(fi.filePath(), to.filePath(fi.fileName()), &why))
-            failed << QStringLiteral("%1（%2）").arg(fi.fileName(), why);
-    }
+    StagedFiles staged;
+    QStringList failed = staged.AddFolderFiles(sourceDir, destDir);
+    QString why;
+    if (!staged.Install(&why)) failed << why;
     return failed;
 }
 
@@ -130,7 +235,13 @@ bool CheckDatabaseFile(const QString& file, const QString& key, QString* why) {
         return false;
     }
     try {
-        Connection::open(connString(file, key));
+        ConnectionPtr conn = Connection::open(connString(file, key));
+        // A damaged page anywhere in the file shows here, not only in the first one.
+        const QString verdict = conn->scalar(QStringLiteral("pragma integrity_check(1)")).toString();
+        if (verdict != QLatin1String("ok")) {
+            tell(why, QStringLiteral("数据库文件已损坏（%1）").arg(verdict));
+            return false;
+        }
     } catch (const DbError& e) {
         tell(why, e.message());
         return false;
@@ -139,11 +250,45 @@ bool CheckDatabaseFile(const QString& file, const QString& key, QString* why) {
 }
 
 bool CopyDatabaseFile(const QString& source, const QString& destination, const QString& key, QString* why) {
+    StagedFiles staged;
+    return staged.AddDatabase(source, destination, key, why) && staged.Install(why);
+}
+
+// ---- staged files ------------------------------------------------------------
+
+StagedFiles::~StagedFiles() { Discard(); }
+
+void StagedFiles::Discard() {
+    for (const Entry& e : entries_) QFile::remove(e.staged);
+    entries_.clear();
+}
+
+bool StagedFiles::AddFile(const QString& source, const QString& destination, QString* why) {
+    if (!StageCopy(source, destination, why)) return false;
+    entries_.push_back({StagingPath(destination), destination, {}, false});
+    return true;
+}
+
+QStringList StagedFiles::AddFolderFiles(const QString& sourceDir, const QString& destDir) {
+    QStringList failed;
+    const QDir from(sourceDir);
+    if (!from.exists()) return failed;
+    const QDir to(destDir);
+    for (const QFileInfo& fi : from.entryInfoList(QDir::Files | QDir::Hidden, QDir::Name)) {
+        if (IsLeftoverName(fi.fileName())) continue;
+        QString why;
+        if (!AddFile(fi.filePath(), to.filePath(fi.fileName()), &why))
+            failed << QStringLiteral("%1（%2）").arg(fi.fileName(), why);
+    }
+    return failed;
+}
+
+bool StagedFiles::AddDatabase(const QString& source, const QString& destination, const QString& key, QString* why) {
     if (!QFileInfo(source).isFile()) {
         tell(why, QStringLiteral("找不到文件 %1").arg(source));
         return false;
     }
-    QByteArray bytes;
+    StagingWriter out(destination);
     try {
         ConnectionPtr src = Connection::open(connString(source, key));
         try {
@@ -158,38 +303,68 @@ bool CopyDatabaseFile(const QString& source, const QString& destination, const Q
             src->execute(QStringLiteral("BEGIN"));
         }
         src->scalar(QStringLiteral("select count(*) from sqlite_master"));
-        const bool read = readDatabaseBytes(*src, &bytes, why);
+        const bool copied = out.open(why) && streamDatabase(*src, out, why) && out.finish(why);
         src->execute(QStringLiteral("ROLLBACK"));
-        if (!read) return false;
+        if (!copied) return false;
     } catch (const DbError& e) {
         tell(why, isBusy(e) ? QStringLiteral("数据库 %1 正在使用，没有复制。").arg(source) : e.message());
         return false;
     }
+    entries_.push_back({out.path(), destination, key, true});
+    return true;
+}
 
-    ConnectionPtr dst;
-    if (QFileInfo::exists(destination)) {
+bool StagedFiles::Install(QString* why) {
+    // Every database that is replaced is held exclusively first: none may be in use.
+    std::vector<ConnectionPtr> held;
+    QStringList journals;
+    for (const Entry& e : entries_) {
+        if (!e.database || !QFileInfo::exists(e.destination)) continue;
         try {
-            dst = Connection::open(connString(destination, key));
+            ConnectionPtr dst = Connection::open(connString(e.destination, e.key));
             dst->execute(QStringLiteral("BEGIN EXCLUSIVE"));
-        } catch (const DbError& e) {
-            if (isBusy(e)) {
-                tell(why, QStringLiteral("数据库 %1 正在使用，没有替换。").arg(destination));
+            held.push_back(dst);
+        } catch (const DbError& err) {
+            if (isBusy(err)) {
+                tell(why, QStringLiteral("数据库 %1 正在使用，没有替换。").arg(e.destination));
                 return false;
             }
-            dst.reset();
             // Not a database we can open: a journal left beside it must not be played into the new file.
-            if (!DeleteFile(destination + QStringLiteral("-journal"), why)) return false;
+            journals << e.destination + QStringLiteral("-journal");
         }
     }
-    const bool written = writeReplacing(destination, bytes, why);
-    if (dst) {
+    for (const QString& journal : journals)
+        if (!DeleteFile(journal, why)) return false;
+
+    QStringList failed;
+    QStringList folders;
+    for (Entry& e : entries_) {
+        QString reason;
+        if (RenameReplacing(e.staged, e.destination, &reason)) {
+            e.staged.clear();
+            const QString folder = QFileInfo(e.destination).absolutePath();
+            if (!folders.contains(folder)) folders << folder;
+        } else {
+            failed << reason;
+        }
+    }
+    for (const QString& folder : folders) syncFolder(folder);
+    for (const ConnectionPtr& dst : held) {
         try {
             dst->execute(QStringLiteral("ROLLBACK"));
         } catch (const DbError&) {
             // the lock goes with the connection in any case
         }
     }
-    return written;
+    held.clear();
+    for (const Entry& e : entries_)
+        if (!e.staged.isEmpty()) QFile::remove(e.staged);
+    entries_.clear();
+    if (!failed.isEmpty()) {
+        tell(why, failed.join(QLatin1Char('\n')));
+        return false;
+    }
+    return true;
 }
 
 }  // namespace platform

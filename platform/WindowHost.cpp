@@ -1,5 +1,7 @@
 #include "WindowHost.h"
 
+#include "SingleLine.h"
+
 #include <QApplication>
 #include <QCloseEvent>
 #include <QEventLoop>
@@ -27,7 +29,7 @@ QStringList& shownLog() {
 }
 }  // namespace
 
-Form::Form(QWidget* parent) : QWidget(parent) {}
+Form::Form(QWidget* parent) : QWidget(parent) { KeepBoxesToOneLine(); }
 
 Form::~Form() { WindowHost::forget(this); }
 

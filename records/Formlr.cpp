@@ -3,6 +3,7 @@
 #include "frmllrc.h"
 #include "frmloadpic.h"
 #include "platform/Dates.h"
+#include "platform/FileSystem.h"
 #include "platform/MessageBox.h"
 #include "platform/ProgramDir.h"
 #include "platform/Recordset.h"
@@ -38,19 +39,17 @@ PhotoCopy::~PhotoCopy() {
 
 void PhotoCopy::Prepare(const QString& source, const QString& target) {
     const QFileInfo info(target);
-    if (!QDir().mkpath(info.absolutePath()))
-        throw DbError(QStringLiteral("无法建立照片文件夹 %1。").arg(info.absolutePath()));
-    const QString temp = info.absolutePath() + QStringLiteral("/.") + info.fileName() + QStringLiteral(".part");
-    QFile::remove(temp);
-    if (!QFile::copy(source, temp)) throw DbError(QStringLiteral("无法复制照片文件 %1。").arg(source));
-    temp_ = temp;
+    QString why;
+    if (!CreateFolder(info.absolutePath(), &why) || !StageCopy(source, target, &why))
+        throw DbError(QStringLiteral("无法复制照片文件 %1：%2").arg(source, why), kFileFailure);
+    temp_ = StagingPath(target);
     target_ = target;
 }
 
 bool PhotoCopy::Install() {
     if (temp_.isEmpty()) return true;
-    if (QFile::exists(target_) && !QFile::remove(target_)) return false;
-    if (!QFile::rename(temp_, target_)) return false;
+    // Renamed over the old photograph: at every moment one whole file stands there.
+    if (!RenameReplacing(temp_, target_)) return false;
     temp_.clear();
     return true;
 }
@@ -116,7 +115,8 @@ void Formlr::FillLists(FormlrUi& ui, const QString& connString) {
 }
 
 QString Formlr::PictureField(const QString& numberAsTyped, const QString& picturePath) {
-    return QStringLiteral("\\pic\\") + numberAsTyped + picturePath.right(4);
+    // The number as typed names the file, but only as one name inside pic.
+    return QStringLiteral("\\pic\\") + SafeFileName(numberAsTyped + picturePath.right(4));
 }
 
 bool Formlr::StoreNewEmployee(const FormlrUi& ui, const QString& picturePath) {
@@ -167,8 +167,12 @@ bool Formlr::CommitWithPhoto(Transaction& tx, const QString& picturePath, const 
     return photo.Install();
 }
 
-void Formlr::ReportSaveFailure() {
-    MsgBox(QStringLiteral("出现错误或者编号重复，请重新录入！"), MsgButtons::OK, MsgIcon::Critical, QStringLiteral("错误"));
+void Formlr::ReportSaveFailure(const std::exception& failure) {
+    QString text = QStringLiteral("出现错误或者编号重复，请重新录入！");
+    // A database or disk that refused the save is named; a duplicate number is what the text says.
+    if (const auto* e = dynamic_cast<const DbError*>(&failure); e && e->IsSystemFailure())
+        text += QLatin1Char('\n') + e->message();
+    MsgBox(text, MsgButtons::OK, MsgIcon::Critical, QStringLiteral("错误"));
 }
 
 void Formlr::ReportPhotoNotCopied() {
@@ -185,8 +189,8 @@ void Formlr::Command1_Click() {
     bool photoInPlace = true;
     try {
         photoInPlace = StoreNewEmployee(ui, Module().PicturePath);
-    } catch (const std::exception&) {
-        ReportSaveFailure();
+    } catch (const std::exception& e) {
+        ReportSaveFailure(e);
         ui.Combo2->setEditText(QStringLiteral("汉族"));
         return;
     }

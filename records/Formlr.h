@@ -5,6 +5,8 @@
 #include "platform/Skin.h"
 #include "platform/WindowHost.h"
 
+#include <exception>
+
 namespace platform {
 class Recordset;
 class Transaction;
@@ -77,8 +79,9 @@ public:
     // the photograph in place; false when it could not be put there. Throws
     // DbError (nothing stored) when the copy cannot be made.
     static bool CommitWithPhoto(platform::Transaction& tx, const QString& picturePath, const QString& pictureField);
-    // The failure message of a save that stored nothing.
-    static void ReportSaveFailure();
+    // The failure message of a save that stored nothing, with the cause on a
+    // second line when the database or the disk refused it.
+    static void ReportSaveFailure(const std::exception& failure);
     // The warning of a save whose rows are stored but whose photograph is not.
     static void ReportPhotoNotCopied();
 

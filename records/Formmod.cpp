@@ -67,21 +67,18 @@ void Formmod::Form_Load() {
     ApplySkin(*this, twotest);
     ConnString = DbConnString();
     Module().PicturePath.clear();
+    newEmployee_ = true;
     try {
         Formlr::FillLists(ui, ConnString);
+        if (!employeeNo_.isEmpty()) LoadEmployee();
     } catch (const DbError& e) {
-        MsgBox(QStringLiteral("无法读取民族或部门列表：%1").arg(e.message()), MsgButtons::OK, MsgIcon::Critical);
+        // Open with empty boxes, the window's 确定 would store them as a new employee.
+        MsgBox(QStringLiteral("无法读取员工资料，不能修改：\n%1").arg(e.message()), MsgButtons::OK, MsgIcon::Critical);
+        Unload();
+        return;
     }
-    newEmployee_ = true;
-    if (!employeeNo_.isEmpty()) {
-        try {
-            LoadEmployee();
-            // A number that names no employee (another column's cell) is treated as no selection.
-            if (newEmployee_) showNoEmployee();
-        } catch (const DbError& e) {
-            MsgBox(QStringLiteral("无法读取员工资料：%1").arg(e.message()), MsgButtons::OK, MsgIcon::Critical);
-        }
-    }
+    // A number that names no employee (another column's cell) is treated as no selection.
+    if (!employeeNo_.isEmpty() && newEmployee_) showNoEmployee();
     if (!newEmployee_) LoadHistory();
     ui.Text1->setFocus();
 }
@@ -177,8 +174,8 @@ void Formmod::Command1_Click() {
     bool photoInPlace = true;
     try {
         photoInPlace = newEmployee_ ? Formlr::StoreNewEmployee(ui, Module().PicturePath) : StoreChanges();
-    } catch (const std::exception&) {
-        Formlr::ReportSaveFailure();
+    } catch (const std::exception& e) {
+        Formlr::ReportSaveFailure(e);
         return;
     }
     if (!photoInPlace) Formlr::ReportPhotoNotCopied();

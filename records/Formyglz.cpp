@@ -77,9 +77,11 @@ void Formyglz::Command1_Click() {
         leavers.Update();
         emp.Delete();
         tx.commit();
-    } catch (const DbError&) {
-        MsgBox(QStringLiteral("该员工已经离职或者员工编号不存在或者出现异常错误! "), MsgButtons::OK, MsgIcon::Critical,
-               QStringLiteral("错误"));
+    } catch (const DbError& e) {
+        // A number that is no current employee is what the message says; any other cause is added.
+        const QString cause = e.IsSystemFailure() ? QLatin1Char('\n') + e.message() : QString();
+        MsgBox(QStringLiteral("该员工已经离职或者员工编号不存在或者出现异常错误! ") + cause, MsgButtons::OK,
+               MsgIcon::Critical, QStringLiteral("错误"));
         return;
     }
     RefreshMainGrid();

@@ -19,18 +19,22 @@ void Formsjbf::Command1_Click() {
     const QString userKey = ConnectionInfo::parse(UserDbConnString()).password;
 
     // Each step goes on when the one before failed; what failed is reported at the end.
+    // Every file is written under a passing name first, so a backup stopped midway
+    // never leaves a file that looks complete but is not.
     QStringList failed;
     QString why;
+    StagedFiles staged;
     if (CreateFolder(chosen + QStringLiteral("pic"), &why)) {
-        for (const QString& f : CopyFolderFiles(programDir + QStringLiteral("pic"), chosen + QStringLiteral("pic")))
+        for (const QString& f : staged.AddFolderFiles(programDir + QStringLiteral("pic"), chosen + QStringLiteral("pic")))
             failed << QStringLiteral("pic/") + f;
     } else {
         failed << QStringLiteral("pic 目录（%1）").arg(why);
     }
-    if (!CopyDatabaseFile(programDir + QStringLiteral("db2.mdb"), chosen + QStringLiteral("db2.mdb"), personnelKey, &why))
+    if (!staged.AddDatabase(programDir + QStringLiteral("db2.mdb"), chosen + QStringLiteral("db2.mdb"), personnelKey, &why))
         failed << QStringLiteral("db2.mdb（%1）").arg(why);
-    if (!CopyDatabaseFile(programDir + QStringLiteral("cuser.mdb"), chosen + QStringLiteral("cuser.mdb"), userKey, &why))
+    if (!staged.AddDatabase(programDir + QStringLiteral("cuser.mdb"), chosen + QStringLiteral("cuser.mdb"), userKey, &why))
         failed << QStringLiteral("cuser.mdb（%1）").arg(why);
+    if (!staged.Install(&why)) failed << why;
 
     if (failed.isEmpty())
         MsgBox(QStringLiteral("备份完成，请确认目录下有cuser.mdb与db2.mdb及pic目录!!如无，请再次备份!!"), MsgButtons::OK,

@@ -5,6 +5,9 @@
 #include "platform/FileSystem.h"
 #include "platform/MessageBox.h"
 
+#include <QDir>
+#include <QFileInfo>
+
 namespace halvern {
 
 using namespace platform;
@@ -31,23 +34,31 @@ void Formsjhf::Command1_Click() {
         return;
     }
 
+    // Every file is staged beside its place first; only when all are staged are
+    // they put in place, so a failure while copying (a full disk) replaces nothing.
+    const QString pic = programDir + QStringLiteral("pic");
+    const bool picWasThere = QFileInfo(pic).isDir();
     QStringList failed;
-    if (CreateFolder(programDir + QStringLiteral("pic"), &why)) {
-        for (const QString& f : CopyFolderFiles(chosen + QStringLiteral("pic"), programDir + QStringLiteral("pic")))
-            failed << QStringLiteral("pic/") + f;
-    } else {
+    StagedFiles staged;
+    if (CreateFolder(pic, &why))
+        for (const QString& f : staged.AddFolderFiles(chosen + QStringLiteral("pic"), pic)) failed << QStringLiteral("pic/") + f;
+    else
         failed << QStringLiteral("pic 目录（%1）").arg(why);
-    }
-    if (!CopyDatabaseFile(chosen + QStringLiteral("db2.mdb"), programDir + QStringLiteral("db2.mdb"), personnelKey, &why))
+    if (failed.isEmpty() && !staged.AddDatabase(chosen + QStringLiteral("db2.mdb"), programDir + QStringLiteral("db2.mdb"), personnelKey, &why))
         failed << QStringLiteral("db2.mdb（%1）").arg(why);
-    if (!CopyDatabaseFile(chosen + QStringLiteral("cuser.mdb"), programDir + QStringLiteral("cuser.mdb"), userKey, &why))
+    if (failed.isEmpty() && !staged.AddDatabase(chosen + QStringLiteral("cuser.mdb"), programDir + QStringLiteral("cuser.mdb"), userKey, &why))
         failed << QStringLiteral("cuser.mdb（%1）").arg(why);
-
-    if (failed.isEmpty())
+    if (!failed.isEmpty()) {
+        staged.Discard();
+        if (!picWasThere) QDir().rmdir(pic);
+        MsgBox(QStringLiteral("还原没有完成，没有还原任何文件：\n%1").arg(failed.join('\n')), MsgButtons::OK,
+               MsgIcon::Critical);
+        return;
+    }
+    if (staged.Install(&why))
         MsgBox(QStringLiteral("还原完成！！"), MsgButtons::OK, MsgIcon::Information);
     else
-        MsgBox(QStringLiteral("还原没有完成，以下内容没有还原：\n%1").arg(failed.join('\n')), MsgButtons::OK,
-               MsgIcon::Critical);
+        MsgBox(QStringLiteral("还原没有完成，以下内容没有还原：\n%1").arg(why), MsgButtons::OK, MsgIcon::Critical);
     // Closed like its close box closes it: with the main window gone, the program ends
     // here unless another window (a print preview) is still open.
     close();

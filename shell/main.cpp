@@ -21,6 +21,6 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Halvern"));
     platform::RegisterFontSubstitutions();
-    halvern::Main();
+    if (!halvern::Main()) return 1;
     return app.exec();
 }

@@ -75,4 +75,46 @@ TEST_F(FileCopies, BrokenDestinationIsReplacedAndItsLeftoverJournalRemoved) {
     EXPECT_EQ(read(QStringLiteral("db2.mdb")), read(QStringLiteral("set/db2.mdb")));
 }
 
+TEST_F(FileCopies, FileNamesStayOneNameInsideTheirFolder) {
+    EXPECT_EQ(SafeFileName(QStringLiteral("E01.jpg")), QStringLiteral("E01.jpg"));
+    EXPECT_EQ(SafeFileName(QStringLiteral("E01 .jpg")), QStringLiteral("E01 .jpg"));
+    EXPECT_EQ(SafeFileName(QStringLiteral("..\\varno.jpg")), QStringLiteral(".._varno.jpg"));
+    EXPECT_EQ(SafeFileName(QStringLiteral("A/B.jpg")), QStringLiteral("A_B.jpg"));
+    EXPECT_EQ(SafeFileName(QStringLiteral("N1\nN2\t.jpg")), QStringLiteral("N1_N2_.jpg"));
+    EXPECT_EQ(SafeFileName(QStringLiteral("..")), QStringLiteral("__"));
+    EXPECT_EQ(SafeFileName(QStringLiteral("...")), QStringLiteral("___"));
+    EXPECT_EQ(SafeFileName(QStringLiteral("张三.jpg")), QStringLiteral("张三.jpg"));
+}
+
+TEST_F(FileCopies, PassingNamesAreKnownAsLeftoversAndNothingElseIs) {
+    EXPECT_EQ(QFileInfo(StagingPath(path(QStringLiteral("pic/K01.jpg")))).fileName(), QStringLiteral(".K01.jpg.part"));
+    EXPECT_EQ(QFileInfo(DeletingPath(path(QStringLiteral("pic/D01.jpg")))).fileName(), QStringLiteral(".D01.jpg.deleting"));
+    EXPECT_TRUE(IsLeftoverName(QStringLiteral(".K01.jpg.part")));
+    EXPECT_TRUE(IsLeftoverName(QStringLiteral(".D01.jpg.deleting")));
+    for (const char* name : {"K01.jpg.part", ".part", "..part", ".hidden.jpg", "D01.jpg.deleting", ".deleting"})
+        EXPECT_FALSE(IsLeftoverName(QString::fromLatin1(name))) << name;
+    EXPECT_EQ(DeletedFileName(QStringLiteral(".D01.jpg.deleting")), QStringLiteral("D01.jpg"));
+    EXPECT_EQ(DeletedFileName(QStringLiteral(".K01.jpg.part")), QString());
+}
+
+TEST_F(FileCopies, StagedFilesReplaceNothingUntilInstalledAndLeaveNothingWhenDropped) {
+    write(QStringLiteral("set/a.jpg"), "new a");
+    write(QStringLiteral("set/b.jpg"), "new b");
+    write(QStringLiteral("pic/a.jpg"), "old a");
+    {
+        StagedFiles staged;
+        EXPECT_TRUE(staged.AddFolderFiles(path(QStringLiteral("set")), path(QStringLiteral("pic"))).isEmpty());
+        EXPECT_EQ(read(QStringLiteral("pic/a.jpg")), QByteArray("old a"));
+        EXPECT_FALSE(QFile::exists(path(QStringLiteral("pic/b.jpg"))));
+    }
+    EXPECT_EQ(QDir(path(QStringLiteral("pic"))).entryList(QDir::Files | QDir::Hidden), QStringList{"a.jpg"});
+    StagedFiles staged;
+    EXPECT_TRUE(staged.AddFolderFiles(path(QStringLiteral("set")), path(QStringLiteral("pic"))).isEmpty());
+    QString why;
+    ASSERT_TRUE(staged.Install(&why)) << why.toStdString();
+    EXPECT_EQ(read(QStringLiteral("pic/a.jpg")), QByteArray("new a"));
+    EXPECT_EQ(read(QStringLiteral("pic/b.jpg")), QByteArray("new b"));
+    EXPECT_EQ(QDir(path(QStringLiteral("pic"))).entryList(QDir::Files | QDir::Hidden).size(), 2);
+}
+
 }  // namespace

@@ -8,19 +8,26 @@
 #include "shell/ModuleState.h"
 
 #include <QDir>
+#include <QDirIterator>
 #include <QFile>
+#include <QMap>
 #include <QTemporaryDir>
+
+#include <cerrno>
+#include <csignal>
+#include <cstring>
+
+#include <sys/resource.h>
 
 using namespace platform;
 using namespace halvern;
 using halvern::test::ProgramTest;
+using halvern::test::DamagePages;
+using halvern::test::PageCount;
 
 namespace {
 
-QByteArray bytesOf(const QString& file) {
-    QFile f(file);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<missing>");
-}
+QByteArray bytesOf(const QString& file) { return halvern::test::FileBytes(file); }
 
 void writeFile(const QString& file, const QByteArray& bytes) {
     QDir().mkpath(QFileInfo(file).path());
@@ -215,9 +222,10 @@ TEST_F(BackupRestore, DatabaseInUseIsNotReplacedAndTheRestoreSaysSo) {
     user->execute(QStringLiteral("COMMIT"));
     ASSERT_EQ(messages().size(), 1u);
     EXPECT_EQ(messages()[0].icon, MsgIcon::Critical);
-    EXPECT_TRUE(messages()[0].text.contains(QStringLiteral("db2.mdb（"))) << lastMessage().toStdString();
+    EXPECT_TRUE(messages()[0].text.contains(QStringLiteral("db2.mdb 正在使用"))) << lastMessage().toStdString();
     EXPECT_EQ(bytesOf(path("db2.mdb")), busy);
     EXPECT_EQ(bytesOf(path("cuser.mdb")), bytesOf(set("cuser.mdb")));
+    EXPECT_TRUE(QDir(dir()).entryList(QDir::Files | QDir::Hidden).filter(QStringLiteral(".part")).isEmpty());
 }
 
 TEST_F(BackupRestore, FoldersAtARootGetTheirFileNamesWithoutADoubledSeparator) {
@@ -260,4 +268,130 @@ TEST_F(BackupRestore, BackupMenuEndsTheProgramAndRestoreMenuDoesNot) {
     EXPECT_FALSE(WindowHost::Exists<Form1>());
     EXPECT_EQ(shown(), QStringList{"Formsjhf"});
     EXPECT_EQ(ends, 0);
+}
+
+// ---- what no failure may do to the data -------------------------------------------
+
+namespace {
+
+// Every file of a folder tree (hidden ones included) with its bytes.
+QMap<QString, QByteArray> snapshot(const QString& root) {
+    QMap<QString, QByteArray> files;
+    QDirIterator it(root, QDir::Files | QDir::Hidden | QDir::System, QDirIterator::Subdirectories);
+    while (it.hasNext()) {
+        const QString f = it.next();
+        files.insert(QDir(root).relativeFilePath(f), bytesOf(f));
+    }
+    return files;
+}
+
+// Lets this process write files of at most `bytes` bytes, as a disk that fills up
+// would; writes beyond fail with the system's "File too large".
+class FileSizeLimit {
+public:
+    explicit FileSizeLimit(rlim_t bytes) {
+        std::signal(SIGXFSZ, SIG_IGN);
+        getrlimit(RLIMIT_FSIZE, &saved_);
+        rlimit limited = saved_;
+        limited.rlim_cur = bytes;
+        setrlimit(RLIMIT_FSIZE, &limited);
+    }
+    ~FileSizeLimit() { setrlimit(RLIMIT_FSIZE, &saved_); }
+    static QString reason() { return QString::fromLocal8Bit(std::strerror(EFBIG)); }
+
+private:
+    rlimit saved_{};
+};
+
+}  // namespace
+
+TEST_F(BackupRestore, ASetWithDamagedDataPagesIsRefusedBeforeAnythingIsReplaced) {
+    // Enough employees for a database of several pages, the first of which stays intact.
+    for (int i = 0; i < 40; ++i)
+        addEmployee(QStringLiteral("P%1").arg(i), QStringLiteral("员工%1").arg(i), {{"备注", QString(200, QChar(u'记'))}});
+    backup(store.path());
+    ASSERT_EQ(lastMessage(), kBackupDone);
+    ASSERT_GE(PageCount(set("db2.mdb")), 6);
+    DamagePages(set("db2.mdb"), 2, 4);
+    writeFile(set("pic/A001.jpg"), "a photo from the damaged set");
+    addEmployee("C003", "王五");
+    const auto before = snapshot(dir());
+
+    clearMessages();
+    restore(store.path());
+    ASSERT_EQ(messages().size(), 1u);
+    EXPECT_EQ(messages()[0].icon, MsgIcon::Critical);
+    EXPECT_TRUE(messages()[0].text.contains(QStringLiteral("没有还原任何文件"))) << lastMessage().toStdString();
+    EXPECT_TRUE(messages()[0].text.contains(QStringLiteral("db2.mdb：数据库文件已损坏"))) << lastMessage().toStdString();
+    EXPECT_FALSE(messages()[0].text.contains(QStringLiteral("cuser.mdb：")));
+    EXPECT_EQ(snapshot(dir()), before);
+    EXPECT_TRUE(WindowHost::Exists<Formsjhf>());
+}
+
+TEST_F(BackupRestore, ARestoreThatCannotWriteEveryFileReplacesNoneAndLeavesNoTrace) {
+    // db2.mdb is far larger than the photographs and cuser.mdb: the disk "fills" on it.
+    for (int i = 0; i < 200; ++i)
+        addEmployee(QStringLiteral("P%1").arg(i), QStringLiteral("员工%1").arg(i), {{"备注", QString(300, QChar(u'记'))}});
+    backup(store.path());
+    ASSERT_EQ(lastMessage(), kBackupDone);
+    const qint64 limit = QFileInfo(set("cuser.mdb")).size() + 1024;
+    ASSERT_GT(QFileInfo(set("db2.mdb")).size(), limit);
+    // Since the backup: a new employee, a changed password, a changed photograph.
+    addEmployee("C003", "王五");
+    userDb()->execute(QStringLiteral("update cuser set cpwd='changed'"));
+    writeFile(path("pic/A001.jpg"), "a newer photo");
+    const auto before = snapshot(dir());
+
+    clearMessages();
+    {
+        FileSizeLimit full(static_cast<rlim_t>(limit));
+        restore(store.path());
+    }
+    ASSERT_EQ(messages().size(), 1u);
+    EXPECT_EQ(messages()[0].icon, MsgIcon::Critical);
+    EXPECT_TRUE(messages()[0].text.contains(QStringLiteral("没有还原任何文件"))) << lastMessage().toStdString();
+    EXPECT_TRUE(messages()[0].text.contains(QStringLiteral("db2.mdb（"))) << lastMessage().toStdString();
+    EXPECT_TRUE(messages()[0].text.contains(FileSizeLimit::reason())) << lastMessage().toStdString();
+    EXPECT_EQ(snapshot(dir()), before);
+    EXPECT_EQ(userDb()->scalar(QStringLiteral("select cpwd from cuser")).toString(), QStringLiteral("changed"));
+
+    // With room again the same set restores whole.
+    clearMessages();
+    restore(store.path());
+    EXPECT_EQ(lastMessage(), QStringLiteral("还原完成！！"));
+    expectSameSet(dir(), store.path());
+}
+
+TEST_F(BackupRestore, ABackupThatRunsOutOfRoomLeavesNoCompleteLookingFileAndSaysWhy) {
+    for (int i = 0; i < 200; ++i)
+        addEmployee(QStringLiteral("P%1").arg(i), QStringLiteral("员工%1").arg(i), {{"备注", QString(300, QChar(u'记'))}});
+    const qint64 limit = QFileInfo(path("cuser.mdb")).size() + 1024;
+    ASSERT_GT(QFileInfo(path("db2.mdb")).size(), limit);
+    {
+        FileSizeLimit full(static_cast<rlim_t>(limit));
+        backup(store.path());
+    }
+    ASSERT_EQ(messages().size(), 1u);
+    EXPECT_EQ(messages()[0].icon, MsgIcon::Critical);
+    EXPECT_TRUE(messages()[0].text.contains(QStringLiteral("db2.mdb（"))) << lastMessage().toStdString();
+    EXPECT_TRUE(messages()[0].text.contains(FileSizeLimit::reason())) << lastMessage().toStdString();
+    EXPECT_FALSE(messages()[0].text.contains(QStringLiteral("Unknown error")));
+    EXPECT_FALSE(QFileInfo::exists(set("db2.mdb")));
+    EXPECT_EQ(QDir(store.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"cuser.mdb"});
+}
+
+TEST_F(BackupRestore, PassingFilesOfAnInterruptedRunAreNeverCopied) {
+    writeFile(path("pic/.K01.jpg.part"), "half a photo");
+    writeFile(path("pic/.D01.jpg.deleting"), "a photo on its way out");
+    writeFile(path("pic/.hidden.jpg"), "a photograph whose number starts with a dot");
+    backup(store.path());
+    EXPECT_EQ(lastMessage(), kBackupDone);
+    EXPECT_EQ(QDir(set("pic")).entryList(QDir::Files | QDir::Hidden, QDir::Name),
+              (QStringList{".hidden.jpg", "A001.jpg", "B002.gif"}));
+
+    writeFile(set("pic/.X.jpg.part"), "half a photo in the set");
+    clearMessages();
+    restore(store.path());
+    EXPECT_EQ(lastMessage(), QStringLiteral("还原完成！！"));
+    EXPECT_FALSE(QFileInfo::exists(path("pic/.X.jpg.part")));
 }

@@ -12,6 +12,38 @@ namespace halvern::test {
 
 using namespace platform;
 
+namespace {
+
+int pageSize(QFile& f) {
+    f.seek(16);
+    const QByteArray b = f.read(2);
+    const int size = (static_cast<unsigned char>(b[0]) << 8) | static_cast<unsigned char>(b[1]);
+    return size == 1 ? 65536 : size;
+}
+
+}  // namespace
+
+void DamagePages(const QString& file, int first, int count) {
+    QFile f(file);
+    ASSERT_TRUE(f.open(QIODevice::ReadWrite)) << file.toStdString();
+    const int size = pageSize(f);
+    for (int page = first; page < first + count; ++page) {
+        f.seek(static_cast<qint64>(page - 1) * size);
+        f.write(QByteArray(size, static_cast<char>(0x5A + page)));
+    }
+}
+
+QByteArray FileBytes(const QString& file) {
+    QFile f(file);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<missing>");
+}
+
+int PageCount(const QString& file) {
+    QFile f(file);
+    if (!f.open(QIODevice::ReadOnly)) return 0;
+    return static_cast<int>(f.size() / pageSize(f));
+}
+
 void ProgramTest::SetUp() {
     ASSERT_TRUE(dir_.isValid());
     const QDir staged(QStringLiteral(HALVERN_STAGED_DIR));

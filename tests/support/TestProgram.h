@@ -16,6 +16,14 @@
 
 namespace halvern::test {
 
+// Overwrites count whole pages of a database file from page first on (page 1 is
+// the header page), as a failing disk or a torn copy would.
+void DamagePages(const QString& file, int first, int count);
+// The pages of a database file.
+int PageCount(const QString& file);
+// A file's bytes, or "<missing>" when it cannot be read.
+QByteArray FileBytes(const QString& file);
+
 class ProgramTest : public ::testing::Test {
 protected:
     void SetUp() override;
