@@ -5,6 +5,10 @@
 #include <QString>
 
 #include <functional>
+#include <memory>
+
+class QMessageBox;
+class QWidget;
 
 namespace platform {
 
@@ -22,6 +26,12 @@ struct MsgRecord {
 // Title "提示" unless a caller gives another.
 MsgAnswer MsgBox(const QString& text, MsgButtons buttons = MsgButtons::OK, MsgIcon icon = MsgIcon::None,
                  const QString& title = QStringLiteral("提示"));
+
+// The box MsgBox shows, built but not yet shown: wide enough for its whole
+// title in the desktop's title bar beside the frame's buttons, and for its text.
+std::unique_ptr<QMessageBox> BuildMsgBox(const MsgRecord& rec, QWidget* parent = nullptr);
+// The least width of a box whose title is `title`.
+int MsgBoxWidthForTitle(const QString& title);
 
 using MsgHandler = std::function<MsgAnswer(const MsgRecord&)>;
 // Replaces the interactive box; an empty handler restores it.

@@ -13,6 +13,11 @@ QPixmap LoadPicture(const QString& path) {
     return QPixmap::fromImage(image);
 }
 
+QPixmap FitPicture(const QPixmap& picture, const QSize& box) {
+    if (picture.isNull() || box.isEmpty()) return picture;
+    return picture.scaled(box, Qt::KeepAspectRatio, Qt::SmoothTransformation);
+}
+
 bool IsPictureFile(const QString& path) {
     if (path.isEmpty()) return false;
     QImageReader reader(path);

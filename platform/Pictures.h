@@ -9,6 +9,9 @@ namespace platform {
 // Loads a bitmap, JPEG, GIF or icon file; an empty path, a missing file or
 // one that is no picture gives an empty picture.
 QPixmap LoadPicture(const QString& path);
+// The picture scaled to fit inside a box of `box`, keeping its proportions
+// (an empty picture stays empty).
+QPixmap FitPicture(const QPixmap& picture, const QSize& box);
 // True when the file can be read as a picture.
 bool IsPictureFile(const QString& path);
 

@@ -44,7 +44,7 @@ bool showPhoto(const Recordset& rs, QLabel* image) {
     if (photo.isEmpty()) return true;
     const QPixmap pm = LoadPicture(ProgramPath(photo));
     if (pm.isNull()) return false;
-    image->setPixmap(pm);
+    image->setPixmap(FitPicture(pm, image->contentsRect().size()));
     return true;
 }
 

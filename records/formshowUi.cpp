@@ -71,7 +71,8 @@ void RecordViewUi::build(QWidget* window, const QString& caption, const QString&
     Image1 = new QLabel(Frame2);
     Image1->setObjectName(QStringLiteral("Image1"));
     Image1->setFixedSize(120, 150);
-    Image1->setScaledContents(true);
+    // The photograph keeps its proportions, centred in its box.
+    Image1->setAlignment(Qt::AlignCenter);
     photo->addStretch();
     photo->addWidget(Image1);
     photo->addStretch();

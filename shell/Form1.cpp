@@ -10,6 +10,7 @@
 #include "platform/Pictures.h"
 #include "platform/ProgramDir.h"
 #include "platform/Recordset.h"
+#include "platform/WindowFrame.h"
 #include "records/AddSearch.h"
 #include "records/Formdel.h"
 #include "records/Formlr.h"
@@ -242,8 +243,8 @@ void Form1::Form_Load() {
 
         QScreen* screen = QGuiApplication::primaryScreen();
         const QRect area = screen ? screen->geometry() : QRect(0, 0, 1024, 768);
-        resize(area.width(), area.height() - TwipsToPixels(400));
-        move(0, 0);
+        // The screen's size less 400 twips is the outer frame's, title bar included.
+        SetFrameGeometry(this, QRect(0, 0, area.width(), area.height() - TwipsToPixels(400)));
 
         ui.Combo1->clear();
         ui.Combo1->addItems(loadFields());

@@ -1,5 +1,7 @@
 #include "Startup.h"
 #include "platform/Fonts.h"
+#include "platform/RowHeights.h"
+#include "platform/Translations.h"
 
 #include <QApplication>
 
@@ -21,6 +23,8 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Halvern"));
     platform::RegisterFontSubstitutions();
+    platform::InstallReadableRows();
+    platform::LoadQtTranslations();
     if (!halvern::Main()) return 1;
     return app.exec();
 }

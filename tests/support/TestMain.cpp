@@ -1,4 +1,5 @@
 #include "platform/Fonts.h"
+#include "platform/RowHeights.h"
 
 #include <QApplication>
 
@@ -11,6 +12,7 @@ int main(int argc, char** argv) {
     // A test decides itself when "the program" ends (ProgramTest::programEnded).
     QApplication::setQuitOnLastWindowClosed(false);
     platform::RegisterFontSubstitutions();
+    platform::InstallReadableRows();
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }
