@@ -4,8 +4,6 @@
 // description of the display that the host sets (and tests replace). Handles
 // are the 32-bit values the library's records store.
 
-#include "QuilletApi.h"
-
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -73,26 +71,26 @@ struct DeviceContext {
 };
 
 // Without a description (the start-up state) there is no display: GetDC and GetWindowDC fail.
-QUILLET_API void setDeviceContext(std::optional<DeviceContext> description);
+void setDeviceContext(std::optional<DeviceContext> description);
 
-QUILLET_API HDC GetWindowDC(HWND hWnd);
-QUILLET_API HDC GetDC(HWND hWnd);
-QUILLET_API int ReleaseDC(HWND hWnd, HDC hDC);
-QUILLET_API int GetDeviceCaps(HDC hDC, int index);
+HDC GetWindowDC(HWND hWnd);
+HDC GetDC(HWND hWnd);
+int ReleaseDC(HWND hWnd, HDC hDC);
+int GetDeviceCaps(HDC hDC, int index);
 // a * b / c rounded half away from zero; -1 when c is 0 or the result overflows.
-QUILLET_API int MulDiv(int a, int b, int c);
+int MulDiv(int a, int b, int c);
 // Copies the face name, cut to count - 1 characters, with a closing NUL; returns the
 // characters copied without the NUL (with no buffer: the size needed, NUL included).
-QUILLET_API int GetTextFaceA(HDC hDC, int count, char* faceName);
-QUILLET_API COLORREF GetTextColor(HDC hDC);
-QUILLET_API BOOL GetTextMetricsA(HDC hDC, TEXTMETRICA* metrics);
-QUILLET_API HFONT CreateFontIndirectA(const LOGFONTA* font);
-QUILLET_API BOOL DeleteObject(HGDIOBJ object);
+int GetTextFaceA(HDC hDC, int count, char* faceName);
+COLORREF GetTextColor(HDC hDC);
+BOOL GetTextMetricsA(HDC hDC, TEXTMETRICA* metrics);
+HFONT CreateFontIndirectA(const LOGFONTA* font);
+BOOL DeleteObject(HGDIOBJ object);
 
 // Inspection: the description a font was created from, and what is still held.
-QUILLET_API std::optional<LOGFONTA> fontOf(HFONT font);
-QUILLET_API std::string faceNameOf(const LOGFONTA& font);
-QUILLET_API int liveFontCount();
-QUILLET_API int openDeviceContextCount();
+std::optional<LOGFONTA> fontOf(HFONT font);
+std::string faceNameOf(const LOGFONTA& font);
+int liveFontCount();
+int openDeviceContextCount();
 
 } // namespace gdi
