@@ -33,8 +33,9 @@ private:
     std::int32_t number_;
 };
 
-// Text to a signed 16-bit Integer: blanks around the number are ignored and
-// a fraction rounds half to even. No number: TypeMismatch; outside
+// Text to a signed 16-bit Integer: blanks and tabs around the number are
+// ignored, a fraction rounds half to even, and "&H" or "&O" (either case)
+// introduces hexadecimal or octal digits. No number: TypeMismatch; outside
 // -32768..32767: Overflow.
 std::int16_t CInt(std::string_view text);
 
