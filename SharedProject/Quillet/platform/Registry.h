@@ -5,7 +5,10 @@
 // an empty value name standing for the key's default value. Lines starting
 // with '#' are comments. The file is the one named by the environment
 // variable COMPONENT_REGISTRY, else $XDG_CONFIG_HOME/component-registry,
-// else ~/.config/component-registry.
+// else ~/.config/component-registry. When that path is a symbolic link, the
+// file behind it is the one read and rewritten; the link stays. Writers lock
+// the file while they rewrite it, so simultaneous writers keep each other's
+// values.
 
 #include <filesystem>
 #include <optional>
