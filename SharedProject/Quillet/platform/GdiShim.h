@@ -1,8 +1,8 @@
 #pragma once
 
 // The device-context and font functions the menu-font builder calls, over a
-// description of the display that the host sets (and tests replace). Handles
-// are the 32-bit values the library's records store.
+// description of the display: the desktop's own, unless the host or a test
+// sets another. Handles are the 32-bit values the library's records store.
 
 #include <cstdint>
 #include <optional>
@@ -70,7 +70,16 @@ struct DeviceContext {
     TEXTMETRICA metrics{};
 };
 
-// Without a description (the start-up state) there is no display: GetDC and GetWindowDC fail.
+// The device context of the desktop the process runs on, read afresh from its
+// font configuration: the default sans-serif face at its default size, with
+// the face's real metrics and weight and black text, at the resolution the
+// configuration names (96 dots per inch when it names none). Empty when the
+// configuration cannot be read or offers no font.
+std::optional<DeviceContext> desktopDeviceContext();
+
+// What GetDC and GetWindowDC describe from now on; without a description there
+// is no display and they fail. Until the first call, the desktop's context,
+// read when a context is first asked for.
 void setDeviceContext(std::optional<DeviceContext> description);
 
 HDC GetWindowDC(HWND hWnd);
