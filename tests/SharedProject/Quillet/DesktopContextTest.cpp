@@ -3,6 +3,7 @@
 // names its own configuration, so the figures do not hang on the machine's.
 
 #include "ErrorNumber.h"
+#include "Files.h"
 #include "mQuillet.h"
 #include "platform/GdiShim.h"
 
@@ -29,9 +30,8 @@ class QuilletDesktopContext : public testing::Test {
 protected:
     static void SetUpTestSuite()
     {
-        char pattern[] = "/tmp/quillet-desktop-XXXXXX";
-        ASSERT_NE(mkdtemp(pattern), nullptr);
-        folder = pattern;
+        folder = makeTemporaryFolder("quillet-desktop");
+        ASSERT_FALSE(folder.empty());
         // What every later read sees, among them the first context the library opens.
         useConfiguration("");
     }

@@ -1,5 +1,6 @@
 // The component registry file as several writers and a linked location see it.
 
+#include "Files.h"
 #include "platform/Registry.h"
 
 #include <gtest/gtest.h>
@@ -17,14 +18,6 @@ namespace {
 
 namespace fs = std::filesystem;
 
-std::string readFile(const fs::path& file)
-{
-    std::ifstream in(file);
-    std::stringstream text;
-    text << in.rdbuf();
-    return text.str();
-}
-
 std::multiset<std::string> linesOf(const fs::path& file)
 {
     std::multiset<std::string> lines;
@@ -37,9 +30,8 @@ class QuilletRegistry : public testing::Test {
 protected:
     void SetUp() override
     {
-        char pattern[] = "/tmp/quillet-registry-XXXXXX";
-        ASSERT_NE(mkdtemp(pattern), nullptr);
-        folder = pattern;
+        folder = makeTemporaryFolder("quillet-registry");
+        ASSERT_FALSE(folder.empty());
     }
 
     void TearDown() override
