@@ -3,7 +3,6 @@
 // One item of an owner-drawn menu. Every property is stored as given and
 // read back unchanged; what the flags mean is the drawing layer's business.
 
-#include "QuilletApi.h"
 #include "platform/ServerModule.h"
 
 #include <cstdint>
@@ -11,7 +10,7 @@
 
 namespace quillet {
 
-class QUILLET_API CMyItemData {
+class CMyItemData {
 public:
     CMyItemData();
     CMyItemData(const CMyItemData&) = delete;

@@ -3,7 +3,6 @@
 // The menu items of a menu, each under a text key, in the order of adding.
 
 #include "CMyItemData.h"
-#include "QuilletApi.h"
 #include "platform/Collection.h"
 #include "platform/ServerModule.h"
 
@@ -13,7 +12,7 @@
 
 namespace quillet {
 
-class QUILLET_API CMyItemDatas {
+class CMyItemDatas {
 public:
     using Enumerator = vb::Collection<CMyItemData>::Enumerator;
 

@@ -2,7 +2,6 @@
 
 // Tells connected clients a menu item's text, help text and enabled state.
 
-#include "QuilletApi.h"
 #include "platform/ServerModule.h"
 
 #include <functional>
@@ -11,7 +10,7 @@
 
 namespace quillet {
 
-class QUILLET_API HelpCallBack {
+class HelpCallBack {
 public:
     // Event MenuHelp(MenuText, MenuHelp, Enabled); each sink gets its own copies.
     using MenuHelpSink = std::function<void(std::string MenuText, std::string MenuHelp, bool Enabled)>;

@@ -1,5 +1,5 @@
 #pragma once
 
-// The library is built with hidden symbols; only what clients and the test
-// programs reach is exported.
+// The library is built with hidden symbols; the four entry points of Quillet.h
+// are all its file exports (Quillet.map holds the same list for the linker).
 #define QUILLET_API __attribute__((visibility("default")))

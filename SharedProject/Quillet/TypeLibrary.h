@@ -2,7 +2,6 @@
 
 // The type library compiled into Quillet, and its one binary resource.
 
-#include "QuilletApi.h"
 #include "platform/ComBase.h"
 
 #include <array>
@@ -47,10 +46,10 @@ struct TypeLibraryDescription {
     std::array<TypeDescription, 2> types;  // in library order: _cQuillet, cQuillet
 };
 
-QUILLET_API const TypeLibraryDescription& typeLibrary();
+const TypeLibraryDescription& typeLibrary();
 
 // A resource by type and identifier (language neutral); only "_IID_CQUILLET" 1 is held.
-QUILLET_API std::optional<std::span<const std::uint8_t>> findResource(std::string_view type, int id);
+std::optional<std::span<const std::uint8_t>> findResource(std::string_view type, int id);
 
 // New type information for one of the library's types, holding one reference.
 com::ITypeInfo* createTypeInfo(const TypeDescription& type);

@@ -2,8 +2,6 @@
 
 // The version information carried by the library file.
 
-#include "QuilletApi.h"
-
 #include <array>
 #include <cstdint>
 #include <optional>
@@ -32,9 +30,9 @@ struct VersionInfo {
     std::array<std::pair<std::string_view, std::string_view>, 7> strings;
 };
 
-QUILLET_API const VersionInfo& versionInfo();
+const VersionInfo& versionInfo();
 
 // A string of the table by name; present with an empty value is not the same as absent.
-QUILLET_API std::optional<std::string_view> versionString(std::string_view name);
+std::optional<std::string_view> versionString(std::string_view name);
 
 } // namespace quillet

@@ -6,7 +6,6 @@
 // stored and read back only. The record owns the two font handles.
 
 #include "HelpCallBack.h"
-#include "QuilletApi.h"
 #include "platform/ServerModule.h"
 
 #include <cstdint>
@@ -16,7 +15,7 @@
 
 namespace quillet {
 
-class QUILLET_API WndQuillet {
+class WndQuillet {
 public:
     WndQuillet();
     WndQuillet(const WndQuillet&) = delete;

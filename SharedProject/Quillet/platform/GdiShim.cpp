@@ -17,6 +17,8 @@ struct OpenContext {
 
 struct State {
     std::mutex mutex;
+    // False until a description is set or the desktop's has been read.
+    bool described = false;
     std::optional<DeviceContext> display;
     std::map<HDC, OpenContext> contexts;
     std::map<HFONT, LOGFONTA> fonts;
@@ -33,6 +35,10 @@ HDC openContext(HWND hWnd)
 {
     auto& s = state();
     std::lock_guard lock(s.mutex);
+    if (!s.described) {
+        s.display = desktopDeviceContext();
+        s.described = true;
+    }
     if (!s.display) return 0;
     const HDC hDC = ++s.lastHandle;
     s.contexts.emplace(hDC, OpenContext{hWnd, *s.display});
@@ -57,6 +63,7 @@ void setDeviceContext(std::optional<DeviceContext> description)
     auto& s = state();
     std::lock_guard lock(s.mutex);
     s.display = std::move(description);
+    s.described = true;
 }
 
 HDC GetWindowDC(HWND hWnd) { return openContext(hWnd); }

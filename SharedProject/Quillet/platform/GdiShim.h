@@ -1,10 +1,8 @@
 #pragma once
 
 // The device-context and font functions the menu-font builder calls, over a
-// description of the display that the host sets (and tests replace). Handles
-// are the 32-bit values the library's records store.
-
-#include "QuilletApi.h"
+// description of the display: the desktop's own, unless the host or a test
+// sets another. Handles are the 32-bit values the library's records store.
 
 #include <cstdint>
 #include <optional>
@@ -72,27 +70,36 @@ struct DeviceContext {
     TEXTMETRICA metrics{};
 };
 
-// Without a description (the start-up state) there is no display: GetDC and GetWindowDC fail.
-QUILLET_API void setDeviceContext(std::optional<DeviceContext> description);
+// The device context of the desktop the process runs on, read afresh from its
+// font configuration: the default sans-serif face at its default size, with
+// the face's real metrics and weight and black text, at the resolution the
+// configuration names (96 dots per inch when it names none). Empty when the
+// configuration cannot be read or offers no font.
+std::optional<DeviceContext> desktopDeviceContext();
 
-QUILLET_API HDC GetWindowDC(HWND hWnd);
-QUILLET_API HDC GetDC(HWND hWnd);
-QUILLET_API int ReleaseDC(HWND hWnd, HDC hDC);
-QUILLET_API int GetDeviceCaps(HDC hDC, int index);
+// What GetDC and GetWindowDC describe from now on; without a description there
+// is no display and they fail. Until the first call, the desktop's context,
+// read when a context is first asked for.
+void setDeviceContext(std::optional<DeviceContext> description);
+
+HDC GetWindowDC(HWND hWnd);
+HDC GetDC(HWND hWnd);
+int ReleaseDC(HWND hWnd, HDC hDC);
+int GetDeviceCaps(HDC hDC, int index);
 // a * b / c rounded half away from zero; -1 when c is 0 or the result overflows.
-QUILLET_API int MulDiv(int a, int b, int c);
+int MulDiv(int a, int b, int c);
 // Copies the face name, cut to count - 1 characters, with a closing NUL; returns the
 // characters copied without the NUL (with no buffer: the size needed, NUL included).
-QUILLET_API int GetTextFaceA(HDC hDC, int count, char* faceName);
-QUILLET_API COLORREF GetTextColor(HDC hDC);
-QUILLET_API BOOL GetTextMetricsA(HDC hDC, TEXTMETRICA* metrics);
-QUILLET_API HFONT CreateFontIndirectA(const LOGFONTA* font);
-QUILLET_API BOOL DeleteObject(HGDIOBJ object);
+int GetTextFaceA(HDC hDC, int count, char* faceName);
+COLORREF GetTextColor(HDC hDC);
+BOOL GetTextMetricsA(HDC hDC, TEXTMETRICA* metrics);
+HFONT CreateFontIndirectA(const LOGFONTA* font);
+BOOL DeleteObject(HGDIOBJ object);
 
 // Inspection: the description a font was created from, and what is still held.
-QUILLET_API std::optional<LOGFONTA> fontOf(HFONT font);
-QUILLET_API std::string faceNameOf(const LOGFONTA& font);
-QUILLET_API int liveFontCount();
-QUILLET_API int openDeviceContextCount();
+std::optional<LOGFONTA> fontOf(HFONT font);
+std::string faceNameOf(const LOGFONTA& font);
+int liveFontCount();
+int openDeviceContextCount();
 
 } // namespace gdi

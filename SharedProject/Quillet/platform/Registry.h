@@ -5,9 +5,10 @@
 // an empty value name standing for the key's default value. Lines starting
 // with '#' are comments. The file is the one named by the environment
 // variable COMPONENT_REGISTRY, else $XDG_CONFIG_HOME/component-registry,
-// else ~/.config/component-registry.
-
-#include "QuilletApi.h"
+// else ~/.config/component-registry. When that path is a symbolic link, the
+// file behind it is the one read and rewritten; the link stays. Writers lock
+// the file while they rewrite it, so simultaneous writers keep each other's
+// values.
 
 #include <filesystem>
 #include <optional>
@@ -25,15 +26,15 @@ struct Value {
 };
 
 // Empty when no location can be worked out (no variable set and no home folder).
-QUILLET_API std::optional<std::filesystem::path> location();
+std::optional<std::filesystem::path> location();
 
 // Writes each value, replacing one already there under the same key and name;
 // every other line stays as it was. False when the file cannot be read or written,
 // or a text holds a tab or line break; the file is then unchanged.
-QUILLET_API bool setValues(const std::vector<Value>& values);
+bool setValues(const std::vector<Value>& values);
 
 // Removes the values under the keys and names given (their data does not matter);
 // every other line stays as it was. A missing file has nothing to remove.
-QUILLET_API bool removeValues(const std::vector<Value>& values);
+bool removeValues(const std::vector<Value>& values);
 
 } // namespace registry

@@ -3,18 +3,17 @@
 // What keeps an in-process server loaded: its live objects and the locks
 // clients hold on its class factories.
 
-#include "QuilletApi.h"
 #include "platform/ComBase.h"
 
 #include <atomic>
 
 namespace com {
 
-QUILLET_API void lockServer(bool lock) noexcept;
-QUILLET_API bool canUnloadNow() noexcept;
+void lockServer(bool lock) noexcept;
+bool canUnloadNow() noexcept;
 
 // A member that counts its owner among the library's live objects.
-class QUILLET_API LiveObject {
+class LiveObject {
 public:
     LiveObject() noexcept;
     LiveObject(const LiveObject&) noexcept;

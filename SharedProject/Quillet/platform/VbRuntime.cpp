@@ -27,11 +27,56 @@ VbError::VbError(std::int32_t number, const std::string& description)
 
 VbError::~VbError() = default;
 
+namespace {
+
+constexpr std::string_view kBlanks = " \t";
+
+int digitValue(char c)
+{
+    if (c >= '0' && c <= '9') return c - '0';
+    const char upper = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+    if (upper >= 'A' && upper <= 'F') return upper - 'A' + 10;
+    return -1;
+}
+
+// The digits of "&H" (hexadecimal) or "&O" (octal) text. As with a literal, a value of up
+// to 16 bits is an Integer and one of up to 32 bits a Long, each read in two's complement,
+// so "&HFFFF" is -1 and "&H8000" is -32768.
+std::int32_t radixValue(std::string_view digits, int radix)
+{
+    if (digits.empty()) throw VbError(TypeMismatch);
+    std::uint64_t value = 0;
+    for (const char c : digits) {
+        const int digit = digitValue(c);
+        if (digit < 0 || digit >= radix) throw VbError(TypeMismatch);
+        value = value * static_cast<std::uint64_t>(radix) + static_cast<std::uint64_t>(digit);
+        if (value > 0xFFFFFFFFu) throw VbError(Overflow);
+    }
+    if (value <= 0xFFFFu) return static_cast<std::int16_t>(static_cast<std::uint16_t>(value));
+    return static_cast<std::int32_t>(static_cast<std::uint32_t>(value));
+}
+
+std::int16_t toInteger(double value)
+{
+    const double rounded = std::nearbyint(value);
+    if (rounded < -32768.0 || rounded > 32767.0) throw VbError(Overflow);
+    return static_cast<std::int16_t>(rounded);
+}
+
+} // namespace
+
 std::int16_t CInt(std::string_view text)
 {
-    const auto first = text.find_first_not_of(' ');
+    const auto first = text.find_first_not_of(kBlanks);
     if (first == std::string_view::npos) throw VbError(TypeMismatch);
-    text = text.substr(first, text.find_last_not_of(' ') - first + 1);
+    text = text.substr(first, text.find_last_not_of(kBlanks) - first + 1);
+
+    if (text.size() >= 2 && text.front() == '&') {
+        const char prefix = static_cast<char>(std::toupper(static_cast<unsigned char>(text[1])));
+        if (prefix == 'H') return toInteger(radixValue(text.substr(2), 16));
+        if (prefix == 'O') return toInteger(radixValue(text.substr(2), 8));
+        throw VbError(TypeMismatch);
+    }
 
     bool negative = false;
     if (text.front() == '+' || text.front() == '-') {
@@ -47,10 +92,7 @@ std::int16_t CInt(std::string_view text)
     if (end != text.data() + text.size()) throw VbError(TypeMismatch);
     if (ec == std::errc::result_out_of_range) throw VbError(Overflow);
     if (ec != std::errc()) throw VbError(TypeMismatch);
-
-    const double rounded = std::nearbyint(negative ? -value : value);
-    if (rounded < -32768.0 || rounded > 32767.0) throw VbError(Overflow);
-    return static_cast<std::int16_t>(rounded);
+    return toInteger(negative ? -value : value);
 }
 
 } // namespace vb

@@ -3,8 +3,6 @@
 // Run-time errors with their numbers, and the text-to-Integer conversion the
 // classes rely on.
 
-#include "QuilletApi.h"
-
 #include <cstdint>
 #include <stdexcept>
 #include <string>
@@ -21,9 +19,9 @@ enum ErrorNumber : std::int32_t {
 };
 
 // The standard description of a run-time error number.
-QUILLET_API std::string errorDescription(std::int32_t number);
+std::string errorDescription(std::int32_t number);
 
-class QUILLET_API VbError : public std::runtime_error {
+class VbError : public std::runtime_error {
 public:
     explicit VbError(std::int32_t number);
     VbError(std::int32_t number, const std::string& description);
@@ -35,9 +33,10 @@ private:
     std::int32_t number_;
 };
 
-// Text to a signed 16-bit Integer: blanks around the number are ignored and
-// a fraction rounds half to even. No number: TypeMismatch; outside
+// Text to a signed 16-bit Integer: blanks and tabs around the number are
+// ignored, a fraction rounds half to even, and "&H" or "&O" (either case)
+// introduces hexadecimal or octal digits. No number: TypeMismatch; outside
 // -32768..32767: Overflow.
-QUILLET_API std::int16_t CInt(std::string_view text);
+std::int16_t CInt(std::string_view text);
 
 } // namespace vb

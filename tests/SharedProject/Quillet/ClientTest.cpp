@@ -1,6 +1,7 @@
 // A client that knows only Quillet's headers: it loads the library at run
 // time, as the component loader would, and works through the entry points.
 
+#include "Files.h"
 #include "Quillet.h"
 
 #include <dlfcn.h>
@@ -21,21 +22,12 @@ using quillet::_cQuillet;
 using quillet::CLSID_cQuillet;
 using quillet::IID__cQuillet;
 
-std::string readFile(const std::filesystem::path& file)
-{
-    std::ifstream in(file);
-    std::stringstream text;
-    text << in.rdbuf();
-    return text.str();
-}
-
 class QuilletClient : public testing::Test {
 protected:
     void SetUp() override
     {
-        char pattern[] = "/tmp/quillet-client-XXXXXX";
-        ASSERT_NE(mkdtemp(pattern), nullptr);
-        folder = pattern;
+        folder = makeTemporaryFolder("quillet-client");
+        ASSERT_FALSE(folder.empty());
         registryFile = folder / "component-registry";
         setenv("COMPONENT_REGISTRY", registryFile.c_str(), 1);
 

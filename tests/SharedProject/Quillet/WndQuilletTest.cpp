@@ -88,6 +88,29 @@ TEST(QuilletWindowState, MainPopedIndexTakesNumbersInIntegerRangeAndKeepsItsValu
     EXPECT_EQ(wnd.MainPopedIndex(), "32767");
 }
 
+TEST(QuilletWindowState, MainPopedIndexTakesHexadecimalAndOctalTextAndTabsAroundTheNumber)
+{
+    WndQuillet wnd;
+    wnd.MainPopedIndex("&H10");
+    EXPECT_EQ(wnd.MainPopedIndex(), "16");
+    wnd.MainPopedIndex("&O17");
+    EXPECT_EQ(wnd.MainPopedIndex(), "15");
+    wnd.MainPopedIndex("\t &h7fFF\t ");
+    EXPECT_EQ(wnd.MainPopedIndex(), "32767");
+    wnd.MainPopedIndex("&HFFFF");
+    EXPECT_EQ(wnd.MainPopedIndex(), "-1") << "four hexadecimal digits are an Integer in two's complement";
+    wnd.MainPopedIndex("&HFFFF8000");
+    EXPECT_EQ(wnd.MainPopedIndex(), "-32768") << "eight are a Long";
+    wnd.MainPopedIndex("\t-5\t");
+    EXPECT_EQ(wnd.MainPopedIndex(), "-5");
+
+    EXPECT_EQ(errorNumberOf([&] { wnd.MainPopedIndex("&H10000"); }), vb::Overflow);
+    EXPECT_EQ(errorNumberOf([&] { wnd.MainPopedIndex("&H100000000"); }), vb::Overflow);
+    for (const char* noNumber : {"&H", "&O8", "&HG1", "&X10", "&", "-&H10", "& H10", "\t"})
+        EXPECT_EQ(errorNumberOf([&] { wnd.MainPopedIndex(noNumber); }), vb::TypeMismatch) << noNumber;
+    EXPECT_EQ(wnd.MainPopedIndex(), "-5");
+}
+
 TEST(QuilletWindowState, DestroyingTheRecordFreesBothFontsAndReleasesItsObjects)
 {
     gdi::LOGFONTA description{};
