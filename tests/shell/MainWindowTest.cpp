@@ -460,6 +460,16 @@ protected:
         ASSERT_TRUE(choose(popup, caption));
         processEvents();
     }
+    // The popup's command opens window W with this number in its number box; then W closes.
+    template <class W>
+    void numberOpenedBy(int row, const QString& caption, const QString& no) {
+        popupCommand(row, caption);
+        ASSERT_TRUE(WindowHost::Exists<W>()) << caption.toStdString();
+        EXPECT_EQ(WindowHost::Default<W>()->ui.Text1->text(), no) << caption.toStdString();
+        WindowHost::Default<W>()->Unload();
+        processEvents();
+        activate(w);
+    }
 };
 
 TEST_F(MainGridPointing, ARightClickLeavesTheLeftClickedRowAndEveryPopupCommandActsOnIt) {
@@ -480,21 +490,10 @@ TEST_F(MainGridPointing, ARightClickLeavesTheLeftClickedRowAndEveryPopupCommandA
     EXPECT_EQ(popup->pos(), expected);
     popup->hide();
 
-    popupCommand(e5, QStringLiteral("修改 (&C)"));
-    ASSERT_TRUE(WindowHost::Exists<Formmod>());
-    EXPECT_EQ(WindowHost::Default<Formmod>()->ui.Text1->text(), QStringLiteral("E2"));
-    WindowHost::Default<Formmod>()->Unload();
-    processEvents();
-    activate(w);
-    popupCommand(e5, QStringLiteral("离职 (&L)"));
-    ASSERT_TRUE(WindowHost::Exists<Formyglz>());
-    EXPECT_EQ(WindowHost::Default<Formyglz>()->ui.Text1->text(), QStringLiteral("E2"));
-    WindowHost::Default<Formyglz>()->Unload();
-    processEvents();
-    activate(w);
-    popupCommand(e5, QStringLiteral("调动 (&D)"));
-    ASSERT_TRUE(WindowHost::Exists<formygdd>());
-    EXPECT_EQ(WindowHost::Default<formygdd>()->ui.Text1->text(), QStringLiteral("E2"));
+    // Each command, chosen after a right click on E5, opens its window on E2.
+    numberOpenedBy<Formmod>(e5, QStringLiteral("修改 (&C)"), QStringLiteral("E2"));
+    numberOpenedBy<Formyglz>(e5, QStringLiteral("离职 (&L)"), QStringLiteral("E2"));
+    numberOpenedBy<formygdd>(e5, QStringLiteral("调动 (&D)"), QStringLiteral("E2"));
     EXPECT_TRUE(messages().empty()) << lastMessage().toStdString();
 }
 
