@@ -13,6 +13,7 @@ public:
 
 protected:
     bool focusNextPrevChild(bool next) override;
+    void keyPressEvent(QKeyEvent* event) override;
 };
 
 }  // namespace platform

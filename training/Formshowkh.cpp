@@ -10,10 +10,14 @@
 #include "shell/Form1.h"
 #include "shell/ModuleState.h"
 
+#include <QApplication>
 #include <QDate>
 #include <QEvent>
+#include <QItemSelectionModel>
+#include <QKeyEvent>
 #include <QScrollBar>
 #include <QStandardItemModel>
+#include <QTimer>
 
 namespace halvern {
 
@@ -61,9 +65,18 @@ AssessmentSheet::AssessmentSheet(SheetSql sql, Layout layout, bool gridFirstInTa
     OnKeyPress(ui.Input_Text, [this](int& k) { Input_Text_KeyPress(k); });
     OnKeyPress(ui.MSFlexGrid1, [this](int& k) { MSFlexGrid1_KeyPress(k); });
     ui.MSFlexGrid1->installEventFilter(this);
-    // A click moves the current cell after the grid took the focus: the editor follows it.
+    ui.Input_Text->installEventFilter(this);
+    // A click moves the current cell after the grid took the focus: the editor goes there.
     connect(ui.MSFlexGrid1, &FlexGrid::Click, this, [this] {
         if (EditMode) MSFlexGrid1_GotFocus();
+    });
+    // So does every other move of the current cell (arrow keys the editor leaves to
+    // the grid, page keys): what is typed goes into the cell it is typed over.
+    connect(ui.MSFlexGrid1->selectionModel(), &QItemSelectionModel::currentChanged, this,
+            &AssessmentSheet::followCurrentCell);
+    // The editor is part of the grid: it goes when the focus goes to another control.
+    connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* now) {
+        if (now && now->window() == this && now != ui.Input_Text && now != ui.MSFlexGrid1) ui.Input_Text->hide();
     });
     // Scrolling the grid keeps the shown editor over its cell.
     for (QScrollBar* bar : {ui.MSFlexGrid1->horizontalScrollBar(), ui.MSFlexGrid1->verticalScrollBar()})
@@ -73,8 +86,39 @@ AssessmentSheet::AssessmentSheet(SheetSql sql, Layout layout, bool gridFirstInTa
 }
 
 bool AssessmentSheet::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == ui.MSFlexGrid1 && event->type() == QEvent::FocusIn) MSFlexGrid1_GotFocus();
+    if (watched == ui.MSFlexGrid1 && event->type() == QEvent::FocusIn) {
+        // A mouse press gives the focus before it moves the current cell: placing the
+        // editor now would scroll to the old cell and the press would land beside the
+        // clicked one. The focus steps run once the press has been handled, and only
+        // over a cell in full view: a press on the scroll bar must not scroll back.
+        if (static_cast<QFocusEvent*>(event)->reason() == Qt::MouseFocusReason) {
+            ui.Input_Text->hide();
+            QTimer::singleShot(0, this, [this] {
+                if (ui.MSFlexGrid1->hasFocus() && currentCellShown()) MSFlexGrid1_GotFocus();
+            });
+        } else {
+            MSFlexGrid1_GotFocus();
+        }
+    }
+    if (watched == ui.Input_Text && event->type() == QEvent::KeyPress) {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        const bool chord = key->modifiers() & (Qt::ControlModifier | Qt::AltModifier);
+        if (!chord && (key->key() == Qt::Key_Tab || key->key() == Qt::Key_Backtab)) {
+            leaveGrid(key->key() == Qt::Key_Tab && !(key->modifiers() & Qt::ShiftModifier));
+            return true;
+        }
+    }
     return Form::eventFilter(watched, event);
+}
+
+// Tab and Shift+Tab in the editor go on from the grid, to the control after or
+// before it; from the editor itself they would only lead back into the grid.
+void AssessmentSheet::leaveGrid(bool forward) {
+    inGotFocus_ = true;  // the grid takes the focus only to hand it on
+    ui.MSFlexGrid1->setFocus(Qt::OtherFocusReason);
+    ui.Input_Text->hide();
+    inGotFocus_ = false;
+    focusNextPrevChild(forward);
 }
 
 void AssessmentSheet::Form_Load() {
@@ -301,6 +345,33 @@ void AssessmentSheet::placeEditor() {
     const QRect cell = g.visualRect(g.model()->index(g.Row(), g.Col()));
     const int height = TwipsToPixels(280);
     ui.Input_Text->setGeometry(cell.left(), cell.top() + (cell.height() - height) / 2, cell.width(), height);
+}
+
+bool AssessmentSheet::currentCellShown() const {
+    const FlexGrid& g = *ui.MSFlexGrid1;
+    QRect open = g.viewport()->rect();
+    int left = 0;
+    for (int c = 0; c < g.FixedCols(); ++c) left += g.columnWidth(c);
+    int top = 0;
+    for (int r = 0; r < g.FixedRows(); ++r) top += g.rowHeight(r);
+    open.setTopLeft(QPoint(left, top));
+    return open.contains(g.visualRect(g.model()->index(g.Row(), g.Col())));
+}
+
+void AssessmentSheet::followCurrentCell() {
+    if (!ui.Input_Text->isVisible() || inGotFocus_) return;
+    FlexGrid& g = *ui.MSFlexGrid1;
+    if (!isEditableCell(g.Row(), g.Col())) {
+        // A cell that cannot be stored takes no editor; the grid keeps the focus.
+        inGotFocus_ = true;
+        g.setFocus(Qt::OtherFocusReason);
+        ui.Input_Text->hide();
+        inGotFocus_ = false;
+        return;
+    }
+    g.scrollTo(g.model()->index(g.Row(), g.Col()));
+    placeEditor();
+    ui.Input_Text->setText(g.Text());
 }
 
 void AssessmentSheet::Input_Text_Left() {

@@ -65,6 +65,9 @@ private:
     int dataRows() const { return ui.MSFlexGrid1->Rows() - 1; }
     bool isEditableCell(int row, int col) const;
     void placeEditor();
+    void followCurrentCell();
+    bool currentCellShown() const;
+    void leaveGrid(bool forward);
     void writeRow(platform::Recordset& rs, int row) const;
     void sava_data(platform::ConnectionPtr conn);
 

@@ -19,6 +19,11 @@ using namespace platform;
 using namespace halvern;
 using halvern::test::EmployeeWindowTest;
 using halvern::test::ProgramTest;
+using halvern::test::activate;
+using halvern::test::click;
+using halvern::test::clickItem;
+using halvern::test::focused;
+using halvern::test::press;
 
 namespace {
 
@@ -77,7 +82,14 @@ protected:
         auto* p = WindowHost::Default<frmloadpic>();
         WindowHost::Show(p, ShowMode::Modal);
         p->ui.Dir1->SetPath(folder);
+        activate(p);
         return p;
+    }
+    // A click on the file of that name in the picker's file list.
+    static void clickFile(frmloadpic* p, const QString& name) {
+        const auto found = p->ui.File1->findItems(name, Qt::MatchExactly);
+        ASSERT_EQ(found.size(), 1) << name.toStdString();
+        clickItem(p->ui.File1, p->ui.File1->indexFromItem(found.first()));
     }
     QString folder;
 };
@@ -103,11 +115,12 @@ TEST_F(PhotographPicker, ConfirmedChoiceFillsTheEntryWindowsPhotoBoxAndIsSavedWi
     EXPECT_EQ(Module().PictureCaller, QStringLiteral("lr"));
     auto* p = WindowHost::Default<frmloadpic>();
     p->ui.Dir1->SetPath(folder);
-    ASSERT_TRUE(p->ClickFile(QStringLiteral("B.JPG")));
+    activate(p);
+    clickFile(p, QStringLiteral("B.JPG"));
     EXPECT_EQ(Module().PicturePath, QDir::cleanPath(folder) + QStringLiteral("/B.JPG"));
     EXPECT_FALSE(p->ui.Image1->pixmap().isNull());
     EXPECT_TRUE(w->ui.Image1->pixmap().isNull());  // nothing reaches the opener before 确定
-    p->Command1_Click();
+    click(p->ui.Command1);
     EXPECT_FALSE(WindowHost::Exists<frmloadpic>());
     EXPECT_FALSE(w->ui.Image1->pixmap().isNull());
     EXPECT_TRUE(w->ui.Label5->isHidden());
@@ -122,13 +135,13 @@ TEST_F(PhotographPicker, ConfirmedChoiceFillsTheEntryWindowsPhotoBoxAndIsSavedWi
 TEST_F(PhotographPicker, ClosingByTheCloseBoxWithdrawsAChoiceOfThatOpening) {
     auto* w = entry();
     auto* p = openPicker(QStringLiteral("lr"));
-    p->ClickFile(QStringLiteral("a.jpg"));
-    p->Command1_Click();
+    clickFile(p, QStringLiteral("a.jpg"));
+    click(p->ui.Command1);
     const QString first = Module().PicturePath;
     ASSERT_FALSE(first.isEmpty());
 
     p = openPicker(QStringLiteral("lr"));
-    p->ClickFile(QStringLiteral("d.bmp"));
+    clickFile(p, QStringLiteral("d.bmp"));
     p->close();
     processEvents();
     EXPECT_FALSE(WindowHost::Exists<frmloadpic>());
@@ -143,11 +156,38 @@ TEST_F(PhotographPicker, ClosingByTheCloseBoxWithdrawsAChoiceOfThatOpening) {
     EXPECT_EQ(Module().PicturePath, first);
 }
 
+TEST_F(PhotographPicker, ArrowKeysChooseAFileAsAClickDoesAndConfirmHandsItOver) {
+    auto* w = entry();
+    auto* p = openPicker(QStringLiteral("lr"));
+    const QString dir = QDir::cleanPath(folder);
+    clickFile(p, QStringLiteral("a.jpg"));
+    ASSERT_EQ(focused(), p->ui.File1);
+    press(Qt::Key_Down);
+    EXPECT_EQ(Module().PicturePath, dir + QStringLiteral("/B.JPG"));
+    EXPECT_FALSE(p->ui.Image1->pixmap().isNull());
+    // Passing a file that is no picture reports it and keeps the last good choice.
+    press(Qt::Key_Down);
+    ASSERT_EQ(messages().size(), 1u);
+    EXPECT_TRUE(p->ui.Image1->pixmap().isNull());
+    EXPECT_EQ(Module().PicturePath, dir + QStringLiteral("/B.JPG"));
+    press(Qt::Key_Down);
+    EXPECT_EQ(Module().PicturePath, dir + QStringLiteral("/c.Gif"));
+    EXPECT_FALSE(p->ui.Image1->pixmap().isNull());
+    press(Qt::Key_End);
+    EXPECT_EQ(Module().PicturePath, dir + QStringLiteral("/d.bmp"));
+    // 确定 hands the highlighted file to the entry window.
+    click(p->ui.Command1);
+    EXPECT_FALSE(WindowHost::Exists<frmloadpic>());
+    EXPECT_FALSE(w->ui.Image1->pixmap().isNull());
+    EXPECT_TRUE(w->ui.Label5->isHidden());
+    EXPECT_EQ(messages().size(), 1u);
+}
+
 TEST_F(PhotographPicker, AFileThatIsNoPictureIsReportedAndThePickerStaysOpen) {
     entry();
     auto* p = openPicker(QStringLiteral("lr"));
-    p->ClickFile(QStringLiteral("a.jpg"));
-    p->ClickFile(QStringLiteral("broken.jpg"));
+    clickFile(p, QStringLiteral("a.jpg"));
+    clickFile(p, QStringLiteral("broken.jpg"));
     ASSERT_EQ(messages().size(), 1u);
     EXPECT_EQ(messages()[0].icon, MsgIcon::Critical);
     EXPECT_TRUE(p->ui.Image1->pixmap().isNull());

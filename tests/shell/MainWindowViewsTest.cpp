@@ -1,4 +1,5 @@
 #include "TestProgram.h"
+#include "UserInput.h"
 
 #include "platform/WindowHost.h"
 #include "shell/Form1.h"
@@ -9,6 +10,7 @@
 using namespace platform;
 using namespace halvern;
 using halvern::test::ProgramTest;
+namespace input = halvern::test;
 
 namespace {
 
@@ -43,8 +45,14 @@ protected:
         w = WindowHost::Default<Form1>();
         WindowHost::Show(w, ShowMode::Modeless);
         processEvents();
+        input::activate(w);
     }
-    void click(int position) { w->tree_NodeClick(w->Node(position)); }
+    // A click on the node at that position of the tree (its group opened first, as a user must).
+    void click(int position) {
+        QTreeWidgetItem* node = w->Node(position);
+        ASSERT_TRUE(node);
+        input::clickItem(w->ui.tree, w->ui.tree->indexFromItem(node));
+    }
 };
 
 TEST_F(MainWindowViews, EmployeeViewsShowTheirColumnsByDepartmentDescending) {
@@ -161,6 +169,7 @@ TEST_F(MainWindowViews, LeafWithoutAViewOnlyRenamesTheView) {
     processEvents();
     w = WindowHost::Default<Form1>();
     WindowHost::Show(w, ShowMode::Modeless);
+    input::activate(w);
     ASSERT_EQ(w->NodeCount(), 15);
     click(4);
     const QStringList before = headers(w->dgrid);
@@ -172,6 +181,32 @@ TEST_F(MainWindowViews, LeafWithoutAViewOnlyRenamesTheView) {
     EXPECT_EQ(headers(w->dgrid), before);
     EXPECT_EQ(comboItems(w->ui.Combo1).join(','), combo);
     EXPECT_EQ(w->GridFormat, QStringLiteral("^     员工编号|^      姓名|^       部门|^       职位|^     录用日期"));
+}
+
+TEST_F(MainWindowViews, ArrowKeysInTheTreeShowTheViewOfTheNodeTheyReach) {
+    click(4);  // 基本情况
+    ASSERT_EQ(input::focused(), w->ui.tree);
+    input::press(Qt::Key_Down);
+    EXPECT_EQ(w->ViewMode, 5);
+    EXPECT_EQ(w->PanelText(3), QStringLiteral("工作情况"));
+    EXPECT_EQ(headers(w->dgrid).value(3), QStringLiteral("合同编号"));
+    EXPECT_EQ(w->NodeImage(5), 3);
+    EXPECT_EQ(w->NodeImage(4), 1);
+    input::press(Qt::Key_Down);
+    EXPECT_EQ(w->ViewMode, 6);
+    EXPECT_EQ(headers(w->dgrid).value(2), QStringLiteral("上岗证"));
+    input::press(Qt::Key_Up);
+    input::press(Qt::Key_Up);
+    EXPECT_EQ(w->ViewMode, 4);
+    EXPECT_EQ(w->PanelText(3), QStringLiteral("基本情况"));
+    EXPECT_EQ(headers(w->dgrid).value(3), QStringLiteral("职位"));
+    // Onto a group node the keys close it, as its click does, and the view stays.
+    input::press(Qt::Key_Up);
+    EXPECT_EQ(w->ui.tree->currentItem(), w->Node(3));
+    EXPECT_FALSE(w->Node(3)->isExpanded());
+    EXPECT_EQ(w->ViewMode, 4);
+    EXPECT_EQ(w->PanelText(3), QStringLiteral("基本情况"));
+    EXPECT_TRUE(messages().empty());
 }
 
 TEST_F(MainWindowViews, ClickingTheSameLeafAgainRereadsItsRows) {

@@ -1,4 +1,5 @@
 #include "TestProgram.h"
+#include "UserInput.h"
 
 #include "platform/Pictures.h"
 #include "platform/Recordset.h"
@@ -9,12 +10,15 @@
 #include "training/Formshowkh1.h"
 
 #include <QDate>
+#include <QApplication>
 #include <QScrollBar>
+#include <QWheelEvent>
 #include <QTest>
 
 using namespace platform;
 using namespace halvern;
 using halvern::test::ProgramTest;
+using namespace halvern::test;
 
 class AssessmentSheetTest : public ProgramTest {
 protected:
@@ -94,6 +98,25 @@ protected:
 
     QStringList opened_;
 };
+
+namespace {
+
+// The editor is shown, lies over the cell (row, col) and holds the focus.
+::testing::AssertionResult editingCell(AssessmentSheet* w, int row, int col) {
+    const FlexGrid& g = *w->ui.MSFlexGrid1;
+    QLineEdit* editor = w->ui.Input_Text;
+    if (!editor->isVisible()) return ::testing::AssertionFailure() << "the editor is hidden";
+    if (g.Row() != row || g.Col() != col)
+        return ::testing::AssertionFailure() << "the current cell is " << g.Row() << "," << g.Col();
+    const QRect cell = g.visualRect(g.model()->index(row, col));
+    const QRect e = editor->geometry();
+    if (e.left() != cell.left() || e.width() != cell.width() || e.top() < cell.top() || e.bottom() > cell.bottom())
+        return ::testing::AssertionFailure() << "the editor lies beside the cell";
+    if (focused() != editor) return ::testing::AssertionFailure() << "the editor has no focus";
+    return ::testing::AssertionSuccess();
+}
+
+}  // namespace
 
 TEST_F(AssessmentSheetTest, GridIsLaidOutFromHeadingsGroupsAndItems) {
     layout({"业绩", "能力", "态度"}, {"上半年", "下半年"}, {"自评", "上级", "部门"});
@@ -306,14 +329,22 @@ TEST_F(AssessmentSheetTest, HeadingsBeyondTheStoredFieldsAreShownButNotEditedOrL
     EXPECT_EQ(w->StorableColumns(), 30);
     EXPECT_EQ(w->ui.MSFlexGrid1->Cols(), 34);
     EXPECT_EQ(w->ui.MSFlexGrid1->TextMatrix(1, 31), QStringLiteral("v30"));
-    w->Command2_Click();
-    w->ui.MSFlexGrid1->SetCol(32);
-    w->MSFlexGrid1_GotFocus();
+    activate(w);
+    click(w->ui.Command2);  // 编  辑
+    clickCell(w->ui.MSFlexGrid1, 1, 32);
     EXPECT_FALSE(w->ui.Input_Text->isVisible());
-    w->ui.MSFlexGrid1->SetCol(31);
-    w->MSFlexGrid1_GotFocus();
-    EXPECT_TRUE(w->ui.Input_Text->isVisible());
-    w->Command2_Click();
+    type(QStringLiteral("x"));
+    EXPECT_EQ(w->ui.MSFlexGrid1->TextMatrix(1, 32), QString());
+    clickCell(w->ui.MSFlexGrid1, 1, 31);
+    EXPECT_TRUE(editingCell(w, 1, 31));
+    // Entered on to a column that cannot be stored, the editor goes and the grid keeps the focus.
+    press(Qt::Key_Return);
+    EXPECT_EQ(w->ui.MSFlexGrid1->Col(), 32);
+    EXPECT_FALSE(w->ui.Input_Text->isVisible());
+    EXPECT_EQ(focused(), w->ui.MSFlexGrid1);
+    type(QStringLiteral("y"));
+    EXPECT_EQ(w->ui.MSFlexGrid1->TextMatrix(1, 31), QStringLiteral("v30"));
+    click(w->ui.Command2);  // 保  存
     EXPECT_EQ(stored(30).first().mid(1), [&] {
         QStringList s;
         for (const QString& c : cells) s << c + QLatin1Char(' ');
@@ -325,24 +356,24 @@ TEST_F(AssessmentSheetTest, EnterMovesAlongTheRowThenToTheNextRowAndStopsAtTheEn
     layout({"h1", "h2"}, {"g1"}, {"i1", "i2"});
     auto* w = open();
     ASSERT_TRUE(w);
+    activate(w);
     FlexGrid& g = *w->ui.MSFlexGrid1;
+    ASSERT_EQ(focused(), &g);
     const auto at = [&g] { return std::make_pair(g.Row(), g.Col()); };
     ASSERT_EQ(at(), std::make_pair(1, 2));
-    w->Move_Next_Col();
+    // While viewing, Enter moves the current cell with the editor hidden.
+    press(Qt::Key_Return);
     EXPECT_EQ(at(), std::make_pair(1, 3));
-    w->Move_Next_Col();
+    press(Qt::Key_Return);
     EXPECT_EQ(at(), std::make_pair(2, 2));
-    w->Move_Next_Col();
-    w->Move_Next_Col();
+    press(Qt::Key_Return);
+    press(Qt::Key_Return);
     EXPECT_EQ(at(), std::make_pair(2, 3));
-    w->Move_Next_Col();
+    press(Qt::Key_Return);
     EXPECT_EQ(at(), std::make_pair(2, 3));
-    // Enter in the grid moves too, with the editor hidden while not editing.
-    g.SetRow(1);
-    g.SetCol(2);
-    QTest::keyClick(&g, Qt::Key_Return);
-    EXPECT_EQ(at(), std::make_pair(1, 3));
     EXPECT_FALSE(w->ui.Input_Text->isVisible());
+    EXPECT_EQ(focused(), &g);
+    EXPECT_EQ(g.selectionModel()->currentIndex(), g.model()->index(2, 3));
 }
 
 TEST_F(AssessmentSheetTest, TheEditorLiesOverTheCurrentCellAndWritesIntoIt) {
@@ -351,6 +382,7 @@ TEST_F(AssessmentSheetTest, TheEditorLiesOverTheCurrentCellAndWritesIntoIt) {
     layout(headings, {"g1"}, {"i1", "i2"});
     auto* w = open();
     ASSERT_TRUE(w);
+    activate(w);
     FlexGrid& g = *w->ui.MSFlexGrid1;
     const auto overCell = [&] {
         const QRect cell = g.visualRect(g.model()->index(g.Row(), g.Col()));
@@ -358,45 +390,59 @@ TEST_F(AssessmentSheetTest, TheEditorLiesOverTheCurrentCellAndWritesIntoIt) {
         const QRect editor = w->ui.Input_Text->geometry();
         // Clear of the group and item columns, which stay in place.
         const bool clear = cell.left() >= g.columnWidth(0) + g.columnWidth(1) && cell.top() >= g.rowHeight(0);
-        return editor.left() == tl.x() && editor.width() == cell.width() && editor.top() >= tl.y() &&
-               editor.bottom() <= tl.y() + cell.height() && g.viewport()->rect().contains(cell) && clear;
+        return w->ui.Input_Text->isVisible() && editor.left() == tl.x() && editor.width() == cell.width() &&
+               editor.top() >= tl.y() && editor.bottom() <= tl.y() + cell.height() &&
+               g.viewport()->rect().contains(cell) && clear;
     };
-    w->Command2_Click();
+    click(w->ui.Command2);  // 编  辑
     EXPECT_FALSE(w->ui.Input_Text->isVisible());  // shows when the grid gains the focus
-    w->MSFlexGrid1_GotFocus();
-    ASSERT_TRUE(w->ui.Input_Text->isVisible());
+    press(Qt::Key_Tab);  // to the year box
+    press(Qt::Key_Tab);  // round to the grid
+    ASSERT_TRUE(editingCell(w, 1, 2));
     EXPECT_TRUE(overCell());
-    QTest::keyClicks(w->ui.Input_Text, QStringLiteral("ab"));
+    type(QStringLiteral("ab"));
     EXPECT_EQ(g.TextMatrix(1, 2), QStringLiteral("ab"));
 
     // Enter along the row to the far right: the grid scrolls and the editor follows.
-    for (int k = 0; k < 13; ++k) QTest::keyClick(w->ui.Input_Text, Qt::Key_Return);
+    for (int k = 0; k < 13; ++k) press(Qt::Key_Return);
     EXPECT_EQ(g.Col(), 15);
     EXPECT_GT(g.horizontalScrollBar()->value(), 0);
     EXPECT_GT(g.LeftCol(), 2);
-    EXPECT_TRUE(w->ui.Input_Text->isVisible());
+    ASSERT_TRUE(editingCell(w, 1, 15));
     EXPECT_TRUE(overCell());
-    w->ui.Input_Text->setText(QStringLiteral("far"));
+    type(QStringLiteral("far"));
     EXPECT_EQ(g.TextMatrix(1, 15), QStringLiteral("far"));
 
     // The next Enter goes to the second row and back to the first heading column.
-    QTest::keyClick(w->ui.Input_Text, Qt::Key_Return);
-    EXPECT_EQ(g.Row(), 2);
-    EXPECT_EQ(g.Col(), 2);
+    press(Qt::Key_Return);
+    ASSERT_TRUE(editingCell(w, 2, 2));
     EXPECT_EQ(g.horizontalScrollBar()->value(), 0);
     EXPECT_EQ(g.LeftCol(), 2);
     EXPECT_TRUE(overCell());
     EXPECT_TRUE(w->ui.Input_Text->text().isEmpty());
 
-    // Scrolled by hand, the shown editor stays over its cell.
-    g.SetCol(9);
-    w->MSFlexGrid1_GotFocus();
-    g.horizontalScrollBar()->setValue(g.horizontalScrollBar()->value() + 20);
+    // Scrolled by its scroll bar, the shown editor stays over its cell.
+    clickCell(&g, 2, 9);
+    ASSERT_TRUE(editingCell(w, 2, 9));
+    QScrollBar* bar = g.horizontalScrollBar();
+    const int before = bar->value();
+    click(bar, Qt::LeftButton, QPoint(bar->width() - bar->height() / 2, bar->height() / 2));  // its right arrow
+    ASSERT_GT(bar->value(), before);
     EXPECT_TRUE(overCell());
-    // A cell scrolled under the fixed columns is brought out again.
-    g.horizontalScrollBar()->setValue(g.horizontalScrollBar()->maximum());
-    g.SetCol(3);
-    w->MSFlexGrid1_GotFocus();
+    // A current cell scrolled under the fixed columns is brought out again when the grid regains the focus.
+    // Rolled aside by the wheel, which leaves the focus in the editor.
+    for (int k = 0; k < 100 && bar->value() < bar->maximum(); ++k) {
+        const QPoint at = g.viewport()->rect().center();
+        QWheelEvent wheel(at, g.viewport()->mapToGlobal(at), QPoint(), QPoint(-120, 0), Qt::NoButton, Qt::NoModifier,
+                          Qt::NoScrollPhase, false);
+        QApplication::sendEvent(g.viewport(), &wheel);
+    }
+    EXPECT_TRUE(editingCell(w, 2, 9));
+    ASSERT_LT(g.visualRect(g.model()->index(2, 9)).left(), g.columnWidth(0) + g.columnWidth(1));
+    press(Qt::Key_Tab, Qt::ShiftModifier);
+    EXPECT_FALSE(w->ui.Input_Text->isVisible());
+    press(Qt::Key_Tab);
+    ASSERT_TRUE(editingCell(w, 2, 9));
     EXPECT_TRUE(overCell());
 }
 
@@ -448,4 +494,137 @@ TEST_F(AssessmentSheetTest, StaffSheetUsesTheStaffTablesAndItsOwnPlaces) {
     save(w);
     EXPECT_EQ(stored(1, QStringLiteral("员工")).size(), 2);
     EXPECT_EQ(stored(1), (QList<QStringList>{{"<null>", "manager"}}));
+}
+
+// ---- keyboard and mouse -----------------------------------------------------
+
+class AssessmentSheetInput : public AssessmentSheetTest {
+protected:
+    // A sheet of three headings and two rows, stored as s11 … s23, opened in edit mode.
+    template <class T = Formshowkh>
+    T* editing() {
+        layout({"h1", "h2", "h3"}, {"g1"}, {"i1", "i2"}, QString::fromUtf8(std::is_same_v<T, Formshowkh> ? "经理" : "员工"));
+        store({{"s11", "s12", "s13"}, {"s21", "s22", "s23"}}, QString::fromUtf8(std::is_same_v<T, Formshowkh> ? "经理" : "员工"));
+        auto* w = open<T>();
+        activate(w);
+        click(w->ui.Command2);  // 编  辑
+        EXPECT_EQ(w->ui.Command2->text(), QStringLiteral("保  存"));
+        return w;
+    }
+    QString cell(AssessmentSheet* w, int row, int col) { return w->ui.MSFlexGrid1->TextMatrix(row, col); }
+};
+
+TEST_F(AssessmentSheetInput, AClickedCellTakesTheEditorAndTypingWritesOnlyThere) {
+    auto* w = editing();
+    FlexGrid* g = w->ui.MSFlexGrid1;
+    EXPECT_FALSE(w->ui.Input_Text->isVisible());  // shows when the grid gains the focus
+    clickCell(g, 2, 3);
+    ASSERT_TRUE(editingCell(w, 2, 3));
+    EXPECT_EQ(w->ui.Input_Text->text(), QStringLiteral("s22"));
+    type(QStringLiteral("T"));
+    EXPECT_EQ(cell(w, 2, 3), QStringLiteral("s22T"));
+
+    // From the editor to another cell, and to the cell beside it.
+    clickCell(g, 1, 4);
+    ASSERT_TRUE(editingCell(w, 1, 4));
+    EXPECT_EQ(w->ui.Input_Text->text(), QStringLiteral("s13"));
+    type(QStringLiteral("X"));
+    clickCell(g, 1, 3);
+    ASSERT_TRUE(editingCell(w, 1, 3));
+    type(QStringLiteral("Y"));
+    EXPECT_EQ(cell(w, 1, 2), QStringLiteral("s11"));
+    EXPECT_EQ(cell(w, 1, 3), QStringLiteral("s12Y"));
+    EXPECT_EQ(cell(w, 1, 4), QStringLiteral("s13X"));
+    EXPECT_EQ(cell(w, 2, 2), QStringLiteral("s21"));
+    EXPECT_EQ(cell(w, 2, 3), QStringLiteral("s22T"));
+    EXPECT_EQ(cell(w, 2, 4), QStringLiteral("s23"));
+
+    // The group and item columns are no cells to stand on: the editor stays where it was.
+    clickCell(g, 2, 1);
+    ASSERT_TRUE(editingCell(w, 1, 3));
+    type(QStringLiteral("Z"));
+    EXPECT_EQ(cell(w, 2, 1), QStringLiteral("i2"));
+    EXPECT_EQ(cell(w, 1, 3), QStringLiteral("s12YZ"));
+
+    click(w->ui.Command2);  // 保  存
+    EXPECT_FALSE(w->ui.Input_Text->isVisible());
+    const QString year = QDate::currentDate().toString(QStringLiteral("yyyy"));
+    const auto rows = stored(3);
+    ASSERT_EQ(rows.size(), 2);
+    EXPECT_EQ(rows[0].mid(1), (QStringList{"s11 ", "s12YZ ", "s13X "}));
+    EXPECT_EQ(rows[1].mid(1).value(0), QStringLiteral("s21 "));
+    EXPECT_EQ(rows[1].mid(1).value(2), QStringLiteral("s23 "));
+    EXPECT_TRUE(messages().empty());
+}
+
+TEST_F(AssessmentSheetInput, TabAndShiftTabLeaveTheGridAndTheEditorInTheManagersTabOrder) {
+    auto* w = editing();
+    FlexGrid* g = w->ui.MSFlexGrid1;
+    clickCell(g, 1, 2);
+    ASSERT_TRUE(editingCell(w, 1, 2));
+    press(Qt::Key_Tab);
+    EXPECT_EQ(focused(), w->ui.Command1);
+    EXPECT_FALSE(w->ui.Input_Text->isVisible());
+    type(QStringLiteral("T"));
+    press(Qt::Key_Tab);
+    EXPECT_EQ(focused(), w->ui.Command2);
+    press(Qt::Key_Tab);
+    EXPECT_EQ(focused(), w->ui.Text1);
+    // Round to the grid: the editor comes back on the current cell.
+    press(Qt::Key_Tab);
+    ASSERT_TRUE(editingCell(w, 1, 2));
+    press(Qt::Key_Tab, Qt::ShiftModifier);
+    EXPECT_EQ(focused(), w->ui.Text1);
+    EXPECT_FALSE(w->ui.Input_Text->isVisible());
+    w->ui.Text1->selectAll();
+    type(QStringLiteral("2030"));
+    EXPECT_EQ(w->ui.Text1->text(), QStringLiteral("2030"));
+    press(Qt::Key_Tab, Qt::ShiftModifier);
+    EXPECT_EQ(focused(), w->ui.Command2);
+    press(Qt::Key_Tab, Qt::ShiftModifier);
+    press(Qt::Key_Tab, Qt::ShiftModifier);
+    ASSERT_TRUE(editingCell(w, 1, 2));
+    for (int c = 2; c <= 4; ++c) {
+        EXPECT_EQ(cell(w, 1, c), QStringLiteral("s1%1").arg(c - 1));
+        EXPECT_EQ(cell(w, 2, c), QStringLiteral("s2%1").arg(c - 1));
+    }
+    // A click elsewhere takes the editor away too.
+    click(w->ui.Text1);
+    EXPECT_FALSE(w->ui.Input_Text->isVisible());
+    click(w->ui.Command2);  // 保  存
+    EXPECT_EQ(stored(3), (QList<QStringList>{{"2030", "s11 ", "s12 ", "s13 "}, {"2030", "s21 ", "s22 ", "s23 "}}));
+}
+
+TEST_F(AssessmentSheetInput, TheStaffWindowTabsFromItsButtonsToTheGridAndTheYearBox) {
+    auto* w = editing<Formshowkh1>();
+    FlexGrid* g = w->ui.MSFlexGrid1;
+    EXPECT_EQ(focused(), w->ui.Command2);
+    press(Qt::Key_Tab);
+    EXPECT_EQ(focused(), w->ui.Command1);
+    press(Qt::Key_Tab);
+    ASSERT_TRUE(editingCell(w, 1, 2));
+    press(Qt::Key_Tab);
+    EXPECT_EQ(focused(), w->ui.Text1);
+    EXPECT_FALSE(w->ui.Input_Text->isVisible());
+    clickCell(g, 2, 4);
+    ASSERT_TRUE(editingCell(w, 2, 4));
+    press(Qt::Key_Tab, Qt::ShiftModifier);
+    EXPECT_EQ(focused(), w->ui.Command1);
+    EXPECT_FALSE(w->ui.Input_Text->isVisible());
+    type(QStringLiteral("T"));
+    EXPECT_EQ(cell(w, 2, 4), QStringLiteral("s23"));
+    EXPECT_EQ(cell(w, 2, 3), QStringLiteral("s22"));
+}
+
+TEST_F(AssessmentSheetInput, ArrowKeysInTheEditorNeverLeaveItBehind) {
+    auto* w = editing();
+    clickCell(w->ui.MSFlexGrid1, 1, 3);
+    ASSERT_TRUE(editingCell(w, 1, 3));
+    press(Qt::Key_Down);
+    type(QStringLiteral("T"));
+    EXPECT_EQ(cell(w, 1, 2), QStringLiteral("s11"));
+    EXPECT_EQ(cell(w, 2, 3), QStringLiteral("s22T"));
+    EXPECT_TRUE(editingCell(w, 2, 3));
+    press(Qt::Key_Up);
+    EXPECT_TRUE(editingCell(w, 1, 3));
 }

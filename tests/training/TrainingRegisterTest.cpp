@@ -195,20 +195,31 @@ TEST_F(TrainingRegister, QuickSearchTakesQuotesAndPercentSignsLiterally) {
 
 TEST_F(TrainingRegister, PickingAListItemFillsNumberNameAndDepartment) {
     auto* w = open();
-    w->ui.list1->addItem(QStringLiteral("E01;  张三;  人事部;"));
-    w->ui.list1->addItem(QStringLiteral("E010;  ;  ;"));
-    w->ui.list1->item(0)->setSelected(true);
-    w->list1_Click();
+    halvern::test::activate(w);
+    QListWidget* list = w->ui.list1;
+    list->addItem(QStringLiteral("E01;  张三;  人事部;"));
+    list->addItem(QStringLiteral("E010;  ;  ;"));
+    list->addItem(QStringLiteral("X02;  王五;  财务部;"));
+    halvern::test::clickItem(list, list->model()->index(0, 0));
     EXPECT_EQ(w->ui.Text1->text(), QStringLiteral("E01"));
     EXPECT_EQ(w->ui.Text2->text(), QStringLiteral("张三"));
     EXPECT_EQ(w->ui.text3->currentText(), QStringLiteral("人事部"));
 
-    w->ui.list1->item(0)->setSelected(false);
-    w->ui.list1->item(1)->setSelected(true);
-    w->list1_Click();
+    halvern::test::clickItem(list, list->model()->index(1, 0));
     EXPECT_EQ(w->ui.Text1->text(), QStringLiteral("E010"));
     EXPECT_EQ(w->ui.Text2->text(), QString());
     EXPECT_EQ(w->ui.text3->currentText(), QString());
+
+    // The arrow keys pick the item they reach, as a click does.
+    ASSERT_EQ(halvern::test::focused(), list);
+    halvern::test::press(Qt::Key_Down);
+    EXPECT_EQ(w->ui.Text1->text(), QStringLiteral("X02"));
+    EXPECT_EQ(w->ui.Text2->text(), QStringLiteral("王五"));
+    EXPECT_EQ(w->ui.text3->currentText(), QStringLiteral("财务部"));
+    halvern::test::press(Qt::Key_Home);
+    EXPECT_EQ(w->ui.Text1->text(), QStringLiteral("E01"));
+    EXPECT_EQ(w->ui.text3->currentText(), QStringLiteral("人事部"));
+    EXPECT_TRUE(messages().empty());
 }
 
 TEST_F(TrainingRegister, EnterInTheNumberBoxLooksUpTheEmployeeAndMovesOn) {
