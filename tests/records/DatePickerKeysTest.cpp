@@ -52,34 +52,29 @@ protected:
         EXPECT_EQ(picker->currentSection(), QDateTimeEdit::YearSection);
         EXPECT_EQ(focused(), picker);
     }
+    // Tab from the control before the picker into it, through its parts, on to the
+    // control after it, and Shift+Tab back the same way.
+    void tabThrough(QWidget* before, QDateTimeEdit* picker, QWidget* after) {
+        before->setFocus();
+        press(Qt::Key_Tab);
+        changeEveryPart(picker);
+        press(Qt::Key_Tab);
+        EXPECT_EQ(focused(), after);
+        press(Qt::Key_Tab, Qt::ShiftModifier);
+        EXPECT_EQ(focused(), picker);
+        press(Qt::Key_Tab, Qt::ShiftModifier);
+        EXPECT_EQ(focused(), before);
+        EXPECT_EQ(picker->date(), QDate(2022, 2, 2));
+        EXPECT_TRUE(messages().empty());
+    }
 };
 
 TEST_F(DatePickerKeys, TransferDateIsOneTabStopBetweenTheDepartmentAndTheButton) {
     auto* w = open<formygdd>();
-    w->ui.Text2->setFocus();
-    press(Qt::Key_Tab);
-    changeEveryPart(w->ui.text3);
-    press(Qt::Key_Tab);
-    EXPECT_EQ(focused(), w->ui.Command1);
-    press(Qt::Key_Tab, Qt::ShiftModifier);
-    EXPECT_EQ(focused(), w->ui.text3);
-    press(Qt::Key_Tab, Qt::ShiftModifier);
-    EXPECT_EQ(focused(), w->ui.Text2);
-    EXPECT_EQ(w->ui.text3->date(), QDate(2022, 2, 2));
-    EXPECT_TRUE(messages().empty());
+    tabThrough(w->ui.Text2, w->ui.text3, w->ui.Command1);
 }
 
 TEST_F(DatePickerKeys, ResignationDateIsOneTabStopBetweenTheNumberAndTheReason) {
     auto* w = open<Formyglz>();
-    w->ui.Text1->setFocus();
-    press(Qt::Key_Tab);
-    changeEveryPart(w->ui.text3);
-    press(Qt::Key_Tab);
-    EXPECT_EQ(focused(), w->ui.Text2);
-    press(Qt::Key_Tab, Qt::ShiftModifier);
-    EXPECT_EQ(focused(), w->ui.text3);
-    press(Qt::Key_Tab, Qt::ShiftModifier);
-    EXPECT_EQ(focused(), w->ui.Text1);
-    EXPECT_EQ(w->ui.text3->date(), QDate(2022, 2, 2));
-    EXPECT_TRUE(messages().empty());
+    tabThrough(w->ui.Text1, w->ui.text3, w->ui.Text2);
 }
