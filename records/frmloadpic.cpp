@@ -84,14 +84,6 @@ void frmloadpic::fillFiles() {
     ui.File1->addItems(files);
 }
 
-bool frmloadpic::ClickFile(const QString& name) {
-    const auto found = ui.File1->findItems(name, Qt::MatchExactly);
-    if (found.isEmpty()) return false;
-    ui.File1->setCurrentItem(found.first());
-    File1_Click();
-    return true;
-}
-
 void frmloadpic::showPreview(const QPixmap& picture) {
     if (picture.isNull()) {
         ui.Image1->clear();

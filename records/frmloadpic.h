@@ -26,8 +26,6 @@ public:
 
     // The folder the file list shows.
     QString FilePath() const { return filePath_; }
-    // Clicks the file of that name in the file list; false when it is not listed.
-    bool ClickFile(const QString& name);
 
 protected:
     void Form_Load() override;

@@ -439,6 +439,11 @@ TEST_F(AssessmentSheetTest, TheEditorLiesOverTheCurrentCellAndWritesIntoIt) {
     }
     EXPECT_TRUE(editingCell(w, 2, 9));
     ASSERT_LT(g.visualRect(g.model()->index(2, 9)).left(), g.columnWidth(0) + g.columnWidth(1));
+    // A click on the scroll bar's left arrow scrolls one step; it does not fetch the hidden cell back.
+    const int far = bar->value();
+    click(bar, Qt::LeftButton, QPoint(bar->height() / 2, bar->height() / 2));
+    EXPECT_EQ(bar->value(), far - bar->singleStep());
+    EXPECT_TRUE(!w->ui.Input_Text->isVisible() || overCell());
     press(Qt::Key_Tab, Qt::ShiftModifier);
     EXPECT_FALSE(w->ui.Input_Text->isVisible());
     press(Qt::Key_Tab);
