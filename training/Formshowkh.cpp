@@ -114,11 +114,18 @@ bool AssessmentSheet::eventFilter(QObject* watched, QEvent* event) {
 // Tab and Shift+Tab in the editor go on from the grid, to the control after or
 // before it; from the editor itself they would only lead back into the grid.
 void AssessmentSheet::leaveGrid(bool forward) {
-    inGotFocus_ = true;  // the grid takes the focus only to hand it on
+    hideEditorInGrid();
+    focusNextPrevChild(forward);
+}
+
+// The focus goes from the editor back to the grid (without the grid's focus
+// steps, which would show the editor again) before the editor hides: a hidden
+// editor that held the focus would hand it on to the next control.
+void AssessmentSheet::hideEditorInGrid() {
+    inGotFocus_ = true;
     ui.MSFlexGrid1->setFocus(Qt::OtherFocusReason);
     ui.Input_Text->hide();
     inGotFocus_ = false;
-    focusNextPrevChild(forward);
 }
 
 void AssessmentSheet::Form_Load() {
@@ -363,10 +370,7 @@ void AssessmentSheet::followCurrentCell() {
     FlexGrid& g = *ui.MSFlexGrid1;
     if (!isEditableCell(g.Row(), g.Col())) {
         // A cell that cannot be stored takes no editor; the grid keeps the focus.
-        inGotFocus_ = true;
-        g.setFocus(Qt::OtherFocusReason);
-        ui.Input_Text->hide();
-        inGotFocus_ = false;
+        hideEditorInGrid();
         return;
     }
     g.scrollTo(g.model()->index(g.Row(), g.Col()));

@@ -68,6 +68,7 @@ private:
     void followCurrentCell();
     bool currentCellShown() const;
     void leaveGrid(bool forward);
+    void hideEditorInGrid();
     void writeRow(platform::Recordset& rs, int row) const;
     void sava_data(platform::ConnectionPtr conn);
 
