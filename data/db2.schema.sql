@@ -35,6 +35,11 @@ CREATE TABLE "员工信息" (
   "图片" TEXT COLLATE NOCASE
 );
 CREATE UNIQUE INDEX "员工信息_员工编号" ON "员工信息" ("员工编号");
+-- The orders of the views and sorts, so their first rows come without sorting
+-- the table: departments descending, the hiring date as stored and as shown.
+CREATE INDEX "员工信息_部门" ON "员工信息" ("部门" DESC);
+CREATE INDEX "员工信息_录用日期" ON "员工信息" ("录用日期");
+CREATE INDEX "员工信息_录用日期_日" ON "员工信息" (substr("录用日期", 1, 10));
 
 CREATE TABLE "员工离职" (
   "员工编号" TEXT COLLATE NOCASE NOT NULL CHECK ("员工编号" <> ''),
@@ -71,6 +76,7 @@ CREATE TABLE "员工离职" (
   "离职时间" TEXT COLLATE NOCASE
 );
 CREATE INDEX "员工离职_员工编号" ON "员工离职" ("员工编号");
+CREATE INDEX "员工离职_部门" ON "员工离职" ("部门" DESC);
 
 CREATE TABLE "覆历" (
   "员工编号" TEXT COLLATE NOCASE NOT NULL CHECK ("员工编号" <> ''),
@@ -80,6 +86,7 @@ CREATE TABLE "覆历" (
   "本公司经历" TEXT COLLATE NOCASE
 );
 CREATE INDEX "覆历_员工编号" ON "覆历" ("员工编号");
+CREATE INDEX "覆历_教育背景" ON "覆历" ("教育背景" DESC);
 
 CREATE TABLE "培训" (
   "员工编号" TEXT COLLATE NOCASE NOT NULL CHECK ("员工编号" <> ''),

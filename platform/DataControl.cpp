@@ -1,20 +1,135 @@
 #include "DataControl.h"
 
+#include <algorithm>
+#include <climits>
+#include <memory>
+
 namespace platform {
+
+namespace {
+
+// Blocks held at most: the screens around the shown rows, a few thousand rows in all.
+constexpr std::size_t kMaxBlocks = 32;
+
+bool IsWordChar(QChar ch) { return ch.isLetterOrNumber() || ch == QLatin1Char('_'); }
+
+// The query without its closing "order by" clause, to count its rows without
+// sorting them. The query as it is when it has no such clause, or when the
+// clause holds values or a limit.
+QString WithoutOrderBy(const QString& sql) {
+    int depth = 0;
+    int orderAt = -1;
+    for (int i = 0; i < sql.size(); ++i) {
+        const QChar ch = sql.at(i);
+        const QChar next = i + 1 < sql.size() ? sql.at(i + 1) : QChar();
+        if (ch == QLatin1Char('\'') || ch == QLatin1Char('"') || ch == QLatin1Char('`') || ch == QLatin1Char('[')) {
+            i = sql.indexOf(ch == QLatin1Char('[') ? QLatin1Char(']') : ch, i + 1);
+            if (i < 0) return sql;
+        } else if (ch == QLatin1Char('-') && next == QLatin1Char('-')) {
+            i = sql.indexOf(QLatin1Char('\n'), i);
+            if (i < 0) return sql;
+        } else if (ch == QLatin1Char('/') && next == QLatin1Char('*')) {
+            i = sql.indexOf(QLatin1String("*/"), i + 2);
+            if (i < 0) return sql;
+            ++i;
+        } else if (ch == QLatin1Char('(')) {
+            ++depth;
+        } else if (ch == QLatin1Char(')')) {
+            --depth;
+        } else if (orderAt >= 0 && QStringLiteral("?:@$").contains(ch)) {
+            return sql;
+        } else if (depth == 0 && IsWordChar(ch) && (i == 0 || !IsWordChar(sql.at(i - 1)))) {
+            int end = i;
+            while (end < sql.size() && IsWordChar(sql.at(end))) ++end;
+            const QStringView word = QStringView(sql).mid(i, end - i);
+            if (word.compare(QLatin1String("limit"), Qt::CaseInsensitive) == 0) return sql;
+            if (word.compare(QLatin1String("order"), Qt::CaseInsensitive) == 0) {
+                int by = end;
+                while (by < sql.size() && sql.at(by).isSpace()) ++by;
+                if (QStringView(sql).mid(by, 2).compare(QLatin1String("by"), Qt::CaseInsensitive) == 0 &&
+                    (by + 2 >= sql.size() || !IsWordChar(sql.at(by + 2))))
+                    orderAt = i;
+            }
+            i = end - 1;
+        }
+    }
+    return orderAt < 0 ? sql : sql.left(orderAt);
+}
+
+// Whether the windowed query hands out its rows as it reads them: no sort or
+// other temporary table stands before its first row, so a block costs no
+// more than reading up to it.
+bool ReadsInOrder(Connection& conn, const QString& windowSql, const QVariantList& params) {
+    Statement plan(conn, QStringLiteral("explain query plan ") + windowSql, params);
+    while (plan.next())
+        if (plan.value(3).toString().contains(QLatin1String("TEMP B-TREE"), Qt::CaseInsensitive)) return false;
+    return true;
+}
+
+QVariantList WindowParams(const QVariantList& params, int rows, int offset) {
+    QVariantList all = params;
+    all << rows << offset;
+    return all;
+}
+
+}  // namespace
+
+void RecordModel::Block::appendRow(Statement& st, int cols) {
+    for (int c = 0; c < cols; ++c) {
+        int len = 0;
+        const char* p = st.rawText(c, &len);  // no text at all for a Null
+        if (p && len) arena.append(p, static_cast<size_t>(len));
+        if (arena.size() > 0xFFFFFFF0u) throw DbError(QStringLiteral("查询结果太大，无法显示。"));
+        offsets.push_back(static_cast<quint32>(arena.size()));
+        nulls.push_back(p == nullptr);
+    }
+    ++rows;
+}
+
+void RecordModel::Block::read(Statement& st, int cols, int limit) {
+    while (rows < limit && st.next()) appendRow(st, cols);
+}
 
 int RecordModel::rowCount(const QModelIndex& parent) const { return parent.isValid() ? 0 : rows_; }
 
 int RecordModel::columnCount(const QModelIndex& parent) const { return parent.isValid() ? 0 : names_.size(); }
 
+const RecordModel::Block* RecordModel::block(int row, int* inBlock) const {
+    if (row < 0 || row >= rows_) return nullptr;
+    const int k = row / blockRows_;
+    *inBlock = row - k * blockRows_;
+    auto it = blocks_.find(k);
+    if (it == blocks_.end()) {
+        if (!conn_) return nullptr;
+        Block b;
+        try {
+            Statement st(*conn_, windowSql_, WindowParams(params_, blockRows_, k * blockRows_));
+            b.read(st, names_.size(), blockRows_);
+        } catch (const DbError&) {
+            return nullptr;  // shown empty; asked again when next shown
+        }
+        if (blocks_.size() >= kMaxBlocks)
+            blocks_.erase(std::min_element(blocks_.begin(), blocks_.end(),
+                                           [](const auto& a, const auto& b) { return a.second.used < b.second.used; }));
+        it = blocks_.emplace(k, std::move(b)).first;
+    }
+    it->second.used = ++clock_;
+    return *inBlock < it->second.rows ? &it->second : nullptr;
+}
+
 QString RecordModel::text(int row, int col) const {
-    if (row < 0 || row >= rows_ || col < 0 || col >= names_.size()) return {};
-    const size_t i = static_cast<size_t>(row) * names_.size() + col;
-    return QString::fromUtf8(arena_.data() + offsets_[i], static_cast<qsizetype>(offsets_[i + 1] - offsets_[i]));
+    int r = 0;
+    const Block* b = col >= 0 && col < names_.size() ? block(row, &r) : nullptr;
+    if (!b) return {};
+    const size_t i = static_cast<size_t>(r) * names_.size() + col;
+    return QString::fromUtf8(b->arena.data() + b->offsets[i], static_cast<qsizetype>(b->offsets[i + 1] - b->offsets[i]));
 }
 
 bool RecordModel::isNull(int row, int col) const {
-    if (row < 0 || row >= rows_ || col < 0 || col >= names_.size()) return true;
-    return nulls_[static_cast<size_t>(row) * names_.size() + col];
+    int r = 0;
+    const Block* b = col >= 0 && col < names_.size() ? block(row, &r) : nullptr;
+    if (!b) return true;
+    return b->nulls[static_cast<size_t>(r) * names_.size() + col];
 }
 
 int RecordModel::columnIndex(const QString& name) const {
@@ -47,14 +162,46 @@ bool RecordModel::setHeaderData(int section, Qt::Orientation orientation, const 
     return true;
 }
 
-void RecordModel::clear() {
+void RecordModel::clear() { replace({}, 0, Block(), kBlockRows, nullptr, QString(), {}); }
+
+void RecordModel::replace(QStringList names, int rows, Block first, int blockRows, ConnectionPtr conn,
+                          QString windowSql, QVariantList params) {
     beginResetModel();
-    names_.clear();
-    rows_ = 0;
-    arena_.clear();
-    offsets_.assign(1, 0);
-    nulls_.clear();
+    names_ = std::move(names);
+    rows_ = rows;
+    blockRows_ = blockRows;
+    blocks_.clear();
+    if (rows > 0) blocks_.emplace(0, std::move(first));
+    conn_ = std::move(conn);
+    windowSql_ = std::move(windowSql);
+    params_ = std::move(params);
     endResetModel();
+}
+
+void RecordModel::open(const ConnectionPtr& conn, const QString& sql, const QVariantList& params) {
+    const QString windowSql = QStringLiteral("select * from (") + sql + QStringLiteral(") limit ? offset ?");
+    std::unique_ptr<Statement> window;
+    try {
+        if (ReadsInOrder(*conn, windowSql, WindowParams(params, kBlockRows, 0)))
+            window = std::make_unique<Statement>(*conn, windowSql, WindowParams(params, kBlockRows, 0));
+    } catch (const DbError&) {
+        // Not a query a window can wrap: it is read whole below, or fails there.
+    }
+    Statement plain(*conn, sql, params);
+    if (!window || window->columnCount() != plain.columnCount()) return load(plain);
+
+    // The query's own column names: the wrapping may rename repeated ones.
+    QStringList names;
+    for (int i = 0; i < plain.columnCount(); ++i) names << plain.columnName(i);
+    Block first;
+    first.read(*window, names.size(), kBlockRows);
+    window.reset();
+    const int rows = first.rows < kBlockRows
+                         ? first.rows
+                         : conn->scalar(QStringLiteral("select count(*) from (") + WithoutOrderBy(sql) + QLatin1Char(')'),
+                                        params)
+                               .toInt();
+    replace(std::move(names), std::max(rows, first.rows), std::move(first), kBlockRows, conn, windowSql, params);
 }
 
 void RecordModel::load(Statement& st) {
@@ -67,47 +214,68 @@ void RecordModel::load(Statement& st) {
     bool more = st.next();
     // Room for what the previous result held: growing a large result step by
     // step costs several times more than reading it.
-    const size_t arenaHint = arena_.size();
-    const size_t cellHint = offsets_.size();
+    size_t arenaHint = 0;
+    size_t cellHint = 0;
+    if (!conn_ && !blocks_.empty()) {
+        arenaHint = blocks_.begin()->second.arena.size();
+        cellHint = blocks_.begin()->second.offsets.size();
+    }
     beginResetModel();
     names_ = names;
     rows_ = 0;
-    std::string().swap(arena_);
-    std::vector<quint32>{0}.swap(offsets_);
-    std::vector<bool>().swap(nulls_);
+    blockRows_ = INT_MAX;  // one block holds them all
+    blocks_.clear();
+    conn_.reset();
+    windowSql_.clear();
+    params_.clear();
+    Block& all = blocks_[0];
     try {
-        arena_.reserve(arenaHint);
-        offsets_.reserve(cellHint);
-        nulls_.reserve(cellHint);
-        for (; more; more = st.next()) {
-            for (int c = 0; c < cols; ++c) {
-                int len = 0;
-                const char* p = st.rawText(c, &len);  // no text at all for a Null
-                if (p && len) arena_.append(p, static_cast<size_t>(len));
-                if (arena_.size() > 0xFFFFFFF0u) throw DbError(QStringLiteral("查询结果太大，无法显示。"));
-                offsets_.push_back(static_cast<quint32>(arena_.size()));
-                nulls_.push_back(p == nullptr);
-            }
-            ++rows_;
-        }
+        all.arena.reserve(arenaHint);
+        all.offsets.reserve(cellHint);
+        all.nulls.reserve(cellHint);
+        for (; more; more = st.next()) all.appendRow(st, cols);
+        rows_ = all.rows;
     } catch (...) {
         // A read that breaks off half-way shows nothing rather than half a result.
         rows_ = 0;
-        arena_.clear();
-        offsets_.assign(1, 0);
-        nulls_.clear();
+        blocks_.clear();
         endResetModel();
         throw;
     }
     endResetModel();
 }
 
+void RecordModel::scan(int first, int last, const std::function<void(int row, const QStringList& texts)>& visit) const {
+    first = std::max(first, 0);
+    last = std::min(last, rows_ - 1);
+    if (first > last) return;
+    const int cols = names_.size();
+    QStringList texts;
+    if (!conn_) {
+        for (int r = first; r <= last; ++r) {
+            texts.clear();
+            for (int c = 0; c < cols; ++c) texts << text(r, c);
+            visit(r, texts);
+        }
+        return;
+    }
+    Statement st(*conn_, windowSql_, WindowParams(params_, last - first + 1, first));
+    for (int r = first; r <= last && st.next(); ++r) {
+        texts.clear();
+        for (int c = 0; c < cols; ++c) {
+            int len = 0;
+            const char* p = st.rawText(c, &len);
+            texts << (p ? QString::fromUtf8(p, len) : QString());
+        }
+        visit(r, texts);
+    }
+}
+
 DataControl::DataControl(QObject* parent) : QObject(parent), model_(new RecordModel(this)) { model_->clear(); }
 
 void DataControl::Refresh() {
     auto conn = Connection::open(ConnectionString);
-    Statement st(*conn, RecordSource, Parameters);
-    model_->load(st);
+    model_->open(conn, RecordSource, Parameters);
     emit refreshed();
 }
 

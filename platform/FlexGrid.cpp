@@ -317,6 +317,26 @@ QString FlexGrid::TextMatrix(int row, int col) const {
     return item ? item->text() : QString();
 }
 
+void FlexGrid::ScanRows(int first, int last,
+                        const std::function<void(int row, const QStringList& texts)>& visit) const {
+    first = std::max(first, 0);
+    last = std::min(last, Rows() - 1);
+    if (first > last) return;
+    QStringList texts;
+    const auto own = [&](int row) {
+        texts.clear();
+        for (int c = 0; c < Cols(); ++c) texts << TextMatrix(row, c);
+        visit(row, texts);
+    };
+    if (!IsBound()) {
+        for (int r = first; r <= last; ++r) own(r);
+        return;
+    }
+    if (first == 0) own(first++);  // the header row
+    source_->model()->scan(modelRow(first), modelRow(last),
+                           [&](int row, const QStringList& cells) { visit(row + 1, cells); });
+}
+
 void FlexGrid::SetTextMatrix(int row, int col, const QString& text) {
     if (IsBound() || row < 0 || col < 0 || row >= Rows() || col >= Cols()) return;
     QStandardItem* item = own_->item(row, col);

@@ -12,6 +12,7 @@
 #include <QPointer>
 #include <QTableView>
 
+#include <functional>
 #include <map>
 #include <set>
 
@@ -49,6 +50,10 @@ public:
     void SetText(const QString& text) { SetTextMatrix(row_, col_, text); }
     QString TextMatrix(int row, int col) const;
     void SetTextMatrix(int row, int col, const QString& text);  // unbound only
+    // Calls visit with the texts of rows first..last in order. A bound grid reads
+    // them straight from its query, one at a time, so a walk over every row of
+    // a large view costs one reading of it. Throws DbError.
+    void ScanRows(int first, int last, const std::function<void(int row, const QStringList& texts)>& visit) const;
 
     void SetColAlignment(int col, int alignment);
     int ColAlignment(int col) const;

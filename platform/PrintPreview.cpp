@@ -279,15 +279,14 @@ void PrintPreview::layout() {
         want[c] = least[c];
         d.cols.push_back(col);
     }
-    for (int r = fixed; r < g->Rows(); ++r) {
-        QStringList row;
-        row.reserve(cols);
-        for (int c = 0; c < cols; ++c) {
-            const QString t = g->TextMatrix(r, c);
-            want[c] = std::max(want[c], advance(t) + 2 * kCellPadX);
-            row << t;
-        }
-        d.rows.push_back(row);
+    try {
+        g->ScanRows(fixed, g->Rows() - 1, [&](int, const QStringList& row) {
+            for (int c = 0; c < cols; ++c) want[c] = std::max(want[c], advance(row.value(c)) + 2 * kCellPadX);
+            d.rows.push_back(row);
+        });
+    } catch (const DbError& e) {
+        MsgBox(QStringLiteral("无法读取表格的全部数据，只能打印已读到的%1行。\n%2").arg(d.rows.size()).arg(e.message()),
+               MsgButtons::OK, MsgIcon::Critical);
     }
     for (int c = std::max(0, static_cast<int>(format.size())); c < cols; ++c) least[c] = want[c] = want[c] + room;
 

@@ -158,14 +158,19 @@ void Form1::Toolbar1_ButtonClick(const QString& key) {
             Worksheet& sheet = xl.AddWorkbook().Worksheets(1);
             const int rows = dgrid->Rows();
             const int cols = dgrid->Cols();
-            for (int r = 0; r < rows; ++r)
-                for (int c = 0; c < cols; ++c) sheet.SetCell(r + 2, c + 1, dgrid->TextMatrix(r, c));
+            dgrid->ScanRows(0, rows - 1, [&](int r, const QStringList& texts) {
+                for (int c = 0; c < cols; ++c) sheet.SetCell(r + 2, c + 1, texts.at(c));
+            });
             if (rows > 0 && cols > 0) {
                 dgrid->SetRow(rows - 1);
                 dgrid->SetCol(cols - 1);
             }
         } catch (const SpreadsheetError& e) {
             MsgBox(e.message(), MsgButtons::OK, MsgIcon::Critical);
+            return;
+        } catch (const DbError& e) {
+            MsgBox(QStringLiteral("无法读取表格的数据，没有生成电子表格。\n%1").arg(e.message()), MsgButtons::OK,
+                   MsgIcon::Critical);
             return;
         }
         xl.Release();
@@ -196,8 +201,15 @@ void Form1::da_Excel_Click() {
     put(1, 6, QStringLiteral("人事基本资料"));
     const int rows = dgrid->Rows();
     const int cols = std::min(dgrid->Cols(), 27);
-    for (int r = 0; r < rows; ++r)
-        for (int c = 0; c < cols; ++c) put(r + 3, c + 1, dgrid->TextMatrix(r, c));
+    try {
+        dgrid->ScanRows(0, rows - 1, [&](int r, const QStringList& texts) {
+            for (int c = 0; c < cols; ++c) put(r + 3, c + 1, texts.at(c));
+        });
+    } catch (const DbError& e) {
+        MsgBox(QStringLiteral("无法读取表格的数据，没有生成电子表格。\n%1").arg(e.message()), MsgButtons::OK,
+               MsgIcon::Critical);
+        return;
+    }
     xl.Release();
 }
 
