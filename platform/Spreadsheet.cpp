@@ -9,9 +9,10 @@
 #include <QStringEncoder>
 #include <QTemporaryFile>
 
-#include <xlsxwriter.h>
+#include <zip.h>
 
 #include <algorithm>
+#include <cstring>
 #include <string>
 
 namespace platform {
@@ -20,7 +21,9 @@ namespace {
 
 const QString kXlsxMime = QStringLiteral("application/vnd.openxmlformats-officedocument.spreadsheetml.sheet");
 constexpr int kMaxCellChars = 32767;
-constexpr std::size_t kTextBlockSize = std::size_t(1) << 20;
+// Cells kept in memory before they go to the sheet's temporary file.
+constexpr std::size_t kRecentBytes = std::size_t(4) << 20;
+constexpr std::size_t kRecordHead = 3 * sizeof(std::uint32_t);  // row, column, length
 
 SpreadsheetOpener& opener() {
     static SpreadsheetOpener o;
@@ -53,6 +56,9 @@ QString NewWorkbookFile() {
 
 SpreadsheetError::SpreadsheetError(const QString& message) : std::runtime_error(message.toStdString()) {}
 
+Worksheet::Worksheet() = default;
+Worksheet::~Worksheet() = default;
+
 void Worksheet::SetCell(int row, int column, const QString& text) {
     if (row < 1 || row > kSheetMaxRows || column < 1 || column > kSheetMaxColumns)
         throw SpreadsheetError(QStringLiteral("单元格位置（第%1行，第%2列）超出了工作表的范围。").arg(row).arg(column));
@@ -61,24 +67,63 @@ void Worksheet::SetCell(int row, int column, const QString& text) {
                                    .arg(row)
                                    .arg(column)
                                    .arg(kMaxCellChars));
-    if (!cells_.empty()) {
-        const Cell& last = cells_.back();
-        if (row < last.row || (row == last.row && column <= last.column)) inOrder_ = false;
-    }
-    // UTF-8 straight into the current text block: no temporary per cell.
+    if (row < lastRow_ || (row == lastRow_ && column <= lastColumn_)) inOrder_ = false;
+    lastRow_ = row;
+    lastColumn_ = column;
+    // UTF-8 straight behind the record's head: no temporary per cell.
     QStringEncoder utf8(QStringEncoder::Utf8);
-    const auto need = static_cast<std::size_t>(utf8.requiredSpace(text.size()));
-    if (blocks_.empty() || blockUsed_ + need > blockSize_) {
-        blockSize_ = std::max<std::size_t>(kTextBlockSize, need);
-        blocks_.push_back(std::unique_ptr<char[]>(new char[blockSize_]));
-        blockUsed_ = 0;
+    const std::size_t at = recent_.size();
+    recent_.resize(at + kRecordHead + static_cast<std::size_t>(utf8.requiredSpace(text.size())));
+    char* start = recent_.data() + at + kRecordHead;
+    const auto length = static_cast<std::uint32_t>(utf8.appendToBuffer(start, text) - start);
+    const std::uint32_t head[3] = {static_cast<std::uint32_t>(row), static_cast<std::uint32_t>(column), length};
+    std::memcpy(recent_.data() + at, head, kRecordHead);
+    recent_.resize(at + kRecordHead + length);
+    if (recent_.size() >= kRecentBytes) spill();
+}
+
+void Worksheet::spill() {
+    if (!spilled_) {
+        auto file = std::make_unique<QTemporaryFile>(QDir::tempPath() + QStringLiteral("/halvern-cells-XXXXXX"));
+        if (!file->open())
+            throw SpreadsheetError(QStringLiteral("无法在临时文件夹中存放表格的内容：%1").arg(file->errorString()));
+        spilled_ = std::move(file);
     }
-    char* start = blocks_.back().get() + blockUsed_;
-    const auto length = static_cast<std::size_t>(utf8.appendToBuffer(start, text) - start);
-    cells_.push_back(Cell{row, column, static_cast<std::uint32_t>(blocks_.size() - 1),
-                          static_cast<std::uint32_t>(blockUsed_), static_cast<std::uint32_t>(length)});
-    blockUsed_ += length;
-    textBytes_ += length;
+    if (spilled_->write(recent_.data(), static_cast<qint64>(recent_.size())) != static_cast<qint64>(recent_.size()))
+        throw SpreadsheetError(QStringLiteral("无法在临时文件夹中存放表格的内容：%1").arg(spilled_->errorString()));
+    recent_.clear();
+}
+
+void Worksheet::forEachSet(const std::function<void(std::int32_t, std::int32_t, const char*, std::uint32_t)>& cell) const {
+    // Whole records of the buffer; returns where the first incomplete one starts.
+    const auto records = [&cell](const char* p, std::size_t size) {
+        std::size_t at = 0;
+        while (size - at >= kRecordHead) {
+            std::uint32_t head[3];
+            std::memcpy(head, p + at, kRecordHead);
+            if (size - at - kRecordHead < head[2]) break;
+            cell(static_cast<std::int32_t>(head[0]), static_cast<std::int32_t>(head[1]), p + at + kRecordHead, head[2]);
+            at += kRecordHead + head[2];
+        }
+        return at;
+    };
+    if (spilled_) {
+        if (!spilled_->flush() || !spilled_->seek(0))
+            throw SpreadsheetError(QStringLiteral("无法读回表格的内容：%1").arg(spilled_->errorString()));
+        std::string chunk;
+        for (;;) {
+            const std::size_t kept = chunk.size();
+            chunk.resize(kept + kRecentBytes);
+            const qint64 n = spilled_->read(chunk.data() + kept, static_cast<qint64>(kRecentBytes));
+            if (n < 0) throw SpreadsheetError(QStringLiteral("无法读回表格的内容：%1").arg(spilled_->errorString()));
+            chunk.resize(kept + static_cast<std::size_t>(n));
+            const std::size_t used = records(chunk.data(), chunk.size());
+            chunk.erase(0, used);
+            if (n == 0) break;
+        }
+        spilled_->seek(spilled_->size());
+    }
+    records(recent_.data(), recent_.size());
 }
 
 Workbook::Workbook() : sheet_(std::make_unique<Worksheet>()) {}
@@ -104,48 +149,207 @@ namespace {
 
 }  // namespace
 
+namespace {
+
+const char kContentTypes[] =
+    "<?xml version=\"1.0\" encoding=\"UTF-8\" standalone=\"yes\"?>\n"
+    "<Types xmlns=\"http://schemas.openxmlformats.org/package/2006/content-types\">"
+    "<Default Extension=\"rels\" ContentType=\"application/vnd.openxmlformats-package.relationships+xml\"/>"
+    "<Default Extension=\"xml\" ContentType=\"application/xml\"/>"
+    "<Override PartName=\"/xl/workbook.xml\" "
+    "ContentType=\"application/vnd.openxmlformats-officedocument.spreadsheetml.sheet.main+xml\"/>"
+    "<Override PartName=\"/xl/worksheets/sheet1.xml\" "
+    "ContentType=\"application/vnd.openxmlformats-officedocument.spreadsheetml.worksheet+xml\"/>"
+    "<Override PartName=\"/xl/styles.xml\" "
+    "ContentType=\"application/vnd.openxmlformats-officedocument.spreadsheetml.styles+xml\"/>"
+    "</Types>";
+const char kRootRels[] =
+    "<?xml version=\"1.0\" encoding=\"UTF-8\" standalone=\"yes\"?>\n"
+    "<Relationships xmlns=\"http://schemas.openxmlformats.org/package/2006/relationships\">"
+    "<Relationship Id=\"rId1\" "
+    "Type=\"http://schemas.openxmlformats.org/officeDocument/2006/relationships/officeDocument\" "
+    "Target=\"xl/workbook.xml\"/></Relationships>";
+const char kWorkbook[] =
+    "<?xml version=\"1.0\" encoding=\"UTF-8\" standalone=\"yes\"?>\n"
+    "<workbook xmlns=\"http://schemas.openxmlformats.org/spreadsheetml/2006/main\" "
+    "xmlns:r=\"http://schemas.openxmlformats.org/officeDocument/2006/relationships\">"
+    "<sheets><sheet name=\"Sheet1\" sheetId=\"1\" r:id=\"rId1\"/></sheets></workbook>";
+const char kWorkbookRels[] =
+    "<?xml version=\"1.0\" encoding=\"UTF-8\" standalone=\"yes\"?>\n"
+    "<Relationships xmlns=\"http://schemas.openxmlformats.org/package/2006/relationships\">"
+    "<Relationship Id=\"rId1\" "
+    "Type=\"http://schemas.openxmlformats.org/officeDocument/2006/relationships/worksheet\" "
+    "Target=\"worksheets/sheet1.xml\"/>"
+    "<Relationship Id=\"rId2\" Type=\"http://schemas.openxmlformats.org/officeDocument/2006/relationships/styles\" "
+    "Target=\"styles.xml\"/></Relationships>";
+const char kStyles[] =
+    "<?xml version=\"1.0\" encoding=\"UTF-8\" standalone=\"yes\"?>\n"
+    "<styleSheet xmlns=\"http://schemas.openxmlformats.org/spreadsheetml/2006/main\">"
+    "<fonts count=\"1\"><font><sz val=\"11\"/><name val=\"Calibri\"/></font></fonts>"
+    "<fills count=\"2\"><fill><patternFill patternType=\"none\"/></fill>"
+    "<fill><patternFill patternType=\"gray125\"/></fill></fills>"
+    "<borders count=\"1\"><border><left/><right/><top/><bottom/><diagonal/></border></borders>"
+    "<cellStyleXfs count=\"1\"><xf numFmtId=\"0\" fontId=\"0\" fillId=\"0\" borderId=\"0\"/></cellStyleXfs>"
+    "<cellXfs count=\"1\"><xf numFmtId=\"0\" fontId=\"0\" fillId=\"0\" borderId=\"0\" xfId=\"0\"/></cellXfs>"
+    "<cellStyles count=\"1\"><cellStyle name=\"Normal\" xfId=\"0\" builtinId=\"0\"/></cellStyles>"
+    "</styleSheet>";
+const char kSheetStart[] =
+    "<?xml version=\"1.0\" encoding=\"UTF-8\" standalone=\"yes\"?>\n"
+    "<worksheet xmlns=\"http://schemas.openxmlformats.org/spreadsheetml/2006/main\" "
+    "xmlns:r=\"http://schemas.openxmlformats.org/officeDocument/2006/relationships\"><sheetData>";
+const char kSheetEnd[] = "</sheetData></worksheet>";
+
+// The package's parts go into the zip file one after the other; the sheet is
+// written as its rows come, through a buffer, compressed for speed.
+class Package {
+public:
+    Package(const QString& file) : file_(file) {
+        zip_ = zipOpen64(QFile::encodeName(file).constData(), APPEND_STATUS_CREATE);
+        if (!zip_) WriteFailed(file, QStringLiteral("无法建立文件。"));
+    }
+    ~Package() {
+        if (zip_) zipClose(zip_, nullptr);
+    }
+    void part(const char* name, const char* text) {
+        begin(name);
+        buffer_ = text;
+        end();
+    }
+    void begin(const char* name) {
+        zip_fileinfo info{};
+        if (zipOpenNewFileInZip64(zip_, name, &info, nullptr, 0, nullptr, 0, nullptr, Z_DEFLATED, Z_BEST_SPEED, 1) != ZIP_OK)
+            WriteFailed(file_, QStringLiteral("无法写入“%1”。").arg(QString::fromLatin1(name)));
+    }
+    std::string& buffer() { return buffer_; }
+    void flushIfFull() {
+        if (buffer_.size() >= (std::size_t(1) << 20)) flush();
+    }
+    void end() {
+        flush();
+        if (zipCloseFileInZip(zip_) != ZIP_OK) WriteFailed(file_, QStringLiteral("磁盘已满或无法写入。"));
+    }
+    void close() {
+        const int rc = zipClose(zip_, nullptr);
+        zip_ = nullptr;
+        if (rc != ZIP_OK) WriteFailed(file_, QStringLiteral("磁盘已满或无法写入。"));
+    }
+
+private:
+    void flush() {
+        if (!buffer_.empty() &&
+            zipWriteInFileInZip(zip_, buffer_.data(), static_cast<unsigned>(buffer_.size())) != ZIP_OK)
+            WriteFailed(file_, QStringLiteral("磁盘已满或无法写入。"));
+        buffer_.clear();
+    }
+    QString file_;
+    zipFile zip_ = nullptr;
+    std::string buffer_;
+};
+
+void AppendNumber(std::string& out, std::uint32_t n) {
+    char digits[12];
+    int k = 0;
+    do {
+        digits[k++] = static_cast<char>('0' + n % 10);
+        n /= 10;
+    } while (n);
+    while (k) out += digits[--k];
+}
+
+void AppendColumnName(std::string& out, std::uint32_t column) {
+    char letters[4];
+    int k = 0;
+    for (; column; column = (column - 1) / 26) letters[k++] = static_cast<char>('A' + (column - 1) % 26);
+    while (k) out += letters[--k];
+}
+
+bool IsBlank(char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\r'; }
+
+// One text cell: XML's own characters escaped, control characters written
+// as _xHHHH_ (XML cannot carry them), blanks at either end kept.
+void AppendCell(std::string& out, std::int32_t row, std::int32_t column, const char* text, std::uint32_t length) {
+    out += "<c r=\"";
+    AppendColumnName(out, static_cast<std::uint32_t>(column));
+    AppendNumber(out, static_cast<std::uint32_t>(row));
+    out += IsBlank(text[0]) || IsBlank(text[length - 1]) ? "\" t=\"inlineStr\"><is><t xml:space=\"preserve\">"
+                                                         : "\" t=\"inlineStr\"><is><t>";
+    std::uint32_t plain = 0;  // start of the run not yet copied
+    for (std::uint32_t i = 0; i < length; ++i) {
+        const auto c = static_cast<unsigned char>(text[i]);
+        if (c >= 0x20 && c != '&' && c != '<' && c != '>') continue;
+        if (c == '\t' || c == '\n') continue;
+        out.append(text + plain, i - plain);
+        plain = i + 1;
+        if (c == '&') out += "&amp;";
+        else if (c == '<') out += "&lt;";
+        else if (c == '>') out += "&gt;";
+        else {
+            static const char hex[] = "0123456789ABCDEF";
+            out += "_x00";
+            out += hex[c >> 4];
+            out += hex[c & 15];
+            out += '_';
+        }
+    }
+    out.append(text + plain, length - plain);
+    out += "</t></is></c>";
+}
+
+}  // namespace
+
 void SpreadsheetApplication::WriteFile(const Workbook& book, const QString& file) {
     const Worksheet& sheet = *book.sheet_;
+    Package zip(file);
+    zip.part("[Content_Types].xml", kContentTypes);
+    zip.part("_rels/.rels", kRootRels);
+    zip.part("xl/workbook.xml", kWorkbook);
+    zip.part("xl/_rels/workbook.xml.rels", kWorkbookRels);
+    zip.part("xl/styles.xml", kStyles);
 
-    // Rows go out in order (the library streams them to disk one by one);
-    // cells set out of order are put in order first, and of two texts for one
-    // cell the later one stays.
-    std::vector<std::size_t> order(sheet.cells_.size());
-    for (std::size_t i = 0; i < order.size(); ++i) order[i] = i;
-    if (!sheet.inOrder_)
-        std::stable_sort(order.begin(), order.end(), [&](std::size_t a, std::size_t b) {
-            const auto& ca = sheet.cells_[a];
-            const auto& cb = sheet.cells_[b];
-            return ca.row != cb.row ? ca.row < cb.row : ca.column < cb.column;
+    zip.begin("xl/worksheets/sheet1.xml");
+    std::string& out = zip.buffer();
+    out = kSheetStart;
+    std::int32_t openRow = 0;
+    // Rows go out in order; an empty text leaves its cell empty.
+    const auto put = [&](std::int32_t row, std::int32_t column, const char* text, std::uint32_t length) {
+        if (length == 0) return;
+        if (row != openRow) {
+            if (openRow) out += "</row>";
+            out += "<row r=\"";
+            AppendNumber(out, static_cast<std::uint32_t>(row));
+            out += "\">";
+            openRow = row;
+        }
+        AppendCell(out, row, column, text, length);
+        zip.flushIfFull();
+    };
+    if (sheet.inOrder_) {
+        sheet.forEachSet(put);
+    } else {
+        // Cells set out of order are put in order first, and of two texts for
+        // one cell the later one stays.
+        struct Cell {
+            std::int32_t row;
+            std::int32_t column;
+            std::string text;
+        };
+        std::vector<Cell> cells;
+        sheet.forEachSet([&cells](std::int32_t row, std::int32_t column, const char* text, std::uint32_t length) {
+            cells.push_back({row, column, std::string(text, length)});
         });
-
-    lxw_workbook_options options{};
-    options.constant_memory = LXW_TRUE;
-    lxw_workbook* wb = workbook_new_opt(QFile::encodeName(file).constData(), &options);
-    if (!wb) WriteFailed(file, QStringLiteral("无法建立文件。"));
-    lxw_worksheet* ws = workbook_add_worksheet(wb, nullptr);
-    if (!ws) {
-        workbook_close(wb);
-        WriteFailed(file, QStringLiteral("无法建立工作表。"));
-    }
-    std::string text;
-    for (std::size_t k = 0; k < order.size(); ++k) {
-        const auto& c = sheet.cells_[order[k]];
-        if (c.length == 0) continue;  // an empty text leaves the cell empty
-        if (k + 1 < order.size()) {
-            const auto& n = sheet.cells_[order[k + 1]];
-            if (n.row == c.row && n.column == c.column) continue;  // replaced by a later text
-        }
-        text.assign(sheet.text(c), c.length);
-        const lxw_error err = worksheet_write_string(ws, static_cast<lxw_row_t>(c.row - 1),
-                                                     static_cast<lxw_col_t>(c.column - 1), text.c_str(), nullptr);
-        if (err != LXW_NO_ERROR) {
-            workbook_close(wb);
-            WriteFailed(file, QString::fromUtf8(lxw_strerror(err)));
+        std::stable_sort(cells.begin(), cells.end(), [](const Cell& a, const Cell& b) {
+            return a.row != b.row ? a.row < b.row : a.column < b.column;
+        });
+        for (std::size_t k = 0; k < cells.size(); ++k) {
+            const Cell& c = cells[k];
+            if (k + 1 < cells.size() && cells[k + 1].row == c.row && cells[k + 1].column == c.column) continue;
+            put(c.row, c.column, c.text.data(), static_cast<std::uint32_t>(c.text.size()));
         }
     }
-    const lxw_error err = workbook_close(wb);
-    if (err != LXW_NO_ERROR) WriteFailed(file, QString::fromUtf8(lxw_strerror(err)));
+    if (openRow) out += "</row>";
+    out += kSheetEnd;
+    zip.end();
+    zip.close();
 }
 
 QStringList SpreadsheetApplication::Release() {

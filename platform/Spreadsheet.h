@@ -17,12 +17,13 @@
 #include <QStringList>
 
 #include <cstdint>
-#include <deque>
 #include <functional>
 #include <memory>
 #include <stdexcept>
 #include <string>
 #include <vector>
+
+class QTemporaryFile;
 
 namespace platform {
 
@@ -39,26 +40,28 @@ inline constexpr int kSheetMaxColumns = 16384;
 
 class Worksheet {
 public:
+    Worksheet();
+    ~Worksheet();
+    Worksheet(const Worksheet&) = delete;
+    Worksheet& operator=(const Worksheet&) = delete;
+
     // Sets the cell to the text; an empty text leaves the cell empty. A later
     // call on the same cell replaces the earlier text. Throws SpreadsheetError
     // for a position outside the sheet.
     void SetCell(int row, int column, const QString& text);
 private:
     friend class SpreadsheetApplication;
-    struct Cell {
-        std::int32_t row;
-        std::int32_t column;
-        std::uint32_t block;  // text block of the cell's UTF-8 text
-        std::uint32_t offset;  // within the block
-        std::uint32_t length;
-    };
-    const char* text(const Cell& c) const { return blocks_[c.block].get() + c.offset; }
-    // Cells and texts grow block by block: nothing is copied as the sheet grows.
-    std::deque<Cell> cells_;
-    std::vector<std::unique_ptr<char[]>> blocks_;
-    std::size_t blockUsed_ = 0;
-    std::size_t blockSize_ = 0;
-    std::size_t textBytes_ = 0;
+    // Calls cell with every cell as it was set, in that order.
+    void forEachSet(const std::function<void(std::int32_t row, std::int32_t column, const char* text,
+                                             std::uint32_t length)>& cell) const;
+    void spill();
+    // The cells as they were set, one record each (row, column, length, UTF-8
+    // text): a few megabytes in memory, the rest in a temporary file, so a
+    // sheet of millions of cells holds no more memory than a small one.
+    std::string recent_;
+    std::unique_ptr<QTemporaryFile> spilled_;
+    std::int32_t lastRow_ = 0;
+    std::int32_t lastColumn_ = 0;
     bool inOrder_ = true;
 };
 
