@@ -1,6 +1,8 @@
 -- The personnel database db2.mdb. Dates are ISO text: "YYYY-MM-DD", or
 -- "YYYY-MM-DD HH:MM:SS" where a time of day is kept (离职时间).
 -- Text compares case-insensitively for Latin letters, as the windows expect.
+-- Large pages: a search reads the whole employee table in fewer, larger steps.
+PRAGMA page_size = 16384;
 
 CREATE TABLE "员工信息" (
   "员工编号" TEXT COLLATE NOCASE NOT NULL CHECK ("员工编号" <> ''),

@@ -9,7 +9,7 @@ namespace platform {
 namespace {
 
 // Blocks held at most: the screens around the shown rows, a few thousand rows in all.
-constexpr std::size_t kMaxBlocks = 32;
+constexpr std::size_t kMaxBlocks = 40;
 
 bool IsWordChar(QChar ch) { return ch.isLetterOrNumber() || ch == QLatin1Char('_'); }
 

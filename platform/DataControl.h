@@ -50,8 +50,8 @@ public:
     // from the query: a walk over every row keeps one row at a time. Throws DbError.
     void scan(int first, int last, const std::function<void(int row, const QStringList& texts)>& visit) const;
 
-    // Rows per fetched block.
-    static constexpr int kBlockRows = 512;
+    // Rows per fetched block: a few screens.
+    static constexpr int kBlockRows = 128;
 
 private:
     struct Block {

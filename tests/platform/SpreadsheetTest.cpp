@@ -144,4 +144,44 @@ TEST_F(SpreadsheetTest, PositionsOutsideTheSheetAndOtherWorksheetsAreRefused) {
     EXPECT_EQ(ReadSheet1(files.first()).at(kSheetMaxRows, kSheetMaxColumns), QStringLiteral("corner"));
 }
 
+TEST_F(SpreadsheetTest, ASheetOfManyMegabytesIsWrittenWholeAndLeavesNoTemporaryFilesBehind) {
+    // Far more text than a sheet keeps in memory: the rest waits in a temporary file.
+    const int rows = 9000;
+    const int cols = 8;
+    const auto text = [](int r, int c) {
+        return QStringLiteral("第%1行第%2列 ").arg(r).arg(c) + QString(60, QChar(u'字')) + QStringLiteral("&<");
+    };
+    {
+        SpreadsheetApplication xl;
+        xl.SetVisible(true);
+        Worksheet& sheet = xl.AddWorkbook().Worksheets(1);
+        for (int r = 1; r <= rows; ++r)
+            for (int c = 1; c <= cols; ++c) sheet.SetCell(r, c, text(r, c));
+        const QStringList files = xl.Release();
+        ASSERT_EQ(files.size(), 1);
+        const auto cells = ReadSheet1(files.first());
+        ASSERT_TRUE(cells.ok);
+        EXPECT_EQ(cells.cells.size(), std::size_t(rows) * cols);
+        for (int r : {1, 2, 4321, rows})
+            for (int c : {1, cols}) EXPECT_EQ(cells.at(r, c), text(r, c)) << r << "," << c;
+        EXPECT_EQ(QDir(tmp_.path()).entryList(QDir::Files), QStringList{QFileInfo(files.first()).fileName()});
+        QFile::remove(files.first());
+    }
+    // The same once a cell of an early row is set again at the end.
+    SpreadsheetApplication xl;
+    Worksheet& sheet = xl.AddWorkbook().Worksheets(1);
+    for (int r = 1; r <= rows; ++r)
+        for (int c = 1; c <= cols; ++c) sheet.SetCell(r, c, text(r, c));
+    sheet.SetCell(2, 1, QStringLiteral("later"));
+    sheet.SetCell(3, 1, QString());
+    const QStringList files = xl.Release();
+    ASSERT_EQ(files.size(), 1);
+    const auto cells = ReadSheet1(files.first());
+    EXPECT_EQ(cells.cells.size(), std::size_t(rows) * cols - 1);
+    EXPECT_EQ(cells.at(1, 1), text(1, 1));
+    EXPECT_EQ(cells.at(2, 1), QStringLiteral("later"));
+    EXPECT_FALSE(cells.has(3, 1));
+    EXPECT_EQ(cells.at(rows, cols), text(rows, cols));
+}
+
 }  // namespace

@@ -1,6 +1,7 @@
 #include "TestProgram.h"
 #include "XlsxReader.h"
 
+#include "platform/DataControl.h"
 #include "platform/Spreadsheet.h"
 #include "platform/WindowHost.h"
 #include "shell/Form1.h"
@@ -120,6 +121,38 @@ TEST_F(ExportTest, ToolbarExportStartsAtRow2KeepsTheSearchOrderAndEndsOnTheLastC
     expectGrid(sheet, 2, 30);
     EXPECT_EQ(f->dgrid->Row(), f->dgrid->Rows() - 1);
     EXPECT_EQ(f->dgrid->Col(), f->dgrid->Cols() - 1);
+}
+
+TEST_F(ExportTest, AViewOfManyScreensIsCopiedWholeInItsOwnOrder) {
+    // Several blocks of rows, the departments repeating: the order among equals counts too.
+    {
+        auto conn = db();
+        Transaction tx(*conn);
+        for (int i = 0; i < 3 * RecordModel::kBlockRows + 5; ++i)
+            conn->execute(QStringLiteral("insert into 员工信息 (员工编号,姓名,部门) values (?,?,?)"),
+                          {QStringLiteral("N%1").arg(i, 4, 10, QLatin1Char('0')), QStringLiteral("员工%1").arg(i),
+                           QStringLiteral("部门%1").arg(i % 4)});
+        tx.commit();
+    }
+    view(4);
+    QStringList order;
+    {
+        auto conn = db();
+        Statement st(*conn, QStringLiteral("select 员工编号 from 员工信息 order by 部门 desc"));
+        while (st.next()) order << st.value(0).toString();
+    }
+    ASSERT_EQ(f->dgrid->Rows(), order.size() + 1);
+    f->da_Excel_Click();
+    const SheetCells menu = lastSheet();
+    f->Toolbar1_ButtonClick(QStringLiteral("prn"));
+    const SheetCells toolbar = lastSheet();
+    for (int r = 0; r < order.size(); ++r) {
+        ASSERT_EQ(menu.at(r + 4, 1), order.at(r)) << r;
+        ASSERT_EQ(toolbar.at(r + 3, 1), order.at(r)) << r;
+    }
+    EXPECT_EQ(menu.maxRow(), order.size() + 3);
+    EXPECT_EQ(toolbar.maxRow(), order.size() + 2);
+    expectGrid(toolbar, 2, 30);
 }
 
 TEST_F(ExportTest, WithoutASpreadsheetProgramTheMessageNamesTheFileAndTheWindowGoesOn) {
