@@ -196,11 +196,13 @@ void RecordModel::open(const ConnectionPtr& conn, const QString& sql, const QVar
     Block first;
     first.read(*window, names.size(), kBlockRows);
     window.reset();
-    const int rows = first.rows < kBlockRows
-                         ? first.rows
-                         : conn->scalar(QStringLiteral("select count(*) from (") + WithoutOrderBy(sql) + QLatin1Char(')'),
-                                        params)
-                               .toInt();
+    if (first.rows < kBlockRows) {
+        // Every row is held: nothing more to fetch, no connection kept.
+        const int rows = first.rows;
+        return replace(std::move(names), rows, std::move(first), kBlockRows, nullptr, QString(), {});
+    }
+    const int rows =
+        conn->scalar(QStringLiteral("select count(*) from (") + WithoutOrderBy(sql) + QLatin1Char(')'), params).toInt();
     replace(std::move(names), std::max(rows, first.rows), std::move(first), kBlockRows, conn, windowSql, params);
 }
 
