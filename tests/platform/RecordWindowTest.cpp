@@ -2,6 +2,8 @@
 
 #include "platform/DataControl.h"
 #include "platform/FlexGrid.h"
+#include "platform/WindowHost.h"
+#include "shell/Form1.h"
 #include "shell/ModuleState.h"
 
 using namespace platform;
@@ -130,6 +132,41 @@ TEST_F(RecordWindow, AGridWalkGivesTheHeaderRowThenEveryRowOnce) {
     ASSERT_EQ(seen.size(), kRows + 1);
     EXPECT_EQ(seen.first(), QStringLiteral("k"));
     EXPECT_EQ(seen.mid(1), expected);
+}
+
+TEST_F(RecordWindow, ADatabaseWithoutTheOrderIndexesShowsTheViewsAndSortsAlike) {
+    {
+        auto conn = db();
+        Transaction tx(*conn);
+        for (int i = 0; i < 3 * RecordModel::kBlockRows; ++i)
+            conn->execute(QStringLiteral("insert into 员工信息 (员工编号,姓名,部门,录用日期) values (?,?,?,?)"),
+                          {QStringLiteral("N%1").arg(i, 4, 10, QLatin1Char('0')), QStringLiteral("员工%1").arg(i),
+                           QStringLiteral("部门%1").arg(i % 3),
+                           QStringLiteral("200%1-01-0%2").arg(i % 4).arg(1 + i % 2) +
+                               (i % 5 ? QString() : QStringLiteral(" 08:00:00"))});
+        tx.commit();
+    }
+    auto* f = WindowHost::Default<halvern::Form1>();
+    f->Load();
+    // Column 0 of every row of each employee view, by department, by number and by hiring date.
+    const auto everyView = [f] {
+        QStringList out;
+        for (int mode : {2, 4, 5, 6}) {
+            f->tree_NodeClick(f->Node(mode));
+            for (void (halvern::Form1::*sort)() :
+                 {&halvern::Form1::sortbumen_Click, &halvern::Form1::sortbh_Click, &halvern::Form1::sortluyong_Click}) {
+                (f->*sort)();
+                out << f->PanelText(5);
+                f->dgrid->ScanRows(1, f->dgrid->Rows() - 1, [&](int, const QStringList& texts) { out << texts.at(0); });
+            }
+        }
+        return out;
+    };
+    const QStringList indexed = everyView();
+    db()->executeScript(QStringLiteral(
+        "drop index \"员工信息_部门\"; drop index \"员工信息_录用日期\"; drop index \"员工信息_录用日期_日\";"));
+    EXPECT_EQ(everyView(), indexed);
+    EXPECT_GT(indexed.size(), 12 * 3 * RecordModel::kBlockRows);
 }
 
 }  // namespace
