@@ -1,4 +1,6 @@
 #include "TestProgram.h"
+#include "UserInput.h"
+#include "UserInput.h"
 
 #include "platform/WindowHost.h"
 #include "records/Formshow1.h"
@@ -12,7 +14,7 @@
 
 using namespace platform;
 using namespace halvern;
-using halvern::test::ProgramTest;
+using namespace halvern::test;
 
 namespace {
 
@@ -217,24 +219,23 @@ TEST_F(RecordViews, DoubleClicksInTheMainWindowOpenTheViewThatSuitsTheRow) {
     addEmployee(QStringLiteral("V2"), QStringLiteral("吴二"), {{QStringLiteral("合同到期日"), QStringLiteral("2000-01-01")}});
     addLeaver(QString());
     auto* main = WindowHost::Default<Form1>();
-    main->Load();
+    WindowHost::Show(main, ShowMode::Modeless);
+    activate(main);
     clearMessages();
-    auto pointAt = [main](const QString& no) {
+    // A double click on the row's number, as the clerk does.
+    auto doubleClickOn = [main](const QString& no) {
         for (int r = 1; r < main->dgrid->Rows(); ++r)
-            if (main->dgrid->TextMatrix(r, 0) == no) {
-                main->dgrid->SetRow(r);
-                main->dgrid->SetCol(0);
-            }
+            if (main->dgrid->TextMatrix(r, 0) == no) return doubleClickCell(main->dgrid, r, 0);
+        ADD_FAILURE() << "no row " << no.toStdString();
     };
     main->ShowLeaverView();
-    pointAt(QStringLiteral("V1"));
-    main->dgrid_DblClick();
+    doubleClickOn(QStringLiteral("V1"));
     ASSERT_TRUE(WindowHost::Exists<Formshow1>());
     EXPECT_EQ(WindowHost::Default<Formshow1>()->ui.Label58->text(), QStringLiteral("另谋高就 "));
 
     main->ShowFullView();
-    pointAt(QStringLiteral("V2"));
-    main->dgrid_DblClick();
+    activate(main);
+    doubleClickOn(QStringLiteral("V2"));
     ASSERT_TRUE(WindowHost::Exists<formshow>());
     EXPECT_EQ(WindowHost::Default<formshow>()->ui.Label15->text(), QStringLiteral("吴二"));
     EXPECT_EQ(shown().mid(shown().indexOf(QStringLiteral("Formshow1"))),
