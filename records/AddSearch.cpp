@@ -1,7 +1,6 @@
 #include "AddSearch.h"
 
 #include "shell/ApplySkin.h"
-#include "shell/Form1.h"
 #include "shell/ModuleState.h"
 #include "shell/QuickSearch.h"
 #include "platform/Database.h"
@@ -135,9 +134,8 @@ void AddSearch::Command3_Click() {
         return BuildCombinedSearch(conditions, TableColumns(db, kEmployees));
     });
     if (!query) return;
-    Form1* main = WindowHost::Default<Form1>();
-    if (!ShowSearchRows(*main, *query)) return;
-    main->ui.Frame3->hide();
+    if (!ShowInMainGrid(*query, kSearchCountText)) return;
+    HideMainWelcome();
 }
 
 void AddSearch::Command4_Click() { Unload(); }

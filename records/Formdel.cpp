@@ -2,7 +2,6 @@
 
 #include "PhotoFiles.h"
 
-#include "shell/Form1.h"
 #include "shell/ModuleState.h"
 #include "platform/MessageBox.h"
 #include "platform/ProgramDir.h"

@@ -1,6 +1,5 @@
 #include "Formyglz.h"
 
-#include "shell/Form1.h"
 #include "shell/ModuleState.h"
 #include "platform/Dates.h"
 #include "platform/MessageBox.h"

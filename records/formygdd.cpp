@@ -1,6 +1,5 @@
 #include "formygdd.h"
 
-#include "shell/Form1.h"
 #include "shell/ModuleState.h"
 #include "platform/MessageBox.h"
 #include "platform/Recordset.h"

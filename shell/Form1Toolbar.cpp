@@ -96,7 +96,7 @@ void QuickSearch(Form1& f, QuickSearchKind kind) {
         return BuildQuickSearch(kind, f.PanelText(3), ComboItems(*f.ui.Combo1), TableColumns(db, QuickSearchTable(kind)),
                                 field, opItem, value);
     });
-    if (!query || !ShowSearchRows(f, *query)) return;
+    if (!query || !ShowInMainGrid(*query, kSearchCountText)) return;
     FormatMainGrid(*f.dgrid);
 }
 

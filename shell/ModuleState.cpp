@@ -6,6 +6,7 @@
 #include "platform/Recordset.h"
 #include "platform/WindowHost.h"
 #include "shell/Form1.h"
+#include "shell/QuickSearch.h"
 
 namespace halvern {
 
@@ -68,5 +69,27 @@ QString MainGridCell() {
     const FlexGrid& grid = *WindowHost::Default<Form1>()->dgrid;
     return grid.Row() >= 1 ? grid.Text() : QString();
 }
+
+bool ShowInMainGrid(const SearchQuery& query, const QString& countText) {
+    Form1* main = WindowHost::Default<Form1>();
+    DataControl* data1 = main->data1;
+    const QString oldSource = data1->RecordSource;
+    const QVariantList oldParams = data1->Parameters;
+    data1->RecordSource = query.sql;
+    data1->Parameters = query.params;
+    try {
+        data1->Refresh();
+    } catch (const DbError& e) {
+        // The grid keeps its rows; keep the source that made them too.
+        data1->RecordSource = oldSource;
+        data1->Parameters = oldParams;
+        MsgBox(QStringLiteral("查询失败：%1").arg(e.message()), MsgButtons::OK, MsgIcon::Critical);
+        return false;
+    }
+    main->SetPanelText(5, countText.arg(data1->RecordCount()));
+    return true;
+}
+
+void HideMainWelcome() { WindowHost::Default<Form1>()->ui.Frame3->hide(); }
 
 }  // namespace halvern

@@ -11,6 +11,8 @@ class FlexGrid;
 
 namespace halvern {
 
+struct SearchQuery;
+
 struct ModuleState {
     QString PicturePath;           // picture chosen in the photograph picker
     QString ViewEmployeeNo;        // employee shown by the read-only record views
@@ -45,5 +47,12 @@ void RefreshMainGrid();
 // The text of the main grid's current cell, untrimmed, when that cell lies
 // on a data row; empty on the header row (as after every refresh).
 QString MainGridCell();
+// Shows the rows of query in the main grid and, in status-bar panel 5,
+// countText with %1 replaced by their number. A grid that cannot refresh
+// keeps its rows and the source that made them; the failure is reported and
+// false returned.
+bool ShowInMainGrid(const SearchQuery& query, const QString& countText);
+// Hides the welcome pane that covers the main grid until a view or a result is shown.
+void HideMainWelcome();
 
 }  // namespace halvern

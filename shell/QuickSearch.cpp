@@ -1,6 +1,5 @@
 #include "QuickSearch.h"
 
-#include "Form1.h"
 #include "platform/Dates.h"
 #include "platform/MessageBox.h"
 #include "platform/Recordset.h"
@@ -227,26 +226,6 @@ std::optional<SearchQuery> FindSearchRows(const QString& connString,
         return std::nullopt;
     }
     return query;
-}
-
-bool ShowSearchRows(Form1& main, const SearchQuery& query) {
-    using namespace platform;
-    DataControl* data1 = main.data1;
-    const QString oldSource = data1->RecordSource;
-    const QVariantList oldParams = data1->Parameters;
-    data1->RecordSource = query.sql;
-    data1->Parameters = query.params;
-    try {
-        data1->Refresh();
-    } catch (const DbError& e) {
-        // The grid keeps its rows; keep the source that made them too.
-        data1->RecordSource = oldSource;
-        data1->Parameters = oldParams;
-        MsgBox(QStringLiteral("查询失败：%1").arg(e.message()), MsgButtons::OK, MsgIcon::Critical);
-        return false;
-    }
-    main.SetPanelText(5, QStringLiteral("共有符合条件的记录%1条").arg(data1->RecordCount()));
-    return true;
 }
 
 QString LiteralPattern(const QString& text) {

@@ -20,8 +20,6 @@ class Connection;
 
 namespace halvern {
 
-class Form1;
-
 // A search the user asked for that cannot run, with a text a clerk can read.
 class SearchError : public std::runtime_error {
 public:
@@ -88,15 +86,13 @@ struct CombinedCondition {
 // relation other than 并且/或者 after the first row, and for an empty list).
 SearchQuery BuildCombinedSearch(const std::vector<CombinedCondition>& conditions, const QStringList& allowedFields);
 
-// Running a search into the main grid, shared by the toolbar and the combined
-// search window. The query of build (given the open database), when it finds
+// Running a search, shared by the toolbar and the combined search window,
+// which show its rows with ShowInMainGrid. The query of build (given the open database), when it finds
 // any row; otherwise nothing, after telling the user why: a search that cannot
 // run, a failed read, or "查询到0条记录".
 std::optional<SearchQuery> FindSearchRows(const QString& connString,
                                           const std::function<SearchQuery(platform::Connection&)>& build);
-// Shows the rows of query in the main grid and their count in status-bar
-// panel 5. A grid that cannot refresh keeps its rows and the source that made
-// them; the failure is reported and false returned.
-bool ShowSearchRows(Form1& main, const SearchQuery& query);
+// Panel 5 under the rows of a search; %1 is their number.
+inline const QString kSearchCountText = QStringLiteral("共有符合条件的记录%1条");
 
 }  // namespace halvern

@@ -3,7 +3,6 @@
 #include "platform/Input.h"
 #include "platform/MessageBox.h"
 #include "shell/ApplySkin.h"
-#include "shell/Form1.h"
 #include "shell/ModuleState.h"
 #include "shell/QuickSearch.h"
 
