@@ -15,6 +15,9 @@ namespace platform {
 
 namespace {
 
+// The grid's alignment codes 0..8 read as three columns of three: code / 3
+// is left, centre, right and code % 3 top, centre, bottom, so 4 is centred
+// both ways; 9 (general) and anything else is left, centred vertically.
 Qt::Alignment toQt(int a) {
     Qt::Alignment h = Qt::AlignLeft;
     Qt::Alignment v = Qt::AlignVCenter;
@@ -152,6 +155,10 @@ void FlexGrid::SetFixedCols(int n) {
     viewport()->update();
 }
 
+// QTableView has no fixed rows or columns that stay put while the rest
+// scrolls, so the fixed cells are drawn by up to three borderless views laid
+// over the grid's own (left, top and their corner), sharing its model, widths
+// and heights and following its scroll bars.
 void FlexGrid::freezeFixed() {
     if (!frozenLeft_ && !frozenTop_) {
         // Scrolling by pixels lets the cells pass under the fixed ones.
@@ -266,6 +273,8 @@ bool FlexGrid::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void FlexGrid::scrollTo(const QModelIndex& index, ScrollHint hint) {
+    // QTableView scrolls a cell just into the viewport, which may leave it
+    // under a frozen view; the correction moves it out from under them.
     QTableView::scrollTo(index, hint);
     if (!index.isValid() || IsBound()) return;
     const QRect cell = visualRect(index);

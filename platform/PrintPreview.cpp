@@ -24,6 +24,9 @@ namespace platform {
 
 namespace {
 
+// The report is laid out in twips (1/1440 inch), the unit of the grid and of
+// the OutText positions; margins come in centimetres, the page size from Qt in
+// points, and only drawing turns twips into the printer's device pixels.
 constexpr double kTwipsPerCm = 567.0;
 constexpr double kTwipsPerPoint = 20.0;
 constexpr double kCellPadX = 60.0;  // twips between a cell's border and its text
@@ -329,6 +332,9 @@ void PrintPreview::layout() {
     d.rowHeights.reserve(d.rows.size());
     for (const QStringList& row : d.rows) d.rowHeights.push_back(rowHeight(row));
 
+    // Pages are cut before drawing, with every row's wrapped height known, so
+    // the page count is fixed before printing begins; the first page starts
+    // below the heading the caller placed, the others at the top margin.
     const int n = static_cast<int>(d.rows.size());
     int i = 0;
     do {

@@ -13,6 +13,8 @@ QString QuoteIdentifier(const QString& name) {
 namespace {
 
 // The single table a "select ... from <table> ..." reads; empty when it is not that simple.
+// Only such a query can be written back: Update and Delete need the one table
+// a row came from, and a join or a sub-select has none.
 QString tableOf(const QString& sql) {
     static const QRegularExpression re(
         QStringLiteral(R"(^\s*select\s+.+?\s+from\s+("[^"]+"|\[[^\]]+\]|[^\s,()]+)\s*(where\b|order\b|limit\b|$))"),
@@ -38,7 +40,9 @@ void Recordset::Open(const QString& sql, ConnectionPtr conn, LockType lock, cons
     if (lock == LockType::Pessimistic) {
         table_ = tableOf(sql);
         if (table_.isEmpty()) throw DbError(QStringLiteral("只能修改单个表的记录。"));
-        // The row id lets Update and Delete find exactly the row that was read.
+        // The row id lets Update and Delete find exactly the row that was read,
+        // even when the table has no key or the key itself is changed; it rides
+        // along as a hidden first column that Fields never shows.
         static const QRegularExpression sel(QStringLiteral(R"(^\s*select\s+)"), QRegularExpression::CaseInsensitiveOption);
         text.replace(sel, QStringLiteral("select rowid as \"__rowid\", "));
     }

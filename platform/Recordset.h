@@ -4,6 +4,11 @@
 // Opened for changing (LockType::Pessimistic), the query must read one table;
 // each Update or Delete is written at once and runs inside BEGIN IMMEDIATE,
 // or inside the caller's Transaction when one is active on the connection.
+//
+// Naming in platform/: what stands in for a control, a record set or a
+// connection keeps the names the windows' code calls it by, in PascalCase
+// (Open, MoveNext, EOF_, TextMatrix, Refresh); our own helpers, which have
+// no such model, are camelCase (column, requireRow, tableOf).
 #pragma once
 
 #include "Database.h"
