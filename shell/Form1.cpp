@@ -4,6 +4,7 @@
 #include "Formsjhf.h"
 #include "Formyf.h"
 #include "ModuleState.h"
+#include "Views.h"
 #include "platform/Dates.h"
 #include "platform/Input.h"
 #include "platform/MessageBox.h"
@@ -55,41 +56,6 @@ const QString kReminderSql = QStringLiteral(
     "select 员工编号,姓名,substr(合同到期日,1,10) as 合同到期日 from 员工信息 "
     "where 合同到期日<? and 合同到期日<>''");
 const QString kDetailSql = QStringLiteral("select * from 员工信息 where 员工编号 = ? limit 1");
-
-const QString kFullSql = QStringLiteral(
-    "select 员工编号,姓名,部门,职位,性别,substr(出生日期,1,10) as 出生日期,民族,学历,身高,体重,上岗证,暂住证,婚育证,"
-    "substr(录用日期,1,10) as 录用日期,身份证号,合同编号,substr(合同生效日,1,10) as 合同生效日,"
-    "substr(合同到期日,1,10) as 合同到期日,政治面貌,籍贯,特长,外语情况,婚否,住址,联系电话,毕业院校,专业 "
-    "from 员工信息 order by 部门 desc");
-const QString kBasicSql = QStringLiteral(
-    "select 员工编号,姓名,部门,职位,substr(录用日期,1,10) as 录用日期 from 员工信息 order by 部门 desc");
-const QString kWorkSql = QStringLiteral(
-    "select 员工编号,姓名,substr(录用日期,1,10) as 录用日期,合同编号,substr(合同生效日,1,10) as 合同生效日,部门 "
-    "from 员工信息 order by 部门 desc");
-const QString kOtherSql = QStringLiteral(
-    "select 员工编号,姓名,上岗证,暂住证,婚育证,部门 from 员工信息 order by 部门 desc");
-const QString kLeaverSql = QStringLiteral(
-    "select 员工编号,姓名,部门,职位,性别,学历 from 员工离职 order by 部门 desc");
-const QString kHistorySql = QStringLiteral("select * from 覆历 order by 教育背景 desc");
-const QString kTrainingSql = QStringLiteral(
-    "select 员工编号,姓名,部门,substr(培训时间,1,10) as 培训时间,培训项目,考核成绩 from 培训 order by 员工编号 desc");
-const QString kManagerSql = QStringLiteral(
-    "select 员工编号,姓名,部门,职位,substr(录用日期,1,10) as 录用日期 from 员工信息 "
-    "where 职位 like '%经理%' or 员工编号='.' order by 部门 desc");
-const QString kStaffSql = QStringLiteral(
-    "select 员工编号,姓名,部门,职位,substr(录用日期,1,10) as 录用日期 from 员工信息 "
-    "where 职位 not like '%经理%'  or 员工编号='.' order by 部门 desc");
-
-QStringList loadFields() {
-    return {QStringLiteral("员工编号"), QStringLiteral("姓名"), QStringLiteral("部门"), QStringLiteral("职位"),
-            QStringLiteral("性别"), QStringLiteral("出生日期"), QStringLiteral("民族"), QStringLiteral("身高"),
-            QStringLiteral("体重"), QStringLiteral("录用日期"), QStringLiteral("身份证号"), QStringLiteral("学历"),
-            QStringLiteral("籍贯")};
-}
-
-QStringList listFields() {
-    return {QStringLiteral("员工编号"), QStringLiteral("姓名"), QStringLiteral("部门"), QStringLiteral("职位")};
-}
 
 constexpr qint32 kNoDrag = 0x7FFFFFFF;
 constexpr quint32 kButtonFace = 0x8000000F;
@@ -247,14 +213,15 @@ void Form1::Form_Load() {
         SetFrameGeometry(this, QRect(0, 0, area.width(), area.height() - TwipsToPixels(400)));
 
         ui.Combo1->clear();
-        ui.Combo1->addItems(loadFields());
+        // The full view's fields and name, whose table the grid shows whole at load.
+        ui.Combo1->addItems(ViewAt(kFullView)->fields);
         ui.Combo1->setCurrentIndex(-1);
 
         ConnString = DbConnString();
         NodeSql = kNodeSql;
         buildTree();
 
-        SetPanelText(3, QStringLiteral("完整资料"));
+        SetPanelText(3, ViewAt(kFullView)->name);
 
         data1->ConnectionString = DbConnString();
         data1->CommandType = 1;
@@ -479,19 +446,7 @@ void Form1::tree_NodeClick(QTreeWidgetItem* node) {
         const QString caption = n->text(0);
         SetPanelText(3, caption);
         ViewMode = static_cast<short>(i);
-        switch (i) {
-        case 2: ShowFullView(); break;
-        case 4: ShowBasicView(); break;
-        case 5: ShowWorkView(); break;
-        case 6: ShowOtherView(); break;
-        case 8: ShowLeaverView(); break;
-        case 9: ShowHistoryView(); break;
-        case 10: ShowTrainingView(); break;
-        case 11: ShowHistoryView(); break;
-        case 13: ShowManagerList(); break;
-        case 14: ShowStaffList(); break;
-        default: break;
-        }
+        if (const View* view = ViewAt(ViewMode)) FillView(*view, view->Source());
         ui.tree->viewport()->update();
         SetPanelText(3, caption);
     }
@@ -501,14 +456,13 @@ void Form1::tree_Expand(QTreeWidgetItem* node) { SetNodeImage(node, 4); }
 
 // ---------------------------------------------------------------- views
 
-bool Form1::FillView(const QString& recordSource, const QString& gridFormat, const QStringList& combo1Items,
-                     const QString& panel3Name) {
+bool Form1::FillView(const View& view, const QString& recordSource) {
     const QString oldSource = data1->RecordSource;
     const QVariantList oldParams = data1->Parameters;
     const QString oldFormat = GridFormat;
     data1->RecordSource = recordSource;
     data1->Parameters.clear();
-    GridFormat = gridFormat;
+    GridFormat = view.gridFormat;
     try {
         data1->Refresh();
     } catch (const DbError& e) {
@@ -520,9 +474,9 @@ bool Form1::FillView(const QString& recordSource, const QString& gridFormat, con
         return false;
     }
     ui.Combo1->clear();
-    ui.Combo1->addItems(combo1Items);
+    ui.Combo1->addItems(view.fields);
     ui.Combo1->setCurrentIndex(-1);
-    if (!panel3Name.isEmpty()) SetPanelText(3, panel3Name);
+    if (!view.name.isEmpty()) SetPanelText(3, view.name);
     dgrid->SetRow(0);
     short& i = Module().LoopIndex;
     for (i = 0; i < dgrid->Cols(); ++i) {
@@ -535,77 +489,32 @@ bool Form1::FillView(const QString& recordSource, const QString& gridFormat, con
     return true;
 }
 
-void Form1::ShowFullView() { FillView(kFullSql, QStringLiteral("xx"), loadFields(), QStringLiteral("完整资料")); }
-
-void Form1::ShowBasicView() {
-    FillView(kBasicSql, QStringLiteral("^     员工编号|^      姓名|^       部门|^       职位|^     录用日期"), listFields(),
-             QStringLiteral("基本情况"));
+void Form1::ShowView(short position) {
+    if (const View* view = ViewAt(position)) FillView(*view, view->Source());
 }
 
-void Form1::ShowWorkView() {
-    FillView(kWorkSql, QStringLiteral("^    员工编号|^      姓名|^     录用日期|^     合同编号|^      合同生效日"),
-             {QStringLiteral("员工编号"), QStringLiteral("姓名"), QStringLiteral("录用日期"), QStringLiteral("合同编号"),
-              QStringLiteral("合同生效日")},
-             QStringLiteral("工作情况"));
-}
-
-void Form1::ShowOtherView() {
-    FillView(kOtherSql, QStringLiteral("^    员工编号|^       姓名|^      上岗证|^      暂住证|^      婚育证"),
-             {QStringLiteral("员工编号"), QStringLiteral("姓名"), QStringLiteral("上岗证"), QStringLiteral("暂住证"),
-              QStringLiteral("婚育证")},
-             QStringLiteral("其他情况"));
-}
-
-void Form1::ShowLeaverView() {
-    FillView(kLeaverSql,
-             QStringLiteral("^     员工编号|^         姓名|^          部门|^        职位|^       性别|^        学历   "),
-             loadFields(), QStringLiteral("离职人员"));
-}
-
-void Form1::ShowHistoryView() {
-    FillView(kHistorySql,
-             QStringLiteral("^    员工编号    |^         教育背景|^         工作经历|^        奖罚记录|^       本公司经历   "),
-             {QStringLiteral("员工编号")}, QString());
-}
-
-void Form1::ShowTrainingView() {
-    FillView(kTrainingSql,
-             QStringLiteral("^    员工编号    |^         姓名|^         部门|^        培训时间|^       培训项目|^        考核成绩   "),
-             {QStringLiteral("员工编号"), QStringLiteral("姓名"), QStringLiteral("部门"), QStringLiteral("培训方式"),
-              QStringLiteral("培训项目"), QStringLiteral("培训时间"), QStringLiteral("考核方式"), QStringLiteral("考核成绩")},
-             QString());
-}
-
-void Form1::ShowManagerList() {
-    FillView(kManagerSql,
-             QStringLiteral("^    员工编号    |^        姓名|^         部门|^        职位|^      录用日期    "), listFields(),
-             QStringLiteral("基本情况"));
-}
-
-void Form1::ShowStaffList() {
-    FillView(kStaffSql,
-             QStringLiteral("^   员工编号    |^          姓名|^         部门|^        职位|^       录用日期    "), listFields(),
-             QStringLiteral("基本情况"));
-}
+void Form1::ShowFullView() { ShowView(kFullView); }
+void Form1::ShowBasicView() { ShowView(kBasicView); }
+void Form1::ShowWorkView() { ShowView(kWorkView); }
+void Form1::ShowOtherView() { ShowView(kOtherView); }
+void Form1::ShowLeaverView() { ShowView(kLeaverView); }
+void Form1::ShowHistoryView() { ShowView(kHistoryView); }
+void Form1::ShowTrainingView() { ShowView(kTrainingView); }
+void Form1::ShowManagerList() { ShowView(kManagerList); }
+void Form1::ShowStaffList() { ShowView(kStaffList); }
 
 // ---------------------------------------------------------------- selection
 
 void Form1::dgrid_Click() {
     const QString cell = dgrid->Text();
     const QString view = PanelText(3);
-    Module().CurrentEmployeeNo = view == QStringLiteral("离职人员") ? QString() : cell;
-    Module().CurrentTrainingKey = view == QStringLiteral("人事培训") ? cell.trimmed() : QString();
+    Module().CurrentEmployeeNo = view == ViewCaption(kLeaverView) ? QString() : cell;
+    Module().CurrentTrainingKey = view == ViewCaption(kTrainingView) ? cell.trimmed() : QString();
     Module().CurrentAssessmentKey =
-        (view == QStringLiteral("员工级考核记录") || view == QStringLiteral("经理级考核记录")) ? cell.trimmed() : QString();
+        (view == ViewCaption(kStaffList) || view == ViewCaption(kManagerList)) ? cell.trimmed() : QString();
 }
 
-QString Form1::RecordWindowName(const QString& viewName) {
-    if (viewName == QStringLiteral("离职人员")) return QStringLiteral("Formshow1");
-    if (viewName == QStringLiteral("人事培训")) return QStringLiteral("Formshowpx");
-    if (viewName == QStringLiteral("经理级考核记录")) return QStringLiteral("Formshowkh");
-    if (viewName == QStringLiteral("员工级考核记录")) return QStringLiteral("Formshowkh1");
-    return QStringLiteral("formshow");
-}
+QString Form1::RecordWindowName(const QString& viewName) { return RecordWindowFor(viewName); }
 
 void Form1::dgrid_DblClick() {
     Module().ViewEmployeeNo = dgrid->Text();
@@ -683,12 +592,14 @@ void Form1::list1_DblClick() {
 }
 
 QMenu* Form1::PopupFor(short viewMode) const {
-    switch (viewMode) {
-    case 2: case 4: case 5: case 6: return ui.edtpop1;
-    case 8: return ui.edtpop2;
-    case 10: return ui.edtpop3;
-    default: return nullptr;
+    const View* view = ViewAt(viewMode);
+    switch (view ? view->popup : ViewPopup::None) {
+    case ViewPopup::Employee: return ui.edtpop1;
+    case ViewPopup::Leaver: return ui.edtpop2;
+    case ViewPopup::Training: return ui.edtpop3;
+    case ViewPopup::None: break;
     }
+    return nullptr;
 }
 
 void Form1::dgrid_MouseUp(int button, int /*shift*/, double /*x*/, double /*y*/) {

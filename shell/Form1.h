@@ -15,6 +15,8 @@ class QTreeWidgetItem;
 
 namespace halvern {
 
+struct View;
+
 // The main window: navigation tree, the main grid and its views, the detail
 // panel, the contract reminder, toolbar, quick search and the menus.
 class Form1 : public platform::Form {
@@ -77,7 +79,8 @@ public:
     // The grid popup of a view position, or none.
     QMenu* PopupFor(short viewMode) const;
 
-    // View fillers.
+    // View fillers: each shows its view of the views table (Views.h).
+    void ShowView(short position);
     void ShowFullView();
     void ShowBasicView();
     void ShowWorkView();
@@ -87,10 +90,9 @@ public:
     void ShowTrainingView();
     void ShowManagerList();
     void ShowStaffList();
-    // The steps every filler takes; panel3Name empty = the view names nothing.
+    // The steps every filler takes, with the view's query or one of its sorts.
     // A query that fails is reported and leaves the grid and the view as they were.
-    bool FillView(const QString& recordSource, const QString& gridFormat, const QStringList& combo1Items,
-                  const QString& panel3Name);
+    bool FillView(const View& view, const QString& recordSource);
 
     // Menu bar commands.
     void dazl_Click();

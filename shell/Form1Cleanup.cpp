@@ -1,6 +1,7 @@
 // Clean-up commands and printing of the main window.
 #include "Form1.h"
 #include "ModuleState.h"
+#include "Views.h"
 #include "frmPrint.h"
 #include "platform/FlexGrid.h"
 #include "platform/MessageBox.h"
@@ -19,13 +20,12 @@ const QString kClearSql[] = {
     QStringLiteral("delete from 培训"),
     QStringLiteral("delete from 覆历"),
 };
-const QString kTrainingView = QStringLiteral("人事培训");
 }  // namespace
 
 void Form1::dasc_Click() {
     const QString view = PanelText(3);
     const QString cell = dgrid->Text();
-    if (cell.isEmpty() || view != kTrainingView) {
+    if (cell.isEmpty() || view != ViewCaption(kTrainingView)) {
         MsgBox(QStringLiteral("未选中培训记录"), MsgButtons::OK, MsgIcon::Critical);
         return;
     }

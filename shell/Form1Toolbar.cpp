@@ -3,6 +3,7 @@
 
 #include "ModuleState.h"
 #include "QuickSearch.h"
+#include "Views.h"
 #include "platform/Database.h"
 #include "platform/MessageBox.h"
 #include "platform/Spreadsheet.h"
@@ -19,61 +20,6 @@ namespace halvern {
 using namespace platform;
 
 namespace {
-
-// The employee views in another order: the view's own query with its
-// "order by 部门 desc" replaced, and what the view's filler sets besides.
-struct SortableView {
-    short mode;
-    QString byNumber;  // 员工编号
-    QString byHiring;  // 录用日期
-    QString gridFormat;
-    QStringList fields;
-    QString name;
-};
-
-const QString kFullColumns = QStringLiteral(
-    "select 员工编号,姓名,部门,职位,性别,substr(出生日期,1,10) as 出生日期,民族,学历,身高,体重,上岗证,暂住证,婚育证,"
-    "substr(录用日期,1,10) as 录用日期,身份证号,合同编号,substr(合同生效日,1,10) as 合同生效日,"
-    "substr(合同到期日,1,10) as 合同到期日,政治面貌,籍贯,特长,外语情况,婚否,住址,联系电话,毕业院校,专业 from 员工信息 ");
-const QString kBasicColumns =
-    QStringLiteral("select 员工编号,姓名,部门,职位,substr(录用日期,1,10) as 录用日期 from 员工信息 ");
-const QString kWorkColumns = QStringLiteral(
-    "select 员工编号,姓名,substr(录用日期,1,10) as 录用日期,合同编号,substr(合同生效日,1,10) as 合同生效日,部门 "
-    "from 员工信息 ");
-const QString kOtherColumns = QStringLiteral("select 员工编号,姓名,上岗证,暂住证,婚育证,部门 from 员工信息 ");
-
-const std::vector<SortableView>& SortableViews() {
-    static const QStringList full{QStringLiteral("员工编号"), QStringLiteral("姓名"),     QStringLiteral("部门"),
-                                  QStringLiteral("职位"),     QStringLiteral("性别"),     QStringLiteral("出生日期"),
-                                  QStringLiteral("民族"),     QStringLiteral("身高"),     QStringLiteral("体重"),
-                                  QStringLiteral("录用日期"), QStringLiteral("身份证号"), QStringLiteral("学历"),
-                                  QStringLiteral("籍贯")};
-    static const std::vector<SortableView> views{
-        {2, kFullColumns + QStringLiteral("order by 员工编号"), kFullColumns + QStringLiteral("order by 录用日期 "),
-         QStringLiteral("xx"), full, QStringLiteral("完整资料")},
-        {4, kBasicColumns + QStringLiteral("order by 员工编号"), kBasicColumns + QStringLiteral("order by 录用日期"),
-         QStringLiteral("^     员工编号|^      姓名|^       部门|^       职位|^     录用日期"),
-         {QStringLiteral("员工编号"), QStringLiteral("姓名"), QStringLiteral("部门"), QStringLiteral("职位")},
-         QStringLiteral("基本情况")},
-        {5, kWorkColumns + QStringLiteral("order by 员工编号 "), kWorkColumns + QStringLiteral("order by 录用日期"),
-         QStringLiteral("^    员工编号|^      姓名|^     录用日期|^     合同编号|^      合同生效日"),
-         {QStringLiteral("员工编号"), QStringLiteral("姓名"), QStringLiteral("录用日期"), QStringLiteral("合同编号"),
-          QStringLiteral("合同生效日")},
-         QStringLiteral("工作情况")},
-        {6, kOtherColumns + QStringLiteral("order by 员工编号"), kOtherColumns + QStringLiteral("order by 录用日期"),
-         QStringLiteral("^    员工编号|^       姓名|^      上岗证|^      暂住证|^      婚育证"),
-         {QStringLiteral("员工编号"), QStringLiteral("姓名"), QStringLiteral("上岗证"), QStringLiteral("暂住证"),
-          QStringLiteral("婚育证")},
-         QStringLiteral("其他情况")},
-    };
-    return views;
-}
-
-const SortableView* FindSortableView(short mode) {
-    for (const SortableView& v : SortableViews())
-        if (v.mode == mode) return &v;
-    return nullptr;
-}
 
 QStringList ComboItems(const QComboBox& combo) {
     QStringList items;
@@ -102,20 +48,11 @@ void QuickSearch(Form1& f, QuickSearchKind kind) {
 
 void ShowModal(Form* window) { WindowHost::Show(window, ShowMode::Modal); }
 
-void SortBy(Form1& f, bool byNumber) {
-    const SortableView* v = FindSortableView(f.ViewMode);
-    if (!v) return;
-    f.FillView(byNumber ? v->byNumber : v->byHiring, v->gridFormat, v->fields, v->name);
-}
-
-void SortByDepartment(Form1& f) {
-    switch (f.ViewMode) {
-    case 2: f.ShowFullView(); break;
-    case 4: f.ShowBasicView(); break;
-    case 5: f.ShowWorkView(); break;
-    case 6: f.ShowOtherView(); break;
-    default: break;
-    }
+// The view of the last tree click in one of its orders; a view that cannot be sorted stays as it is.
+void SortBy(Form1& f, const QString View::*ordering) {
+    const View* v = ViewAt(f.ViewMode);
+    if (!v || !v->Sortable()) return;
+    f.FillView(*v, v->select + v->*ordering);
 }
 
 }  // namespace
@@ -135,19 +72,21 @@ void Form1::Toolbar1_ButtonClick(const QString& key) {
     if (key == QLatin1String("hhhcx")) return QuickSearch(*this, QuickSearchKind::History);
 
     if (key == QLatin1String("lr")) {
-        if (PanelText(3) == QStringLiteral("人事培训"))
+        if (PanelText(3) == ViewCaption(kTrainingView))
             ShowModal(WindowHost::Default<frmdadj>());
         else
             ShowModal(WindowHost::Default<Formlr>());
     } else if (key == QLatin1String("de")) {
-        if (ViewMode == 8) {
+        if (ViewMode == kLeaverView) {
             if (MsgBox(QStringLiteral("此操作将真正删除数据库中离职人员全部数据，请慎重操作"), MsgButtons::OKCancel,
                        MsgIcon::Information) != MsgAnswer::OK)
                 return;
             ShowModal(WindowHost::Default<Formdel>());
         }
     } else if (key == QLatin1String("sx")) {
-        if (ViewMode == 2 || ViewMode == 4 || ViewMode == 5 || ViewMode == 6) ShowModal(WindowHost::Default<Formmod>());
+        // The views of current employees, whose rows the modify window opens.
+        const View* view = ViewAt(ViewMode);
+        if (view && view->popup == ViewPopup::Employee) ShowModal(WindowHost::Default<Formmod>());
     } else if (key == QLatin1String("ygdd")) {
         ShowModal(WindowHost::Default<formygdd>());
     } else if (key == QLatin1String("prn")) {
@@ -179,13 +118,13 @@ void Form1::Toolbar1_ButtonClick(const QString& key) {
     FormatMainGrid(*dgrid);
 }
 
-void Form1::sortbh_Click() { SortBy(*this, true); }
+void Form1::sortbh_Click() { SortBy(*this, &View::byNumber); }
 
-void Form1::sortbumen_Click() { SortByDepartment(*this); }
+void Form1::sortbumen_Click() { SortBy(*this, &View::order); }
 
-void Form1::sortzhiwei_Click() { SortByDepartment(*this); }
+void Form1::sortzhiwei_Click() { SortBy(*this, &View::order); }
 
-void Form1::sortluyong_Click() { SortBy(*this, false); }
+void Form1::sortluyong_Click() { SortBy(*this, &View::byHiring); }
 
 void Form1::da_Excel_Click() {
     SpreadsheetApplication xl;

@@ -1,5 +1,7 @@
 #include "QuickSearch.h"
 
+#include "Views.h"
+
 #include "platform/Dates.h"
 #include "platform/MessageBox.h"
 #include "platform/Recordset.h"
@@ -12,12 +14,6 @@ using platform::QuoteIdentifier;
 
 namespace {
 
-// Current employees, every view but the two assessment lists: the full record.
-const QString kEmployeeSearchSql = QStringLiteral(
-    "select 员工编号,姓名,部门,职位,性别,substr(出生日期,1,10) as 出生日期,民族,学历,身高,体重,上岗证,暂住证,婚育证,"
-    "substr(录用日期,1,10) as 录用日期,身份证号,合同编号,substr(合同生效日,1,10) as 合同生效日,"
-    "substr(合同到期日,1,10) as 合同到期日,政治面貌,籍贯,特长,外语情况,婚否,住址,联系电话,毕业院校,专业 "
-    "from 员工信息 where %1");
 // The assessment lists: the view's fields and the hiring date; %1 fields, %2 condition.
 const QString kManagerSearchSql = QStringLiteral("select %1,录用日期 from 员工信息 where %2 and 职位='经理'");
 const QString kStaffSearchSql = QStringLiteral("select %1,录用日期 from 员工信息 where %2 and 职位<>'经理'");
@@ -36,8 +32,6 @@ const QString kCompareSql = QStringLiteral("%1 %2 ?");
 const QString kLikeSql = QStringLiteral("%1 like ?");
 
 const QString kLike = QStringLiteral("like");
-const QString kManagerView = QStringLiteral("经理级考核记录");
-const QString kStaffView = QStringLiteral("员工级考核记录");
 
 // The two fields whose typed value the employee search always reads as a date.
 bool IsTypedDateField(const QString& field) {
@@ -152,9 +146,11 @@ SearchQuery BuildQuickSearch(QuickSearchKind kind, const QString& viewName, cons
     RequireField(field, columns, table);
     const QString op = SearchOperator(operatorItem);
     // The field list is selected as it stands in the leavers' and the assessment views.
+    const QString& managerView = ViewCaption(kManagerList);
+    const QString& staffView = ViewCaption(kStaffList);
     const bool selectsFieldList =
         kind == QuickSearchKind::Leavers ||
-        (kind == QuickSearchKind::Employees && (viewName == kManagerView || viewName == kStaffView));
+        (kind == QuickSearchKind::Employees && (viewName == managerView || viewName == staffView));
     if (selectsFieldList)
         for (const QString& item : fieldItems) RequireField(item, columns, table);
     SearchQuery q;
@@ -162,12 +158,12 @@ SearchQuery BuildQuickSearch(QuickSearchKind kind, const QString& viewName, cons
     case QuickSearchKind::Employees: {
         const QString cond =
             Condition(field, op, value, LikeValue::Contains, IsTypedDateField(field), q.params);
-        if (viewName == kManagerView)
+        if (viewName == managerView)
             q.sql = kManagerSearchSql.arg(FieldList(fieldItems), cond);
-        else if (viewName == kStaffView)
+        else if (viewName == staffView)
             q.sql = kStaffSearchSql.arg(FieldList(fieldItems), cond);
-        else
-            q.sql = kEmployeeSearchSql.arg(cond);
+        else  // current employees, every view but the two assessment lists: the full record
+            q.sql = ViewAt(kFullView)->select + QStringLiteral(" where ") + cond;
         break;
     }
     case QuickSearchKind::Leavers:
