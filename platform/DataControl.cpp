@@ -275,9 +275,13 @@ void RecordModel::scan(int first, int last, const std::function<void(int row, co
 
 DataControl::DataControl(QObject* parent) : QObject(parent), model_(new RecordModel(this)) { model_->clear(); }
 
-void DataControl::Refresh() {
+void DataControl::Refresh() { Refresh(RecordSource, Parameters); }
+
+void DataControl::Refresh(const QString& source, const QVariantList& params) {
     auto conn = Connection::open(ConnectionString);
-    model_->open(conn, RecordSource, Parameters);
+    model_->open(conn, source, params);
+    RecordSource = source;
+    Parameters = params;
     emit refreshed();
 }
 

@@ -92,6 +92,9 @@ public:
     // Re-runs the record source. A query that cannot run throws DbError and keeps
     // the rows it had; one that breaks off while its rows are read leaves none.
     void Refresh();
+    // Runs source with params as the new record source, which it becomes only
+    // once the query ran: after a DbError the control keeps the old one.
+    void Refresh(const QString& source, const QVariantList& params = {});
     int RecordCount() const { return model_->rowCount(); }
     RecordModel* model() const { return model_; }
 

@@ -457,22 +457,14 @@ void Form1::tree_Expand(QTreeWidgetItem* node) { SetNodeImage(node, 4); }
 // ---------------------------------------------------------------- views
 
 bool Form1::FillView(const View& view, const QString& recordSource) {
-    const QString oldSource = data1->RecordSource;
-    const QVariantList oldParams = data1->Parameters;
-    const QString oldFormat = GridFormat;
-    data1->RecordSource = recordSource;
-    data1->Parameters.clear();
-    GridFormat = view.gridFormat;
     try {
-        data1->Refresh();
+        data1->Refresh(recordSource);
     } catch (const DbError& e) {
         // The grid keeps its rows; the view stays the one it was.
-        data1->RecordSource = oldSource;
-        data1->Parameters = oldParams;
-        GridFormat = oldFormat;
         MsgBox(QStringLiteral("无法读取这一视图的数据。\n%1").arg(e.message()), MsgButtons::OK, MsgIcon::Critical);
         return false;
     }
+    GridFormat = view.gridFormat;
     ui.Combo1->clear();
     ui.Combo1->addItems(view.fields);
     ui.Combo1->setCurrentIndex(-1);

@@ -73,16 +73,9 @@ QString MainGridCell() {
 bool ShowInMainGrid(const SearchQuery& query, const QString& countText) {
     Form1* main = WindowHost::Default<Form1>();
     DataControl* data1 = main->data1;
-    const QString oldSource = data1->RecordSource;
-    const QVariantList oldParams = data1->Parameters;
-    data1->RecordSource = query.sql;
-    data1->Parameters = query.params;
     try {
-        data1->Refresh();
+        data1->Refresh(query.sql, query.params);
     } catch (const DbError& e) {
-        // The grid keeps its rows; keep the source that made them too.
-        data1->RecordSource = oldSource;
-        data1->Parameters = oldParams;
         MsgBox(QStringLiteral("查询失败：%1").arg(e.message()), MsgButtons::OK, MsgIcon::Critical);
         return false;
     }

@@ -105,6 +105,28 @@ TEST_F(DataLayer, DataControlShowsColumnNamesAndKeepsRowsWhenARefreshFails) {
     EXPECT_EQ(dc.RecordCount(), 1);
 }
 
+TEST_F(DataLayer, DataControlAdoptsANewSourceOnlyOnceItsQueryRan) {
+    addEmployee(QStringLiteral("A1"), QStringLiteral("王一"));
+    addEmployee(QStringLiteral("A2"), QStringLiteral("王二"));
+    addEmployee(QStringLiteral("B1"), QStringLiteral("李一"));
+    DataControl dc;
+    dc.ConnectionString = DbConnString();
+    const QString byNumber = QStringLiteral("select 员工编号 from 员工信息 where 员工编号 like ? order by 员工编号");
+    dc.Refresh(byNumber, {QStringLiteral("A%")});
+    EXPECT_EQ(dc.RecordSource, byNumber);
+    EXPECT_EQ(dc.Parameters, QVariantList{QStringLiteral("A%")});
+    ASSERT_EQ(dc.RecordCount(), 2);
+
+    EXPECT_THROW(dc.Refresh(QStringLiteral("select * from 没有这个表")), DbError);
+    EXPECT_EQ(dc.RecordSource, byNumber);
+    EXPECT_EQ(dc.Parameters, QVariantList{QStringLiteral("A%")});
+    EXPECT_EQ(dc.RecordCount(), 2);
+    // A later refresh runs the source that made the rows, with its values.
+    addEmployee(QStringLiteral("A3"), QStringLiteral("王三"));
+    dc.Refresh();
+    EXPECT_EQ(dc.RecordCount(), 3);
+}
+
 TEST(Dates, TypedDatesAcceptShortAndFullFormsOnly) {
     EXPECT_EQ(ParseTypedDate(QStringLiteral("2024-3-5")), QDate(2024, 3, 5));
     EXPECT_EQ(ParseTypedDate(QStringLiteral("2024-03-05")), QDate(2024, 3, 5));
