@@ -1,17 +1,23 @@
-#include "TestProgram.h"
+#include "TestDatabase.h"
 
 #include "platform/DataControl.h"
 #include "platform/Dates.h"
+#include "platform/ProgramDir.h"
 #include "platform/Recordset.h"
-#include "shell/ModuleState.h"
 
 #include <QFile>
 
 using namespace platform;
-using halvern::DbConnString;
-using halvern::test::ProgramTest;
+using halvern::test::DatabaseTest;
 
-class DataLayer : public ProgramTest {};
+class DataLayer : public DatabaseTest {
+protected:
+    // The personnel database of the test's program directory, as the program names it.
+    static QString DbConnString() {
+        return QStringLiteral("Provider=Microsoft.Jet.OLEDB.4.0;Persist Security Info=False;Data Source=") +
+               ProgramDir() + QStringLiteral("/db2.mdb");
+    }
+};
 
 TEST_F(DataLayer, ValuesWithQuotesAndPercentAreStoredAndMatchedLiterally) {
     addEmployee(QStringLiteral("O'Neil"), QStringLiteral("100%"));

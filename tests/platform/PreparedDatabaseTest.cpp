@@ -1,11 +1,11 @@
-#include "TestProgram.h"
+#include "TestDatabase.h"
 
 #include "platform/Database.h"
 
 using namespace platform;
-using halvern::test::ProgramTest;
+using halvern::test::DatabaseTest;
 
-class PreparedDatabase : public ProgramTest {
+class PreparedDatabase : public DatabaseTest {
 protected:
     QStringList columns(const QString& table) {
         QStringList names;
