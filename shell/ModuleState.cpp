@@ -2,6 +2,7 @@
 
 #include "platform/FlexGrid.h"
 #include "platform/MessageBox.h"
+#include "platform/PrintPreview.h"
 #include "platform/ProgramDir.h"
 #include "platform/Recordset.h"
 #include "platform/WindowHost.h"
@@ -84,5 +85,11 @@ bool ShowInMainGrid(const SearchQuery& query, const QString& countText) {
 }
 
 void HideMainWelcome() { WindowHost::Default<Form1>()->ui.Frame3->hide(); }
+
+void PrintMainGrid(PrintPreview& preview) {
+    if (WindowHost::Exists<Form1>()) preview.OutGrid(WindowHost::Default<Form1>()->dgrid);
+}
+
+QIcon MainWindowIcon() { return WindowHost::Exists<Form1>() ? WindowHost::Default<Form1>()->windowIcon() : QIcon(); }
 
 }  // namespace halvern

@@ -5,8 +5,11 @@
 
 #include <QString>
 
+#include <QIcon>
+
 namespace platform {
 class FlexGrid;
+class PrintPreview;
 }
 
 namespace halvern {
@@ -54,5 +57,9 @@ QString MainGridCell();
 bool ShowInMainGrid(const SearchQuery& query, const QString& countText);
 // Hides the welcome pane that covers the main grid until a view or a result is shown.
 void HideMainWelcome();
+// Hands the main grid to a print preview to lay out; nothing while the main window is not loaded.
+void PrintMainGrid(platform::PrintPreview& preview);
+// The main window's icon, for windows that show it too; none while the main window is not loaded.
+QIcon MainWindowIcon();
 
 }  // namespace halvern

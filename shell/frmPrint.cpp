@@ -1,7 +1,6 @@
 #include "frmPrint.h"
 
-#include "Form1.h"
-#include "platform/FlexGrid.h"
+#include "ModuleState.h"
 #include "platform/Pictures.h"
 
 #include <QResizeEvent>
@@ -59,7 +58,7 @@ void frmPrint::pv_PrintPrepare(bool& bPrepare, int& PaperSize, float& CustPaperW
 }
 
 void frmPrint::pv_PreCreateData() {
-    if (WindowHost::Exists<Form1>()) pv->OutGrid(WindowHost::Default<Form1>()->dgrid);
+    PrintMainGrid(*pv);
 }
 
 void frmPrint::pv_GridHeading(float& top) {

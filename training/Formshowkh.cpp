@@ -7,7 +7,6 @@
 #include "platform/Spreadsheet.h"
 #include "records/EntryRules.h"
 #include "shell/ApplySkin.h"
-#include "shell/Form1.h"
 #include "shell/ModuleState.h"
 
 #include <QApplication>
@@ -451,7 +450,7 @@ void AssessmentSheet::Command1_Click() {
 
 Formshowkh::Formshowkh()
     : AssessmentSheet(kManagerSheetSql, [](FormshowkhUi& ui, QWidget* window) { ui.setupUi(window); }, true) {
-    if (WindowHost::Exists<Form1>()) setWindowIcon(WindowHost::Default<Form1>()->windowIcon());
+    setWindowIcon(MainWindowIcon());
 }
 
 }  // namespace halvern
