@@ -1,4 +1,5 @@
 #include "TestProgram.h"
+#include "MainWindowInput.h"
 
 #include "platform/DataControl.h"
 #include "platform/FlexGrid.h"
@@ -8,6 +9,7 @@
 
 using namespace platform;
 using halvern::DbConnString;
+using halvern::test::chooseView;
 using halvern::test::ProgramTest;
 
 namespace {
@@ -152,7 +154,7 @@ TEST_F(RecordWindow, ADatabaseWithoutTheOrderIndexesShowsTheViewsAndSortsAlike) 
     const auto everyView = [f] {
         QStringList out;
         for (int mode : {2, 4, 5, 6}) {
-            f->tree_NodeClick(f->Node(mode));
+            chooseView(f, mode);
             for (void (halvern::Form1::*sort)() :
                  {&halvern::Form1::sortbumen_Click, &halvern::Form1::sortbh_Click, &halvern::Form1::sortluyong_Click}) {
                 (f->*sort)();

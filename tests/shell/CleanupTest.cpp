@@ -1,4 +1,5 @@
 #include "TestProgram.h"
+#include "MainWindowInput.h"
 
 #include "platform/Dates.h"
 #include "platform/WindowHost.h"
@@ -10,6 +11,7 @@
 
 using namespace platform;
 using namespace halvern;
+using halvern::test::chooseView;
 using halvern::test::ProgramTest;
 
 namespace {
@@ -36,7 +38,7 @@ protected:
         w = WindowHost::Default<Form1>();
         WindowHost::Show(w, ShowMode::Modeless);
         processEvents();
-        w->tree_NodeClick(w->Node(10));  // 人事培训
+        chooseView(w, 10);  // 人事培训
         ASSERT_EQ(w->PanelText(3), QStringLiteral("人事培训"));
     }
     void addTraining(const QString& no, const QString& course) const {
@@ -90,7 +92,7 @@ TEST_F(TrainingDelete, CellNamingNoTrainingRowDeletesNothingAndSaysSo) {
 }
 
 TEST_F(TrainingDelete, OtherViewOrEmptyCellIsNotASelectedTrainingRecord) {
-    w->tree_NodeClick(w->Node(4));  // 基本情况
+    chooseView(w, 4);  // 基本情况
     pointAt(w->dgrid, rowOf(w->dgrid, "A001"), 0);
     w->dasc_Click();
     ASSERT_EQ(messages().size(), 1u);
@@ -99,7 +101,7 @@ TEST_F(TrainingDelete, OtherViewOrEmptyCellIsNotASelectedTrainingRecord) {
 
     clearMessages();
     db()->execute(QStringLiteral("insert into 培训 (员工编号,姓名) values ('C003','')"));
-    w->tree_NodeClick(w->Node(10));
+    chooseView(w, 10);
     pointAt(w->dgrid, rowOf(w->dgrid, "C003"), 1);  // an empty name cell
     w->dasc_Click();
     ASSERT_EQ(messages().size(), 1u);
@@ -152,7 +154,7 @@ TEST_F(ClearAllData, OkEmptiesTheFourPersonnelTablesAndOnlyThose) {
     EXPECT_EQ(w->Adodc1->RecordCount(), 0) << "the reminder re-reads at once";
     EXPECT_EQ(w->dgrid->Rows(), gridRows) << "the main grid keeps its rows until another view";
     EXPECT_EQ(Module().HasEmployees, hadEmployees);
-    w->tree_NodeClick(w->Node(4));
+    chooseView(w, 4);
     EXPECT_EQ(w->dgrid->Rows(), 1);
 }
 

@@ -1,4 +1,5 @@
 #include "TestProgram.h"
+#include "MainWindowInput.h"
 #include "XlsxReader.h"
 
 #include "platform/DataControl.h"
@@ -10,6 +11,7 @@
 
 using namespace platform;
 using namespace halvern;
+using halvern::test::chooseView;
 using halvern::test::ProgramTest;
 using halvern::test::ReadSheet1;
 using halvern::test::SheetCells;
@@ -41,7 +43,7 @@ protected:
         qputenv("TMPDIR", oldTmp_);
         ProgramTest::TearDown();
     }
-    void view(int position) { f->tree_NodeClick(f->Node(position)); }
+    void view(int position) { chooseView(f, position); }
     SheetCells lastSheet() const {
         EXPECT_FALSE(opened.isEmpty());
         return opened.isEmpty() ? SheetCells{} : ReadSheet1(opened.last());

@@ -1,4 +1,5 @@
 #include "TestProgram.h"
+#include "MainWindowInput.h"
 #include "UserInput.h"
 
 #include "platform/Dates.h"
@@ -268,7 +269,7 @@ protected:
 };
 
 TEST_F(MainWindowSelection, ClickRecordsTheKeysTheViewNameAsksFor) {
-    w->tree_NodeClick(w->Node(4));  // 基本情况, ordered by 部门 desc: A1 first
+    chooseView(w, 4);  // 基本情况, ordered by 部门 desc: A1 first
     ASSERT_EQ(w->dgrid->TextMatrix(1, 0), QStringLiteral("A1"));
     clickAt(1, 1);
     EXPECT_EQ(Module().CurrentEmployeeNo, QStringLiteral("张三"));  // whatever the cell holds
@@ -278,18 +279,18 @@ TEST_F(MainWindowSelection, ClickRecordsTheKeysTheViewNameAsksFor) {
     EXPECT_TRUE(Module().CurrentAssessmentKey.isEmpty());
 
     db()->execute("insert into 培训 (员工编号,姓名) values (' T7 ','王五')");
-    w->tree_NodeClick(w->Node(10));
+    chooseView(w, 10);
     clickAt(columnTexts(w->dgrid, 0).indexOf(" T7 ") + 1, 0);
     EXPECT_EQ(Module().CurrentTrainingKey, QStringLiteral("T7"));
     EXPECT_TRUE(Module().CurrentAssessmentKey.isEmpty());
 
-    w->tree_NodeClick(w->Node(13));  // 经理级考核记录: the placeholder row only
+    chooseView(w, 13);  // 经理级考核记录: the placeholder row only
     clickAt(1, 0);
     EXPECT_EQ(Module().CurrentAssessmentKey, QStringLiteral("."));
     EXPECT_TRUE(Module().CurrentTrainingKey.isEmpty());
 
     db()->execute("insert into 员工离职 (员工编号,姓名) values ('L1','离')");
-    w->tree_NodeClick(w->Node(8));
+    chooseView(w, 8);
     clickAt(1, 0);
     EXPECT_TRUE(Module().CurrentEmployeeNo.isEmpty());
 }
@@ -310,7 +311,7 @@ TEST_F(MainWindowSelection, DoubleClickChoosesTheRecordWindowByTheViewName) {
     EXPECT_TRUE(shown().filter(QRegularExpression("^[Ff]ormshow")).isEmpty());
 
     // A data row opens the window of the view named in panel 3, whatever ViewMode says.
-    w->tree_NodeClick(w->Node(4));
+    chooseView(w, 4);
     const struct {
         const char* view;
         const char* window;
@@ -322,7 +323,7 @@ TEST_F(MainWindowSelection, DoubleClickChoosesTheRecordWindowByTheViewName) {
         WindowHost::ClearLog();
         w = WindowHost::Default<Form1>();
         WindowHost::Show(w, ShowMode::Modeless);
-        w->tree_NodeClick(w->Node(4));
+        chooseView(w, 4);
         activate(w);
         w->SetPanelText(3, QString::fromUtf8(c.view));
         doubleClickCell(w->dgrid, 1, 0);
@@ -342,7 +343,7 @@ TEST_F(MainWindowSelection, DetailPanelFollowsTheCurrentRowWithItsPhotograph) {
                  {"毕业院校", "某大学 "}, {"住址", "某路1号 "}, {"特长", "书法 "}, {"婚否", "已婚 "}, {"专业", "会计 "},
                  {"政治面貌", "群众 "}, {"外语情况", "英语 "}, {"联系电话", "123 "}, {"备注", "不显示"},
                  {"图片", "\\pic\\B2.jpg"}});
-    w->tree_NodeClick(w->Node(4));
+    chooseView(w, 4);
     const int row = columnTexts(w->dgrid, 0).indexOf("B2") + 1;
     ASSERT_GT(row, 0);
     pointAt(w->dgrid, row, 0);
@@ -394,7 +395,7 @@ TEST_F(MainWindowSelection, DetailPanelFollowsTheCurrentRowWithItsPhotograph) {
 TEST_F(MainWindowSelection, NumberIsTrimmedForTheLookupAndAMissingPhotographFileShowsNothing) {
     addEmployee("C3", "王五", {{"图片", "\\pic\\C3.jpg"}});  // file never copied
     db()->execute("insert into 培训 (员工编号,姓名) values ('C3 ','王五')");
-    w->tree_NodeClick(w->Node(10));
+    chooseView(w, 10);
     const int row = columnTexts(w->dgrid, 0).indexOf("C3 ") + 1;
     ASSERT_GT(row, 0);
     pointAt(w->dgrid, row, 0);
@@ -417,7 +418,7 @@ TEST_F(MainWindowSelection, PopupFollowsViewModeOnlyWhileEmployeesExistedAtLoad)
     clickCell(w->dgrid, 1, 0, Qt::RightButton);
     EXPECT_FALSE(w->ui.edtpop1->isVisible());
 
-    w->tree_NodeClick(w->Node(4));
+    chooseView(w, 4);
     pointAt(w->dgrid, 1, 0);  // a left click opens nothing
     EXPECT_FALSE(w->ui.edtpop1->isVisible());
     clickCell(w->dgrid, 1, 0, Qt::RightButton);
@@ -443,7 +444,7 @@ protected:
         MainWindowSelection::SetUp();
         addEmployee("E2", "李四", {{"部门", "财务部"}});
         addEmployee("E5", "王五", {{"部门", "财务部"}});
-        w->tree_NodeClick(w->Node(4));
+        chooseView(w, 4);
     }
     int rowOf(const char* no) const { return columnTexts(w->dgrid, 0).indexOf(QString::fromUtf8(no)) + 1; }
     // The rows the grid shows highlighted (1 = first data row).
@@ -553,7 +554,7 @@ TEST_F(MainWindow, NoPopupForTheWholeRunWhenTheTableWasEmptyAtLoad) {
     auto* w = open();
     EXPECT_FALSE(Module().HasEmployees);
     addEmployee("A1", "张三");
-    w->tree_NodeClick(w->Node(4));
+    chooseView(w, 4);
     pointAt(w->dgrid, 1, 0);
     clickCell(w->dgrid, 1, 0, Qt::RightButton);
     EXPECT_FALSE(w->ui.edtpop1->isVisible());

@@ -1,4 +1,5 @@
 #include "TestProgram.h"
+#include "MainWindowInput.h"
 #include "UserInput.h"
 
 #include "platform/WindowHost.h"
@@ -11,6 +12,7 @@ using namespace platform;
 using namespace halvern;
 using halvern::test::ProgramTest;
 namespace input = halvern::test;
+using halvern::test::chooseView;
 
 namespace {
 
@@ -48,11 +50,7 @@ protected:
         input::activate(w);
     }
     // A click on the node at that position of the tree (its group opened first, as a user must).
-    void click(int position) {
-        QTreeWidgetItem* node = w->Node(position);
-        ASSERT_TRUE(node);
-        input::clickItem(w->ui.tree, w->ui.tree->indexFromItem(node));
-    }
+    void click(int position) { chooseView(w, position); }
 };
 
 TEST_F(MainWindowViews, EmployeeViewsShowTheirColumnsByDepartmentDescending) {

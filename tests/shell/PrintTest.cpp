@@ -1,4 +1,5 @@
 #include "TestProgram.h"
+#include "MainWindowInput.h"
 #include "PdfReader.h"
 
 #include "platform/FlexGrid.h"
@@ -19,6 +20,7 @@ using namespace platform;
 using namespace halvern;
 using halvern::test::pdfPages;
 using halvern::test::pdfText;
+using halvern::test::chooseView;
 using halvern::test::ProgramTest;
 
 namespace {
@@ -50,7 +52,7 @@ TEST_F(PrintReport, ProgramStartedWithoutEmployeesHasNothingToPrintEvenAfterEntr
     db()->execute(QStringLiteral("delete from 员工信息"));
     open();
     addEmployee("A001", "张三");
-    w->tree_NodeClick(w->Node(4));
+    chooseView(w, 4);
     w->Rprint_Click();
     ASSERT_EQ(messages().size(), 1u);
     EXPECT_EQ(messages()[0].text, QStringLiteral("没有可生成报表的数据！"));
@@ -62,7 +64,7 @@ TEST_F(PrintReport, FullRecordViewIsTooWideAndOpensNothing) {
     addEmployee("A001", "张三");
     open();
     w->Rprint_Click();  // the view shown right after start
-    w->tree_NodeClick(w->Node(2));
+    chooseView(w, 2);
     w->Rprint_Click();
     ASSERT_EQ(messages().size(), 2u);
     for (const auto& m : messages()) {
@@ -77,7 +79,7 @@ TEST_F(PrintReport, BasicViewOpensAPreviewAnsweredWithTheReportsPageAndTitle) {
     addEmployee("A001", "张三", {{"部门", "财务部"}, {"职位", "会计"}, {"录用日期", "2003-04-05"}});
     addEmployee("B002", "李四", {{"部门", "销售部"}, {"职位", "销售经理"}});
     open();
-    w->tree_NodeClick(w->Node(4));
+    chooseView(w, 4);
     w->Rprint_Click();
     EXPECT_TRUE(messages().empty()) << lastMessage().toStdString();
     ASSERT_EQ(previews().size(), 1);
@@ -121,7 +123,7 @@ TEST_F(PrintReport, LongViewRunsOverSeveralPagesWithEveryEmployeeOnce) {
     for (int i = 1; i <= 120; ++i)
         addEmployee(QStringLiteral("E%1").arg(i, 4, 10, QLatin1Char('0')), QStringLiteral("员工%1").arg(i), {{"部门", "生产部"}});
     open();
-    w->tree_NodeClick(w->Node(6));  // 其他情况
+    chooseView(w, 6);  // 其他情况
     w->Rprint_Click();
     ASSERT_EQ(previews().size(), 1);
     PrintPreview* pv = previews().first()->pv;
@@ -139,7 +141,7 @@ TEST_F(PrintReport, LongViewRunsOverSeveralPagesWithEveryEmployeeOnce) {
 TEST_F(PrintReport, EachRequestOpensAnotherPreviewAndExitClosesOnlyItsOwn) {
     addEmployee("A001", "张三");
     open();
-    w->tree_NodeClick(w->Node(5));
+    chooseView(w, 5);
     w->Rprint_Click();
     w->Rprint_Click();
     ASSERT_EQ(previews().size(), 2);
@@ -153,7 +155,7 @@ TEST_F(PrintReport, EachRequestOpensAnotherPreviewAndExitClosesOnlyItsOwn) {
 TEST_F(PrintReport, PreviewControlFollowsTheWindowLessItsBorder) {
     addEmployee("A001", "张三");
     open();
-    w->tree_NodeClick(w->Node(4));
+    chooseView(w, 4);
     w->Rprint_Click();
     ASSERT_EQ(previews().size(), 1);
     frmPrint* f = previews().first();
@@ -166,7 +168,7 @@ TEST_F(PrintReport, PreviewControlFollowsTheWindowLessItsBorder) {
 TEST_F(PrintReport, TheMainGridKeepsTheViewsLayoutAfterPrintingEvenOverASearchResult) {
     addEmployee("A001", "张三", {{"部门", "财务部"}, {"职位", "会计"}, {"性别", "男"}});
     open();
-    w->tree_NodeClick(w->Node(4));  // 基本情况
+    chooseView(w, 4);  // 基本情况
     w->ui.Combo1->setCurrentIndex(w->ui.Combo1->findText(QStringLiteral("姓名")));
     w->ui.Combo2->setCurrentIndex(w->ui.Combo2->findText(QStringLiteral("=(等于)")));
     w->ui.Text1->setText(QStringLiteral("张三"));
@@ -200,7 +202,7 @@ TEST_F(PrintReport, TheMainGridKeepsTheViewsLayoutAfterPrintingEvenOverASearchRe
     EXPECT_EQ(w->dgrid->ColWidth(5), untouched);
 
     // The next view brings back its own headers.
-    w->tree_NodeClick(w->Node(6));
+    chooseView(w, 6);
     EXPECT_EQ(w->dgrid->TextMatrix(0, 4), QStringLiteral("婚育证"));
 }
 
@@ -208,7 +210,7 @@ TEST_F(PrintReport, AColumnTheLayoutLeavesOutIsPrintedWideEnoughForItsHeaderAndV
     addEmployee("A001", "张三", {{"部门", "财务部"}, {"合同编号", "HT-2003-0001"}});
     addEmployee("B002", "李四", {{"部门", "销售部华东区"}});
     open();
-    w->tree_NodeClick(w->Node(5));  // 工作情况: six columns, a layout of five
+    chooseView(w, 5);  // 工作情况: six columns, a layout of five
     w->Rprint_Click();
     ASSERT_EQ(previews().size(), 1);
     const QList<double> widths = previews().first()->pv->ColumnWidths();

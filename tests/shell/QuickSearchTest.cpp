@@ -1,4 +1,5 @@
 #include "TestProgram.h"
+#include "MainWindowInput.h"
 #include "UserInput.h"
 
 #include "platform/WindowHost.h"
@@ -9,6 +10,7 @@
 
 using namespace platform;
 using namespace halvern;
+using halvern::test::chooseView;
 using halvern::test::ProgramTest;
 
 namespace {
@@ -99,9 +101,11 @@ protected:
         addEmployee(QStringLiteral("3"), QStringLiteral("王五"),
                     {{QStringLiteral("职位"), QStringLiteral("职员")}, {QStringLiteral("出生日期"), QStringLiteral("1975-06-01")}});
         f = WindowHost::Default<Form1>();
-        f->Load();
+        // The main window is up, as it is whenever the clerk searches; the log holds only what opens next.
+        WindowHost::Show(f, ShowMode::Modeless);
+        WindowHost::ClearLog();
     }
-    void view(int position) { f->tree_NodeClick(f->Node(position)); }
+    void view(int position) { chooseView(f, position); }
     void search(const QString& key, const QString& field, const QString& op, const QString& value) {
         if (!field.isEmpty()) {
             const int i = f->ui.Combo1->findText(field);

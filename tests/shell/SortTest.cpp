@@ -1,10 +1,12 @@
 #include "TestProgram.h"
+#include "MainWindowInput.h"
 
 #include "platform/WindowHost.h"
 #include "shell/Form1.h"
 
 using namespace platform;
 using namespace halvern;
+using halvern::test::chooseView;
 using halvern::test::ProgramTest;
 
 namespace {
@@ -23,7 +25,7 @@ protected:
         f = WindowHost::Default<Form1>();
         f->Load();
     }
-    void view(int position) { f->tree_NodeClick(f->Node(position)); }
+    void view(int position) { chooseView(f, position); }
     // Employee numbers in grid order, the placeholder row left out.
     QStringList numbers() const {
         QStringList out;
