@@ -42,6 +42,8 @@ CREATE UNIQUE INDEX "员工信息_员工编号" ON "员工信息" ("员工编号
 CREATE INDEX "员工信息_部门" ON "员工信息" ("部门" DESC);
 CREATE INDEX "员工信息_录用日期" ON "员工信息" ("录用日期");
 CREATE INDEX "员工信息_录用日期_日" ON "员工信息" (substr("录用日期", 1, 10));
+-- Which rows name a photograph file: read from the index alone, never the rows.
+CREATE INDEX "员工信息_图片" ON "员工信息" ("图片");
 
 CREATE TABLE "员工离职" (
   "员工编号" TEXT COLLATE NOCASE NOT NULL CHECK ("员工编号" <> ''),
@@ -79,6 +81,7 @@ CREATE TABLE "员工离职" (
 );
 CREATE INDEX "员工离职_员工编号" ON "员工离职" ("员工编号");
 CREATE INDEX "员工离职_部门" ON "员工离职" ("部门" DESC);
+CREATE INDEX "员工离职_图片" ON "员工离职" ("图片");
 
 CREATE TABLE "覆历" (
   "员工编号" TEXT COLLATE NOCASE NOT NULL CHECK ("员工编号" <> ''),

@@ -1,18 +1,24 @@
 #include "FileSystem.h"
 
 #include "Database.h"
+#include "Recordset.h"
 
 #include <sqlcipher/sqlite3.h>
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QSet>
 
 #include <algorithm>
 #include <cerrno>
 #include <cstring>
 
 #include <fcntl.h>
+#include <sys/file.h>
 #include <unistd.h>
 
 namespace platform {
@@ -21,6 +27,7 @@ namespace {
 
 const QString kStagingSuffix = QStringLiteral(".part");
 const QString kDeletingSuffix = QStringLiteral(".deleting");
+const QString kJournalSuffix = QStringLiteral(".journal");
 constexpr qint64 kChunk = 1 << 20;
 
 void tell(QString* why, const QString& text) {
@@ -136,12 +143,18 @@ QString DeletingPath(const QString& file) {
     return fi.dir().filePath(QLatin1Char('.') + fi.fileName() + kDeletingSuffix);
 }
 
+QString JournalPath(const QString& folder, const QString& name) {
+    return QDir(folder).filePath(QLatin1Char('.') + name + kJournalSuffix);
+}
+
 bool IsLeftoverName(const QString& fileName) {
     if (!fileName.startsWith(QLatin1Char('.'))) return false;
-    for (const QString& suffix : {kStagingSuffix, kDeletingSuffix})
+    for (const QString& suffix : {kStagingSuffix, kDeletingSuffix, kJournalSuffix})
         if (fileName.size() > suffix.size() + 1 && fileName.endsWith(suffix)) return true;
     return false;
 }
+
+bool IsJournalName(const QString& fileName) { return IsLeftoverName(fileName) && fileName.endsWith(kJournalSuffix); }
 
 QString DeletedFileName(const QString& leftoverName) {
     if (!IsLeftoverName(leftoverName) || !leftoverName.endsWith(kDeletingSuffix)) return {};
@@ -149,12 +162,30 @@ QString DeletedFileName(const QString& leftoverName) {
 }
 
 QString SafeFileName(const QString& name) {
-    QString safe = name;
-    for (QChar& c : safe)
-        if (c == QLatin1Char('/') || c == QLatin1Char('\\') || c.category() == QChar::Other_Control)
-            c = QLatin1Char('_');
+    const auto hex = [](char16_t c, int width) {
+        return QString::number(unsigned(c), 16).toUpper().rightJustified(width, QLatin1Char('0'));
+    };
+    const auto escaped = [&](char16_t c) { return QLatin1Char('%') + hex(c, 2); };
+    QString safe;
+    safe.reserve(name.size());
+    for (qsizetype i = 0; i < name.size(); ++i) {
+        const QChar c = name.at(i);
+        if (c.isHighSurrogate() && i + 1 < name.size() && name.at(i + 1).isLowSurrogate()) {
+            safe += c;
+            safe += name.at(++i);
+        } else if (c.isSurrogate()) {
+            safe += QStringLiteral("%u") + hex(c.unicode(), 4);
+        } else if (c == QLatin1Char('%') || c == QLatin1Char('/') || c == QLatin1Char('\\') ||
+                   c.category() == QChar::Other_Control) {
+            safe += escaped(c.unicode());
+        } else {
+            safe += c;
+        }
+    }
+    // "." and ".." name folders; a passing name would be taken for a leftover.
     if (!safe.isEmpty() && std::all_of(safe.cbegin(), safe.cend(), [](QChar c) { return c == QLatin1Char('.'); }))
-        safe.fill(QLatin1Char('_'));
+        return QString(escaped(u'.')).repeated(safe.size());
+    if (IsLeftoverName(safe)) safe.replace(0, 1, escaped(u'.'));
     return safe;
 }
 
@@ -230,6 +261,60 @@ QStringList CopyFolderFiles(const QString& sourceDir, const QString& destDir) {
 }
 
 bool CheckDatabaseFile(const QString& file, const QString& key, QString* why) {
+    return CheckDatabaseFile(file, key, QString(), why);
+}
+
+namespace {
+
+// The tables a schema script makes, each with its columns in order.
+std::vector<std::pair<QString, QStringList>> tablesMadeBy(const QString& schema) {
+    ConnectionPtr reference = Connection::create(QStringLiteral(":memory:"));
+    reference->executeScript(schema);
+    std::vector<std::pair<QString, QStringList>> tables;
+    Statement names(*reference, QStringLiteral("select name from sqlite_master where type = 'table' and "
+                                               "name not like 'sqlite!_%' escape '!' order by rowid"));
+    while (names.next()) tables.push_back({names.value(0).toString(), {}});
+    for (auto& [table, columns] : tables) {
+        // The table names of our own schema; a statement reads nothing but their columns.
+        Statement st(*reference, QStringLiteral("select * from %1 limit 0").arg(QuoteIdentifier(table)));
+        for (int i = 0; i < st.columnCount(); ++i) columns << st.columnName(i);
+    }
+    return tables;
+}
+
+// True when the database has the table, or the table's column when one is named
+// (names compare without regard to case, as the database compares them).
+bool hasTableColumn(Connection& conn, const QString& table, const QString& column = {}) {
+    const QByteArray t = table.toUtf8();
+    const QByteArray c = column.toUtf8();
+    return sqlite3_table_column_metadata(conn.handle(), "main", t.constData(), column.isEmpty() ? nullptr : c.constData(),
+                                         nullptr, nullptr, nullptr, nullptr, nullptr) == SQLITE_OK;
+}
+
+// What the database lacks of the tables and columns the schema script makes.
+QString schemaGaps(Connection& conn, const QString& schema) {
+    const auto wanted = tablesMadeBy(schema);
+    QStringList missingTables;
+    QStringList missingColumns;
+    for (const auto& [table, columns] : wanted) {
+        if (!hasTableColumn(conn, table)) {
+            missingTables << QStringLiteral("“%1”").arg(table);
+            continue;
+        }
+        for (const QString& column : columns)
+            if (!hasTableColumn(conn, table, column)) missingColumns << QStringLiteral("“%1”的列“%2”").arg(table, column);
+    }
+    if (!wanted.empty() && missingTables.size() == qsizetype(wanted.size()))
+        return QStringLiteral("不是本程序的数据库，本程序的表一个也没有（%1）").arg(missingTables.join(QStringLiteral("、")));
+    QStringList gaps;
+    if (!missingTables.isEmpty()) gaps << QStringLiteral("缺少表%1").arg(missingTables.join(QStringLiteral("、")));
+    if (!missingColumns.isEmpty()) gaps << QStringLiteral("缺少%1").arg(missingColumns.join(QStringLiteral("、")));
+    return gaps.join(QStringLiteral("；"));
+}
+
+}  // namespace
+
+bool CheckDatabaseFile(const QString& file, const QString& key, const QString& schema, QString* why) {
     if (!QFileInfo(file).isFile()) {
         tell(why, QStringLiteral("找不到文件 %1").arg(file));
         return false;
@@ -241,6 +326,13 @@ bool CheckDatabaseFile(const QString& file, const QString& key, QString* why) {
         if (verdict != QLatin1String("ok")) {
             tell(why, QStringLiteral("数据库文件已损坏（%1）").arg(verdict));
             return false;
+        }
+        if (!schema.isEmpty()) {
+            const QString gaps = schemaGaps(*conn, schema);
+            if (!gaps.isEmpty()) {
+                tell(why, gaps);
+                return false;
+            }
         }
     } catch (const DbError& e) {
         tell(why, e.message());
@@ -261,6 +353,11 @@ StagedFiles::~StagedFiles() { Discard(); }
 void StagedFiles::Discard() {
     for (const Entry& e : entries_) QFile::remove(e.staged);
     entries_.clear();
+    if (!journal_.isEmpty()) {
+        QFile::remove(journal_);
+        syncFolder(QFileInfo(journal_).absolutePath());
+    }
+    journal_.clear();
 }
 
 bool StagedFiles::AddFile(const QString& source, const QString& destination, QString* why) {
@@ -314,6 +411,27 @@ bool StagedFiles::AddDatabase(const QString& source, const QString& destination,
     return true;
 }
 
+bool StagedFiles::Record(const QString& journal, const QString& note, QString* why) {
+    const QDir base = QFileInfo(journal).absoluteDir();
+    QJsonArray files;
+    for (const Entry& e : entries_)
+        files.append(QJsonObject{{QStringLiteral("staged"), base.relativeFilePath(e.staged)},
+                                 {QStringLiteral("destination"), base.relativeFilePath(e.destination)},
+                                 {QStringLiteral("database"), e.database}});
+    const QByteArray text =
+        QJsonDocument(QJsonObject{{QStringLiteral("note"), note}, {QStringLiteral("files"), files}}).toJson();
+    // Written whole under its passing name first: a journal that is there is complete.
+    StagingWriter out(journal);
+    if (!out.open(why) || !out.write(text.constData(), text.size(), why) || !out.finish(why)) return false;
+    if (!RenameReplacing(out.path(), journal, why)) {
+        QFile::remove(out.path());
+        return false;
+    }
+    journal_ = journal;
+    syncFolder(base.absolutePath());
+    return true;
+}
+
 bool StagedFiles::Install(QString* why) {
     // Every database that is replaced is held exclusively first: none may be in use.
     std::vector<ConnectionPtr> held;
@@ -327,6 +445,7 @@ bool StagedFiles::Install(QString* why) {
         } catch (const DbError& err) {
             if (isBusy(err)) {
                 tell(why, QStringLiteral("数据库 %1 正在使用，没有替换。").arg(e.destination));
+                Discard();
                 return false;
             }
             // Not a database we can open: a journal left beside it must not be played into the new file.
@@ -334,7 +453,10 @@ bool StagedFiles::Install(QString* why) {
         }
     }
     for (const QString& journal : journals)
-        if (!DeleteFile(journal, why)) return false;
+        if (!DeleteFile(journal, why)) {
+            Discard();
+            return false;
+        }
 
     QStringList failed;
     QStringList folders;
@@ -360,11 +482,128 @@ bool StagedFiles::Install(QString* why) {
     for (const Entry& e : entries_)
         if (!e.staged.isEmpty()) QFile::remove(e.staged);
     entries_.clear();
+    // Every file is in place or, when its rename failed, gone: nothing is left to finish.
+    if (!journal_.isEmpty()) {
+        QFile::remove(journal_);
+        syncFolder(QFileInfo(journal_).absolutePath());
+        journal_.clear();
+    }
     if (!failed.isEmpty()) {
         tell(why, failed.join(QLatin1Char('\n')));
         return false;
     }
     return true;
+}
+
+// ---- journals of staged sets ----------------------------------------------------
+
+namespace {
+
+struct JournalEntry {
+    QString staged;
+    QString destination;
+    bool database = false;
+};
+
+struct Journal {
+    QString note;
+    std::vector<JournalEntry> files;
+};
+
+std::optional<Journal> readJournal(const QString& journal) {
+    QFile f(journal);
+    if (!f.open(QIODevice::ReadOnly)) return std::nullopt;
+    const QJsonDocument doc = QJsonDocument::fromJson(f.readAll());
+    if (!doc.isObject()) return std::nullopt;
+    const QDir base = QFileInfo(journal).absoluteDir();
+    Journal j;
+    j.note = doc.object().value(QStringLiteral("note")).toString();
+    for (const QJsonValue& v : doc.object().value(QStringLiteral("files")).toArray()) {
+        const QJsonObject o = v.toObject();
+        j.files.push_back({QDir::cleanPath(base.absoluteFilePath(o.value(QStringLiteral("staged")).toString())),
+                           QDir::cleanPath(base.absoluteFilePath(o.value(QStringLiteral("destination")).toString())),
+                           o.value(QStringLiteral("database")).toBool()});
+    }
+    return j;
+}
+
+}  // namespace
+
+std::optional<QString> JournalNote(const QString& journal) {
+    const std::optional<Journal> j = readJournal(journal);
+    if (!j) return std::nullopt;
+    return j->note;
+}
+
+bool FinishStagedSet(const QString& journal, QString* why) {
+    const std::optional<Journal> j = readJournal(journal);
+    if (!j) {
+        // Written whole before any file moved: one that cannot be read stood for nothing yet.
+        DropStagedSet(journal);
+        return true;
+    }
+    QStringList failed;
+    QSet<QString> folders;
+    for (const JournalEntry& e : j->files) {
+        if (!QFileInfo::exists(e.staged)) continue;  // already in place
+        QString reason;
+        // The journal of the file being replaced would be played into its successor.
+        if (e.database && !DeleteFile(e.destination + QStringLiteral("-journal"), &reason)) {
+            failed << reason;
+            continue;
+        }
+        if (RenameReplacing(e.staged, e.destination, &reason))
+            folders.insert(QFileInfo(e.destination).absolutePath());
+        else
+            failed << reason;
+    }
+    for (const QString& folder : folders) syncFolder(folder);
+    if (!failed.isEmpty()) {
+        // Left for the next start to try again.
+        tell(why, failed.join(QLatin1Char('\n')));
+        return false;
+    }
+    QFile::remove(journal);
+    syncFolder(QFileInfo(journal).absolutePath());
+    return true;
+}
+
+void DropStagedSet(const QString& journal) {
+    if (const std::optional<Journal> j = readJournal(journal))
+        for (const JournalEntry& e : j->files) QFile::remove(e.staged);
+    QFile::remove(journal);
+    syncFolder(QFileInfo(journal).absolutePath());
+}
+
+// ---- the folder lock -------------------------------------------------------------
+
+FolderLock::Result FolderLock::Acquire(const QString& folder, QString* why) {
+    Release();
+    const int fd = ::open(QFile::encodeName(folder).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0) {
+        tell(why, QStringLiteral("无法打开目录 %1：%2").arg(folder, systemReason(errno)));
+        return Result::Failed;
+    }
+    int rc;
+    do {
+        rc = ::flock(fd, LOCK_EX | LOCK_NB);
+    } while (rc != 0 && errno == EINTR);
+    if (rc != 0) {
+        const int error = errno;
+        ::close(fd);
+        if (error == EWOULDBLOCK) return Result::HeldByAnother;
+        tell(why, QStringLiteral("无法锁定目录 %1：%2").arg(folder, systemReason(error)));
+        return Result::Failed;
+    }
+    fd_ = fd;
+    folder_ = folder;
+    return Result::Held;
+}
+
+void FolderLock::Release() {
+    if (fd_ >= 0) ::close(fd_);
+    fd_ = -1;
+    folder_.clear();
 }
 
 }  // namespace platform

@@ -19,13 +19,20 @@ namespace platform {
 QString StagingPath(const QString& destination);
 // The name under which a file waits while its deletion is not yet certain.
 QString DeletingPath(const QString& file);
-// True for a passing name of the two above (a leftover of a program stopped midway).
+// The journal of a staged set named `name` in folder ("." + name + ".journal").
+QString JournalPath(const QString& folder, const QString& name);
+// True for a passing name of the three above (a leftover of a program stopped midway).
 bool IsLeftoverName(const QString& fileName);
+// True for a journal's name.
+bool IsJournalName(const QString& fileName);
 // For a name made by DeletingPath, the file name it stood for; empty otherwise.
 QString DeletedFileName(const QString& leftoverName);
 
-// A name that stays one file name inside its folder: '/', '\' and control
-// characters become '_', and so does every dot of a name of dots only.
+// The file name of a text, one name inside its folder that no other text gets:
+// '%' (the escape), '/', '\' and control characters are written as '%' and two
+// hex digits, a lone surrogate as "%u" and four, and so are the dots of a name
+// of dots only and the leading dot of a name shaped like a passing name. Every
+// other text keeps its name as it stands.
 QString SafeFileName(const QString& name);
 
 // Renames from over to, replacing a file of that name in one step.
@@ -43,9 +50,12 @@ bool DeleteFile(const QString& path, QString* why = nullptr);
 // copy. Returns the files that failed, each as "name（why）".
 QStringList CopyFolderFiles(const QString& sourceDir, const QString& destDir);
 
-// True when the file opens as a database with the key (empty key: none) and
-// passes the database's own integrity check.
+// True when the file opens as a database with the key (empty key: none),
+// passes the database's own integrity check and, when a schema is given (a
+// script of CREATE statements), holds every table and column it makes; why
+// names what is wrong or missing.
 bool CheckDatabaseFile(const QString& file, const QString& key, QString* why = nullptr);
+bool CheckDatabaseFile(const QString& file, const QString& key, const QString& schema, QString* why);
 // Copies a database file as one consistent whole (see StagedFiles::AddDatabase).
 bool CopyDatabaseFile(const QString& source, const QString& destination, const QString& key,
                       QString* why = nullptr);
@@ -67,11 +77,18 @@ public:
     // Every file directly in sourceDir but leftovers; returns the failures as "name（why）".
     QStringList AddFolderFiles(const QString& sourceDir, const QString& destDir);
 
-    // Puts every staged file in place. An existing database destination is
-    // replaced only while no one uses it, and its rollback journal cannot
-    // outlive it; when one is in use, nothing at all is replaced.
+    // Records the staged files in `journal` (a JournalPath), flushed to disk,
+    // with a note for whoever settles the set after a program stopped midway.
+    // From here on the set is finished from the journal at the next start
+    // (FinishStagedSet) unless this object installs or discards it first.
+    bool Record(const QString& journal, const QString& note = {}, QString* why = nullptr);
+
+    // Puts every staged file in place, then removes the journal. An existing
+    // database destination is replaced only while no one uses it, and its
+    // rollback journal cannot outlive it; when one is in use, nothing at all
+    // is replaced.
     bool Install(QString* why = nullptr);
-    // Removes the staged files; nothing is replaced.
+    // Removes the staged files and the journal; nothing is replaced.
     void Discard();
     bool IsEmpty() const { return entries_.empty(); }
 
@@ -83,6 +100,39 @@ private:
         bool database = false;
     };
     std::vector<Entry> entries_;
+    QString journal_;
+};
+
+// The note a journal was recorded with; nothing when there is no readable journal.
+std::optional<QString> JournalNote(const QString& journal);
+// Finishes the set a journal records: every staged file still there is put in
+// place (a database destination loses its rollback journal first, which
+// belongs to the file being replaced), then the journal goes.
+bool FinishStagedSet(const QString& journal, QString* why = nullptr);
+// Drops the set a journal records: its staged files and the journal go.
+void DropStagedSet(const QString& journal);
+
+// A folder held by this process: an advisory lock on the folder itself, which
+// needs no file and no free space, and which the system releases with the
+// process that holds it, however it ends.
+class FolderLock {
+public:
+    enum class Result { Held, HeldByAnother, Failed };
+    FolderLock() = default;
+    ~FolderLock() { Release(); }
+    FolderLock(const FolderLock&) = delete;
+    FolderLock& operator=(const FolderLock&) = delete;
+
+    // Takes the folder, letting go of any other one held before; why says
+    // what stood in the way when the result is Failed.
+    Result Acquire(const QString& folder, QString* why = nullptr);
+    void Release();
+    // The folder held, empty when none.
+    const QString& Folder() const { return folder_; }
+
+private:
+    int fd_ = -1;
+    QString folder_;
 };
 
 }  // namespace platform

@@ -1,13 +1,10 @@
 #include "EmployeeRecord.h"
 
+#include "PhotoFiles.h"
 #include "platform/Dates.h"
-#include "platform/FileSystem.h"
 #include "platform/Pictures.h"
 #include "platform/ProgramDir.h"
 #include "platform/Recordset.h"
-
-#include <QFile>
-#include <QFileInfo>
 
 namespace halvern {
 
@@ -38,11 +35,12 @@ QVariant savedDate(const QString& text) {
 QString shown(const QVariant& value) { return (value.toString() + QLatin1Char(' ')).trimmed(); }
 QString shownDate(const QVariant& value) { return (ShowDate(value) + QLatin1Char(' ')).trimmed(); }
 
-// Sets 图片 of the employee row when a photograph was chosen; returns the
-// value set, empty when none was chosen.
-QString setPictureField(Recordset& employee, const FormlrUi& ui, const QString& picturePath) {
+// Sets 图片 of the employee row when a photograph was chosen, to a file that
+// no other row owns; returns the value set, empty when none was chosen.
+QString setPictureField(Recordset& employee, Connection& conn, const FormlrUi& ui, const QString& picturePath,
+                        qint64 ownRow) {
     if (picturePath.isEmpty()) return QString();
-    const QString field = PictureField(ui.Text1->text(), picturePath);
+    const QString field = FreePictureField(conn, ui.Text1->text(), picturePath, ownRow);
     employee.SetField(QStringLiteral("图片"), field);
     return field;
 }
@@ -59,40 +57,16 @@ void setHistoryFields(Recordset& history, const FormlrUi& ui) {
 // Copies the chosen photograph beside its place, commits the save, then puts
 // the photograph in place; false when it could not be put there. Throws
 // DbError (nothing stored) when the copy cannot be made.
-bool commitWithPhoto(Transaction& tx, const QString& picturePath, const QString& pictureField) {
-    PhotoCopy photo;
-    if (!picturePath.isEmpty()) photo.Prepare(picturePath, ProgramPath(pictureField));
+bool commitWithPhoto(Connection& conn, Transaction& tx, const FormlrUi& ui, const QString& picturePath,
+                     const QString& pictureField) {
+    PhotoInstall photo;
+    if (!picturePath.isEmpty())
+        photo.Prepare(conn, picturePath, ProgramPath(pictureField), ui.Text1->text().trimmed());
     tx.commit();
-    return photo.Install();
+    return picturePath.isEmpty() || photo.Install();
 }
 
 }  // namespace
-
-PhotoCopy::~PhotoCopy() {
-    if (!temp_.isEmpty()) QFile::remove(temp_);
-}
-
-void PhotoCopy::Prepare(const QString& source, const QString& target) {
-    const QFileInfo info(target);
-    QString why;
-    if (!CreateFolder(info.absolutePath(), &why) || !StageCopy(source, target, &why))
-        throw DbError(QStringLiteral("无法复制照片文件 %1：%2").arg(source, why), kFileFailure);
-    temp_ = StagingPath(target);
-    target_ = target;
-}
-
-bool PhotoCopy::Install() {
-    if (temp_.isEmpty()) return true;
-    // Renamed over the old photograph: at every moment one whole file stands there.
-    if (!RenameReplacing(temp_, target_)) return false;
-    temp_.clear();
-    return true;
-}
-
-QString PictureField(const QString& numberAsTyped, const QString& picturePath) {
-    // The number as typed names the file, but only as one name inside pic.
-    return QStringLiteral("\\pic\\") + SafeFileName(numberAsTyped + picturePath.right(4));
-}
 
 void FillEmployeeLists(FormlrUi& ui, const QString& connString) {
     auto conn = Connection::open(connString);
@@ -164,7 +138,7 @@ bool StoreNewEmployee(const FormlrUi& ui, const QString& connString, const QStri
     rs.SetField(QStringLiteral("性别"), ui.Combo1->currentText());
     for (const auto& [column, box, date] : ui.EmployeeBoxes())
         rs.SetField(column, date ? TypedDateValue(BoxText(box)) : QVariant(spaced(BoxText(box))));
-    const QString pictureField = setPictureField(rs, ui, picturePath);
+    const QString pictureField = setPictureField(rs, *conn, ui, picturePath, -1);
     rs.Update();
     rs.Close();
 
@@ -175,7 +149,7 @@ bool StoreNewEmployee(const FormlrUi& ui, const QString& connString, const QStri
     history.Update();
     history.Close();
 
-    return commitWithPhoto(tx, picturePath, pictureField);
+    return commitWithPhoto(*conn, tx, ui, picturePath, pictureField);
 }
 
 bool StoreEmployeeChanges(const FormlrUi& ui, const QString& connString, const QString& employeeNo,
@@ -193,7 +167,8 @@ bool StoreEmployeeChanges(const FormlrUi& ui, const QString& connString, const Q
     for (const auto& [column, box, date] : ui.EmployeeBoxes())
         rs.SetField(column, date ? savedDate(BoxText(box)) : QVariant(saved(BoxText(box))));
     rs.SetField(QStringLiteral("主要履历"), saved(ui.Text27->text()));
-    const QString pictureField = setPictureField(rs, ui, picturePath);
+    const qint64 ownRow = conn->scalar(QStringLiteral("select rowid from 员工信息 where 员工编号=?"), {employeeNo}).toLongLong();
+    const QString pictureField = setPictureField(rs, *conn, ui, picturePath, ownRow);
 
     Recordset history;
     history.Open(kHistorySql, conn, LockType::Pessimistic, {employeeNo});
@@ -208,7 +183,7 @@ bool StoreEmployeeChanges(const FormlrUi& ui, const QString& connString, const Q
     rs.Update();
     rs.Close();
 
-    return commitWithPhoto(tx, picturePath, pictureField);
+    return commitWithPhoto(*conn, tx, ui, picturePath, pictureField);
 }
 
 }  // namespace halvern

@@ -1,6 +1,7 @@
 // One employee as the entry and modify windows keep it: the 员工信息 row and
 // the 覆历 row beside it, loaded into the windows' boxes and stored from them
-// together, with the chosen photograph put into pic/ once the rows are stored.
+// together, with the chosen photograph put into pic/ once the rows are stored
+// (see PhotoFiles.h for how it is named and put in place).
 #pragma once
 
 #include "FormlrUi.h"
@@ -8,31 +9,6 @@
 #include <QString>
 
 namespace halvern {
-
-// The photograph of a save: copied beside its place in pic/ under a passing
-// name while the rows are pending, and put in place only once they are
-// stored, so a refused save never replaces another employee's photograph.
-class PhotoCopy {
-public:
-    PhotoCopy() = default;
-    ~PhotoCopy();
-    PhotoCopy(const PhotoCopy&) = delete;
-    PhotoCopy& operator=(const PhotoCopy&) = delete;
-
-    // Copies source next to target; throws DbError when the copy cannot be made.
-    void Prepare(const QString& source, const QString& target);
-    // Replaces target with the copy; false when the file system refuses.
-    bool Install();
-    bool Pending() const { return !temp_.isEmpty(); }
-
-private:
-    QString temp_;
-    QString target_;
-};
-
-// 图片 of an employee: "\pic\", the number as typed and the last four
-// characters of the chosen file's path.
-QString PictureField(const QString& numberAsTyped, const QString& picturePath);
 
 // Fills the nationality list (Combo2) and the department list (text3). Throws DbError.
 void FillEmployeeLists(FormlrUi& ui, const QString& connString);

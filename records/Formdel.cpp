@@ -47,7 +47,9 @@ void Formdel::Command1_Click() {
             hist.Open(kHistorySql, conn, LockType::Pessimistic, {no});
             if (hist.RecordCount() != 0) hist.Delete();
             hist.Close();
-            PhotographRemoval removal(PhotographFile(photo));
+            // A photograph another row still names (a number hired again) stays.
+            const QString file = PhotographFile(photo);
+            PhotographRemoval removal(PhotographOwned(*conn, file) ? QString() : file);
             if (!removal.Prepare()) {
                 outcome = Outcome::PhotographStuck;
             } else {

@@ -3,6 +3,8 @@
 
 #include <QDir>
 #include <QFile>
+#include <QHash>
+#include <QMap>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -75,26 +77,114 @@ TEST_F(FileCopies, BrokenDestinationIsReplacedAndItsLeftoverJournalRemoved) {
     EXPECT_EQ(read(QStringLiteral("db2.mdb")), read(QStringLiteral("set/db2.mdb")));
 }
 
-TEST_F(FileCopies, FileNamesStayOneNameInsideTheirFolder) {
-    EXPECT_EQ(SafeFileName(QStringLiteral("E01.jpg")), QStringLiteral("E01.jpg"));
-    EXPECT_EQ(SafeFileName(QStringLiteral("E01 .jpg")), QStringLiteral("E01 .jpg"));
-    EXPECT_EQ(SafeFileName(QStringLiteral("..\\varno.jpg")), QStringLiteral(".._varno.jpg"));
-    EXPECT_EQ(SafeFileName(QStringLiteral("A/B.jpg")), QStringLiteral("A_B.jpg"));
-    EXPECT_EQ(SafeFileName(QStringLiteral("N1\nN2\t.jpg")), QStringLiteral("N1_N2_.jpg"));
-    EXPECT_EQ(SafeFileName(QStringLiteral("..")), QStringLiteral("__"));
-    EXPECT_EQ(SafeFileName(QStringLiteral("...")), QStringLiteral("___"));
-    EXPECT_EQ(SafeFileName(QStringLiteral("张三.jpg")), QStringLiteral("张三.jpg"));
+TEST_F(FileCopies, FileNamesStayOneNameInsideTheirFolderAndNoTwoTextsShareOne) {
+    // What a file name holds as it stands keeps its name.
+    for (const char* plain : {"E01.jpg", "E01 .jpg", "A_B.jpg", ".._varno.jpg", ".hidden.jpg", "张三.jpg", "K01.part"})
+        EXPECT_EQ(SafeFileName(QString::fromUtf8(plain)), QString::fromUtf8(plain));
+    EXPECT_EQ(SafeFileName(QStringLiteral("..\\varno.jpg")), QStringLiteral("..%5Cvarno.jpg"));
+    EXPECT_EQ(SafeFileName(QStringLiteral("A/B.jpg")), QStringLiteral("A%2FB.jpg"));
+    EXPECT_EQ(SafeFileName(QStringLiteral("A%2FB.jpg")), QStringLiteral("A%252FB.jpg"));
+    EXPECT_EQ(SafeFileName(QStringLiteral("N1\nN2\t.jpg")), QStringLiteral("N1%0AN2%09.jpg"));
+    EXPECT_EQ(SafeFileName(QStringLiteral("..")), QStringLiteral("%2E%2E"));
+    EXPECT_EQ(SafeFileName(QStringLiteral(".K01.part")), QStringLiteral("%2EK01.part"));
+    EXPECT_EQ(SafeFileName(QString(QChar(0xD800)) + QStringLiteral(".jpg")), QStringLiteral("%uD800.jpg"));
+
+    // Every short text over the characters that need care: one name each, and a name of its own.
+    const QList<QChar> alphabet{QLatin1Char('%'), QLatin1Char('/'), QLatin1Char('\\'), QLatin1Char('.'),
+                                QLatin1Char('_'), QLatin1Char('2'), QLatin1Char('F'),  QChar(0x01), QChar(0xDC00)};
+    QHash<QString, QString> owner;
+    QStringList texts{QString()};
+    for (int length = 1; length <= 4; ++length) {
+        QStringList longer;
+        for (const QString& t : std::as_const(texts))
+            if (t.size() == length - 1)
+                for (QChar c : alphabet) longer << t + c;
+        texts << longer;
+    }
+    for (const QString& text : std::as_const(texts)) {
+        if (text.isEmpty()) continue;
+        const QString name = SafeFileName(text);
+        EXPECT_FALSE(name.contains(QLatin1Char('/')) || name == QLatin1String(".") || name == QLatin1String("..") ||
+                     IsLeftoverName(name))
+            << name.toStdString();
+        const auto taken = owner.constFind(name);
+        EXPECT_TRUE(taken == owner.cend()) << name.toStdString() << " for two texts";
+        owner.insert(name, text);
+    }
+    EXPECT_GT(owner.size(), 7000);
 }
 
 TEST_F(FileCopies, PassingNamesAreKnownAsLeftoversAndNothingElseIs) {
     EXPECT_EQ(QFileInfo(StagingPath(path(QStringLiteral("pic/K01.jpg")))).fileName(), QStringLiteral(".K01.jpg.part"));
     EXPECT_EQ(QFileInfo(DeletingPath(path(QStringLiteral("pic/D01.jpg")))).fileName(), QStringLiteral(".D01.jpg.deleting"));
-    EXPECT_TRUE(IsLeftoverName(QStringLiteral(".K01.jpg.part")));
-    EXPECT_TRUE(IsLeftoverName(QStringLiteral(".D01.jpg.deleting")));
-    for (const char* name : {"K01.jpg.part", ".part", "..part", ".hidden.jpg", "D01.jpg.deleting", ".deleting"})
+    EXPECT_EQ(QFileInfo(JournalPath(path(QStringLiteral("pic")), QStringLiteral("K01.jpg"))).fileName(),
+              QStringLiteral(".K01.jpg.journal"));
+    for (const char* name : {".K01.jpg.part", ".D01.jpg.deleting", ".K01.jpg.journal"})
+        EXPECT_TRUE(IsLeftoverName(QString::fromLatin1(name))) << name;
+    EXPECT_TRUE(IsJournalName(QStringLiteral(".K01.jpg.journal")));
+    EXPECT_FALSE(IsJournalName(QStringLiteral(".K01.jpg.part")));
+    for (const char* name : {"K01.jpg.part", ".part", "..part", ".hidden.jpg", "D01.jpg.deleting", ".deleting", ".journal"})
         EXPECT_FALSE(IsLeftoverName(QString::fromLatin1(name))) << name;
     EXPECT_EQ(DeletedFileName(QStringLiteral(".D01.jpg.deleting")), QStringLiteral("D01.jpg"));
     EXPECT_EQ(DeletedFileName(QStringLiteral(".K01.jpg.part")), QString());
+}
+
+TEST_F(FileCopies, AJournalledSetStoppedAmongItsRenamesIsFinishedFromItsJournal) {
+    makeDb(QStringLiteral("set/db2.mdb"), {}, 5);
+    write(QStringLiteral("set/pic/a.jpg"), "new a");
+    write(QStringLiteral("set/pic/b.jpg"), "new b");
+    write(QStringLiteral("pic/a.jpg"), "old a");
+    makeDb(QStringLiteral("db2.mdb"), {}, 1);
+    const QString journal = JournalPath(dir.path(), QStringLiteral("set"));
+    QMap<QString, QByteArray> left;  // what a program stopped after the first rename leaves
+    {
+        StagedFiles staged;
+        EXPECT_TRUE(staged.AddFolderFiles(path(QStringLiteral("set/pic")), path(QStringLiteral("pic"))).isEmpty());
+        QString why;
+        ASSERT_TRUE(staged.AddDatabase(path(QStringLiteral("set/db2.mdb")), path(QStringLiteral("db2.mdb")), {}, &why))
+            << why.toStdString();
+        ASSERT_TRUE(staged.Record(journal, QStringLiteral("a note"), &why)) << why.toStdString();
+        EXPECT_EQ(JournalNote(journal), QStringLiteral("a note"));
+        ASSERT_TRUE(RenameReplacing(StagingPath(path(QStringLiteral("pic/a.jpg"))), path(QStringLiteral("pic/a.jpg"))));
+        for (const QString& rel : {QStringLiteral("pic/.b.jpg.part"), QStringLiteral(".db2.mdb.part"), QStringLiteral(".set.journal")})
+            left.insert(rel, read(rel));
+    }  // dropped: what it staged and its journal go
+    EXPECT_FALSE(QFile::exists(journal));
+    for (auto it = left.cbegin(); it != left.cend(); ++it) write(it.key(), it.value());
+    write(QStringLiteral("db2.mdb-journal"), QByteArray(512, 'j'));  // the replaced database's, never the new one's
+
+    QString why;
+    ASSERT_TRUE(FinishStagedSet(journal, &why)) << why.toStdString();
+    EXPECT_EQ(read(QStringLiteral("pic/a.jpg")), QByteArray("new a"));
+    EXPECT_EQ(read(QStringLiteral("pic/b.jpg")), QByteArray("new b"));
+    EXPECT_EQ(read(QStringLiteral("db2.mdb")), read(QStringLiteral("set/db2.mdb")));
+    EXPECT_FALSE(QFile::exists(path(QStringLiteral("db2.mdb-journal"))));
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"db2.mdb"});
+    EXPECT_EQ(QDir(path(QStringLiteral("pic"))).entryList(QDir::Files | QDir::Hidden, QDir::Name),
+              (QStringList{"a.jpg", "b.jpg"}));
+
+    // Dropped instead, a set leaves what was there.
+    for (auto it = left.cbegin(); it != left.cend(); ++it) write(it.key(), it.value());
+    write(QStringLiteral("pic/b.jpg"), "old b");
+    DropStagedSet(journal);
+    EXPECT_EQ(read(QStringLiteral("pic/b.jpg")), QByteArray("old b"));
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"db2.mdb"});
+    EXPECT_EQ(QDir(path(QStringLiteral("pic"))).entryList(QDir::Files | QDir::Hidden).size(), 2);
+}
+
+TEST_F(FileCopies, AFolderIsHeldByOneHolderAtATime) {
+    FolderLock first;
+    FolderLock second;
+    EXPECT_EQ(first.Acquire(dir.path()), FolderLock::Result::Held);
+    EXPECT_EQ(first.Folder(), dir.path());
+    EXPECT_EQ(second.Acquire(dir.path()), FolderLock::Result::HeldByAnother);
+    EXPECT_TRUE(second.Folder().isEmpty());
+    first.Release();
+    EXPECT_EQ(second.Acquire(dir.path()), FolderLock::Result::Held);
+    QString why;
+    EXPECT_EQ(first.Acquire(path(QStringLiteral("absent")), &why), FolderLock::Result::Failed);
+    EXPECT_TRUE(why.contains(path(QStringLiteral("absent")))) << why.toStdString();
+    EXPECT_TRUE(QDir(dir.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot).isEmpty());
 }
 
 TEST_F(FileCopies, StagedFilesReplaceNothingUntilInstalledAndLeaveNothingWhenDropped) {

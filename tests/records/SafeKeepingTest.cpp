@@ -18,6 +18,8 @@
 #include <QDir>
 #include <QFile>
 #include <QImage>
+#include <QMap>
+#include <QSet>
 
 using namespace platform;
 using namespace halvern;
@@ -45,6 +47,12 @@ protected:
     QString picture(const QString& no) {
         return db()->scalar(QStringLiteral("select 图片 from 员工信息 where 员工编号=?"), {no}).toString();
     }
+    void writeFile(const QString& rel, const QByteArray& bytes) {
+        QDir().mkpath(QFileInfo(path(rel)).path());
+        QFile f(path(rel));
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write(bytes);
+    }
     void enter(const QString& no, const QString& photo = {}) {
         auto* w = entry();
         w->ui.Text1->setText(no);
@@ -54,29 +62,95 @@ protected:
     }
 };
 
-TEST_F(SafeKeeping, ThePhotographOfANumberThatLooksLikeAPathStaysOneFileInPic) {
+TEST_F(SafeKeeping, EveryNumberGetsAPhotographFileOfItsOwnInPic) {
     const QByteArray splash = FileBytes(path(QStringLiteral("varno.jpg")));
-    const QString chosen = chosenPicture();
-    enter(QStringLiteral("..\\varno"), chosen);
-    enter(QStringLiteral("A/B"), chosen);
-    enter(QStringLiteral("C\x01" "D"), chosen);
+    // Numbers that look like paths, and numbers a careless naming would fold onto them.
+    const QStringList numbers{QStringLiteral("..\\varno"), QStringLiteral(".._varno"), QStringLiteral("A/B"),
+                              QStringLiteral("A_B"),        QStringLiteral("A%2FB"),   QStringLiteral("../x"),
+                              QStringLiteral("..\\x"),     QStringLiteral("C\x01" "D"), QStringLiteral("C_D"),
+                              QStringLiteral("E01")};
+    QMap<QString, QByteArray> photoOf;
+    for (int i = 0; i < numbers.size(); ++i) {
+        const QString chosen = path(QStringLiteral("tmp/chosen%1.jpg").arg(i));
+        QImage image(8 + i, 8, QImage::Format_RGB32);
+        image.fill(QColor::fromHsv(i * 30, 255, 255));
+        ASSERT_TRUE(image.save(chosen, "JPG"));
+        photoOf.insert(numbers[i], FileBytes(chosen));
+        enter(numbers[i], chosen);
+    }
     EXPECT_TRUE(messages().empty()) << lastMessage().toStdString();
-
     EXPECT_EQ(FileBytes(path(QStringLiteral("varno.jpg"))), splash);
-    EXPECT_EQ(picture(QStringLiteral("..\\varno")), QStringLiteral("\\pic\\.._varno.jpg"));
-    EXPECT_EQ(picture(QStringLiteral("A/B")), QStringLiteral("\\pic\\A_B.jpg"));
-    EXPECT_EQ(picture(QStringLiteral("C\x01" "D")), QStringLiteral("\\pic\\C_D.jpg"));
-    EXPECT_EQ(QDir(path(QStringLiteral("pic"))).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot, QDir::Name),
-              (QStringList{".._varno.jpg", "A_B.jpg", "C_D.jpg"}));
-    for (const QString& f : {QStringLiteral(".._varno.jpg"), QStringLiteral("A_B.jpg")})
-        EXPECT_EQ(FileBytes(path(QStringLiteral("pic/") + f)), FileBytes(chosen)) << f.toStdString();
+
+    QSet<QString> files;
+    for (const QString& no : numbers) {
+        const QString stored = picture(no);
+        const QString file = QDir::cleanPath(ProgramPath(stored));
+        EXPECT_EQ(QFileInfo(file).absolutePath(), QDir::cleanPath(path(QStringLiteral("pic")))) << stored.toStdString();
+        EXPECT_EQ(FileBytes(file), photoOf.value(no)) << no.toStdString() << " → " << stored.toStdString();
+        files.insert(file);
+    }
+    EXPECT_EQ(files.size(), numbers.size());
+    // A number a file name holds as it stands keeps it.
+    EXPECT_EQ(picture(QStringLiteral("A_B")), QStringLiteral("\\pic\\A_B.jpg"));
+    EXPECT_EQ(picture(QStringLiteral(".._varno")), QStringLiteral("\\pic\\.._varno.jpg"));
+    EXPECT_EQ(picture(QStringLiteral("E01")), QStringLiteral("\\pic\\E01.jpg"));
+    EXPECT_EQ(QDir(path(QStringLiteral("pic"))).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot).size(),
+              numbers.size());
+
     // The modify window names a newly chosen photograph by the same rule.
     auto* w = modify(QStringLiteral("A/B"));
     w->ui.Text1->setText(QStringLiteral("A/B/C"));
-    Module().PicturePath = chosen;
+    Module().PicturePath = chosenPicture();
     w->Command1_Click();
-    EXPECT_EQ(picture(QStringLiteral("A/B/C")), QStringLiteral("\\pic\\A_B_C.jpg"));
-    EXPECT_TRUE(QFileInfo(path(QStringLiteral("pic/A_B_C.jpg"))).isFile());
+    EXPECT_EQ(picture(QStringLiteral("A/B/C")), QStringLiteral("\\pic\\A%2FB%2FC.jpg"));
+    EXPECT_TRUE(QFileInfo(path(QStringLiteral("pic/A%2FB%2FC.jpg"))).isFile());
+    EXPECT_EQ(FileBytes(path(QStringLiteral("pic/A_B.jpg"))), photoOf.value(QStringLiteral("A_B")));
+}
+
+TEST_F(SafeKeeping, ANumberHiredAgainNeverTakesOrLosesTheLeaversPhotograph) {
+    // E2 left with a photograph; the number is given to a new employee, who brings one too.
+    writeFile(QStringLiteral("pic/E2.jpg"), "the leaver's photo");
+    db()->execute(QStringLiteral("insert into 员工离职 (员工编号, 姓名, 图片) values ('E2', '旧人', '\\pic\\E2.jpg')"));
+    const QString chosen = chosenPicture();
+    enter(QStringLiteral("E2"), chosen);
+    EXPECT_TRUE(messages().empty()) << lastMessage().toStdString();
+    const QString newPhoto = picture(QStringLiteral("E2"));
+    EXPECT_EQ(newPhoto, QStringLiteral("\\pic\\E2 (2).jpg"));
+    EXPECT_EQ(FileBytes(ProgramPath(newPhoto)), FileBytes(chosen));
+    EXPECT_EQ(FileBytes(path(QStringLiteral("pic/E2.jpg"))), QByteArray("the leaver's photo"));
+
+    // A later photograph of the new E2 replaces its own file, still not the leaver's.
+    auto* w = modify(QStringLiteral("E2"));
+    writeFile(QStringLiteral("tmp/later.jpg"), "a later photo of the new E2");
+    Module().PicturePath = path(QStringLiteral("tmp/later.jpg"));
+    w->Command1_Click();
+    EXPECT_EQ(picture(QStringLiteral("E2")), newPhoto);
+    EXPECT_EQ(FileBytes(ProgramPath(newPhoto)), QByteArray("a later photo of the new E2"));
+    EXPECT_EQ(FileBytes(path(QStringLiteral("pic/E2.jpg"))), QByteArray("the leaver's photo"));
+
+    // The leaver's final deletion takes the leaver's photograph and no other.
+    auto* del = WindowHost::Default<Formdel>();
+    WindowHost::Show(del, ShowMode::Modal);
+    del->ui.Text1->setText(QStringLiteral("E2"));
+    del->Command1_Click();
+    EXPECT_TRUE(messages().empty()) << lastMessage().toStdString();
+    EXPECT_EQ(count(QStringLiteral("员工离职"), QStringLiteral("员工编号<>'.'")), 0);
+    EXPECT_FALSE(QFileInfo::exists(path(QStringLiteral("pic/E2.jpg"))));
+    EXPECT_EQ(FileBytes(ProgramPath(newPhoto)), QByteArray("a later photo of the new E2"));
+}
+
+TEST_F(SafeKeeping, AFileTwoRowsNameOutlivesTheDeletionOfOne) {
+    // As earlier versions left them: a leaver and the employee hired under the same number share a file.
+    writeFile(QStringLiteral("pic/E3.jpg"), "the photo both rows name");
+    addEmployee(QStringLiteral("E3"), QStringLiteral("新人"), {{QStringLiteral("图片"), QStringLiteral("\\pic\\E3.jpg")}});
+    db()->execute(QStringLiteral("insert into 员工离职 (员工编号, 姓名, 图片) values ('e3', '旧人', '\\pic\\E3.jpg ')"));
+    auto* del = WindowHost::Default<Formdel>();
+    WindowHost::Show(del, ShowMode::Modal);
+    del->ui.Text1->setText(QStringLiteral("e3"));
+    del->Command1_Click();
+    EXPECT_TRUE(messages().empty()) << lastMessage().toStdString();
+    EXPECT_EQ(count(QStringLiteral("员工离职"), QStringLiteral("员工编号<>'.'")), 0);
+    EXPECT_EQ(FileBytes(path(QStringLiteral("pic/E3.jpg"))), QByteArray("the photo both rows name"));
 }
 
 TEST_F(SafeKeeping, FailuresUnderAnotherProgramsLockKeepTheFixedTextAndAddTheCause) {
