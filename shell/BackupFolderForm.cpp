@@ -1,9 +1,13 @@
 #include "BackupFolderForm.h"
 
+#include "ModuleState.h"
+#include "platform/Database.h"
+#include "platform/FileSystem.h"
 #include "platform/MessageBox.h"
 #include "platform/ProgramDir.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QSignalBlocker>
 
@@ -20,7 +24,22 @@ bool sameFolder(const QString& a, const QString& b) {
     return !ca.isEmpty() && ca == QFileInfo(b).canonicalFilePath();
 }
 
+QString schemaOf(const QString& database) {
+    QFile f(QStringLiteral(":/schema/%1.schema.sql").arg(QFileInfo(database).completeBaseName()));
+    return f.open(QIODevice::ReadOnly) ? QString::fromUtf8(f.readAll()) : QString();
+}
+
 }  // namespace
+
+std::vector<SetDatabase> SetDatabases() {
+    std::vector<SetDatabase> databases;
+    for (const auto& [name, conn] : {std::pair{QStringLiteral("db2.mdb"), DbConnString()},
+                                     std::pair{QStringLiteral("cuser.mdb"), UserDbConnString()}})
+        databases.push_back({name, ConnectionInfo::parse(conn).password, schemaOf(name)});
+    return databases;
+}
+
+QString SetJournal(const QString& folder) { return JournalPath(folder, QStringLiteral("halvern-set")); }
 
 BackupFolderForm::BackupFolderForm(const QString& caption) {
     ui.setupUi(this, caption);

@@ -3,7 +3,23 @@
 #include "BackupFolderUi.h"
 #include "platform/WindowHost.h"
 
+#include <vector>
+
 namespace halvern {
+
+// A database of a backup set: its file name, its key and the schema the
+// program builds it from, which a copy must hold to be of use.
+struct SetDatabase {
+    QString name;
+    QString key;
+    QString schema;
+};
+// db2.mdb and cuser.mdb.
+std::vector<SetDatabase> SetDatabases();
+
+// The journal of a backup or restore while its files are put in place, in the
+// folder that receives them; the next start finishes a restore stopped midway.
+QString SetJournal(const QString& folder);
 
 // What the backup (Formsjbf) and restore (Formsjhf) windows share: picking the folder of
 // the backup set by drive and folder. Each window copies in its own direction on OK.

@@ -1,13 +1,28 @@
 #include "Formsjbf.h"
 
-#include "ModuleState.h"
-#include "platform/Database.h"
 #include "platform/FileSystem.h"
 #include "platform/MessageBox.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
 
 namespace halvern {
 
 using namespace platform;
+
+namespace {
+
+// What a backup into folder stopped midway left there: its journal with the
+// files it staged, and any other passing file.
+void removeLeftovers(const QString& folder) {
+    if (QFileInfo::exists(SetJournal(folder))) DropStagedSet(SetJournal(folder));
+    for (const QString& dir : {folder, folder + QStringLiteral("pic")})
+        for (const QFileInfo& fi : QDir(dir).entryInfoList(QDir::Files | QDir::Hidden | QDir::System))
+            if (IsLeftoverName(fi.fileName())) QFile::remove(fi.filePath());
+}
+
+}  // namespace
 
 Formsjbf::Formsjbf() : BackupFolderForm(QStringLiteral("数据备份")) {}
 
@@ -15,33 +30,43 @@ void Formsjbf::Command1_Click() {
     const QString chosen = pickedFolder(QStringLiteral("不能备份到程序所在的目录，请选择其他目录。"));
     if (chosen.isEmpty()) return;
     const QString programDir = programFolder();
-    const QString personnelKey = ConnectionInfo::parse(DbConnString()).password;
-    const QString userKey = ConnectionInfo::parse(UserDbConnString()).password;
+    removeLeftovers(chosen);
 
-    // Each step goes on when the one before failed; what failed is reported at the end.
-    // Every file is written under a passing name first, so a backup stopped midway
-    // never leaves a file that looks complete but is not.
+    // Every file is written under a passing name first and the databases are
+    // checked there; only when the whole set is staged are the files put in
+    // place, so a backup that fails on one file (a full disk, a damaged
+    // database) leaves the earlier backup in the folder as it was.
+    const QString pic = chosen + QStringLiteral("pic");
+    const bool picWasThere = QFileInfo(pic).isDir();
     QStringList failed;
     QString why;
     StagedFiles staged;
-    if (CreateFolder(chosen + QStringLiteral("pic"), &why)) {
-        for (const QString& f : staged.AddFolderFiles(programDir + QStringLiteral("pic"), chosen + QStringLiteral("pic")))
+    if (CreateFolder(pic, &why)) {
+        for (const QString& f : staged.AddFolderFiles(programDir + QStringLiteral("pic"), pic))
             failed << QStringLiteral("pic/") + f;
     } else {
         failed << QStringLiteral("pic 目录（%1）").arg(why);
     }
-    if (!staged.AddDatabase(programDir + QStringLiteral("db2.mdb"), chosen + QStringLiteral("db2.mdb"), personnelKey, &why))
-        failed << QStringLiteral("db2.mdb（%1）").arg(why);
-    if (!staged.AddDatabase(programDir + QStringLiteral("cuser.mdb"), chosen + QStringLiteral("cuser.mdb"), userKey, &why))
-        failed << QStringLiteral("cuser.mdb（%1）").arg(why);
-    if (!staged.Install(&why)) failed << why;
-
-    if (failed.isEmpty())
+    for (const SetDatabase& db : SetDatabases()) {
+        const QString target = chosen + db.name;
+        if (!staged.AddDatabase(programDir + db.name, target, db.key, &why) ||
+            !CheckDatabaseFile(StagingPath(target), db.key, db.schema, &why))
+            failed << QStringLiteral("%1（%2）").arg(db.name, why);
+    }
+    if (failed.isEmpty() && !staged.Record(SetJournal(chosen), {}, &why)) failed << why;
+    if (!failed.isEmpty()) {
+        staged.Discard();
+        if (!picWasThere) QDir().rmdir(pic);
+        MsgBox(QStringLiteral("备份没有完成，%1 中原有的文件都没有改动。以下内容无法备份：\n%2\n请排除问题后再次备份!!")
+                   .arg(chosen, failed.join('\n')),
+               MsgButtons::OK, MsgIcon::Critical);
+    } else if (!staged.Install(&why)) {
+        MsgBox(QStringLiteral("备份没有完成，以下内容没有复制到 %1：\n%2\n请排除问题后再次备份!!").arg(chosen, why),
+               MsgButtons::OK, MsgIcon::Critical);
+    } else {
         MsgBox(QStringLiteral("备份完成，请确认目录下有cuser.mdb与db2.mdb及pic目录!!如无，请再次备份!!"), MsgButtons::OK,
                MsgIcon::Information);
-    else
-        MsgBox(QStringLiteral("备份没有完成，以下内容没有复制到 %1：\n%2\n请排除问题后再次备份!!").arg(chosen, failed.join('\n')),
-               MsgButtons::OK, MsgIcon::Critical);
+    }
     Unload();
 }
 

@@ -1,7 +1,5 @@
 #include "Formsjhf.h"
 
-#include "ModuleState.h"
-#include "platform/Database.h"
 #include "platform/FileSystem.h"
 #include "platform/MessageBox.h"
 
@@ -18,16 +16,21 @@ void Formsjhf::Command1_Click() {
     const QString chosen = pickedFolder(QStringLiteral("不能从程序所在的目录还原，请选择备份所在的目录。"));
     if (chosen.isEmpty()) return;
     const QString programDir = programFolder();
-    const QString personnelKey = ConnectionInfo::parse(DbConnString()).password;
-    const QString userKey = ConnectionInfo::parse(UserDbConnString()).password;
 
-    // Nothing is replaced unless the folder holds both databases in a usable state.
+    // A backup stopped while its files were put in place may mix two generations.
+    if (QFileInfo::exists(SetJournal(chosen))) {
+        MsgBox(QStringLiteral("所选目录 %1 中的备份在复制时中断，不完整，没有还原任何文件。\n请重新备份到这个目录，或选择其他备份。")
+                   .arg(chosen),
+               MsgButtons::OK, MsgIcon::Critical);
+        return;
+    }
+    // Nothing is replaced unless the folder holds both databases, undamaged and
+    // with every table and column the program reads.
+    const std::vector<SetDatabase> databases = SetDatabases();
     QStringList invalid;
     QString why;
-    if (!CheckDatabaseFile(chosen + QStringLiteral("db2.mdb"), personnelKey, &why))
-        invalid << QStringLiteral("db2.mdb：%1").arg(why);
-    if (!CheckDatabaseFile(chosen + QStringLiteral("cuser.mdb"), userKey, &why))
-        invalid << QStringLiteral("cuser.mdb：%1").arg(why);
+    for (const SetDatabase& db : databases)
+        if (!CheckDatabaseFile(chosen + db.name, db.key, db.schema, &why)) invalid << QStringLiteral("%1：%2").arg(db.name, why);
     if (!invalid.isEmpty()) {
         MsgBox(QStringLiteral("所选目录 %1 中没有可用的备份，没有还原任何文件。\n%2").arg(chosen, invalid.join('\n')),
                MsgButtons::OK, MsgIcon::Critical);
@@ -36,6 +39,8 @@ void Formsjhf::Command1_Click() {
 
     // Every file is staged beside its place first; only when all are staged are
     // they put in place, so a failure while copying (a full disk) replaces nothing.
+    // The journal written before the first rename lets the next start finish a
+    // restore stopped among the renames.
     const QString pic = programDir + QStringLiteral("pic");
     const bool picWasThere = QFileInfo(pic).isDir();
     QStringList failed;
@@ -44,10 +49,10 @@ void Formsjhf::Command1_Click() {
         for (const QString& f : staged.AddFolderFiles(chosen + QStringLiteral("pic"), pic)) failed << QStringLiteral("pic/") + f;
     else
         failed << QStringLiteral("pic 目录（%1）").arg(why);
-    if (failed.isEmpty() && !staged.AddDatabase(chosen + QStringLiteral("db2.mdb"), programDir + QStringLiteral("db2.mdb"), personnelKey, &why))
-        failed << QStringLiteral("db2.mdb（%1）").arg(why);
-    if (failed.isEmpty() && !staged.AddDatabase(chosen + QStringLiteral("cuser.mdb"), programDir + QStringLiteral("cuser.mdb"), userKey, &why))
-        failed << QStringLiteral("cuser.mdb（%1）").arg(why);
+    for (const SetDatabase& db : databases)
+        if (failed.isEmpty() && !staged.AddDatabase(chosen + db.name, programDir + db.name, db.key, &why))
+            failed << QStringLiteral("%1（%2）").arg(db.name, why);
+    if (failed.isEmpty() && !staged.Record(SetJournal(programDir), {}, &why)) failed << why;
     if (!failed.isEmpty()) {
         staged.Discard();
         if (!picWasThere) QDir().rmdir(pic);

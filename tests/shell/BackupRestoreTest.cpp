@@ -1,11 +1,15 @@
+#include "KillAtRename.h"
 #include "TestProgram.h"
 
+#include "platform/Database.h"
+#include "platform/FileSystem.h"
 #include "platform/ProgramDir.h"
 #include "platform/WindowHost.h"
 #include "shell/Form1.h"
 #include "shell/Formsjbf.h"
 #include "shell/Formsjhf.h"
 #include "shell/ModuleState.h"
+#include "shell/Startup.h"
 
 #include <QDir>
 #include <QDirIterator>
@@ -100,7 +104,7 @@ TEST_F(BackupRestore, WindowsOpenOnTheHomeFolderOfTheRootDrive) {
 TEST_F(BackupRestore, RoundTripGivesBackByteIdenticalDatabasesAndPhotographs) {
     backup(store.path());
     ASSERT_EQ(messages().size(), 1u);
-    EXPECT_EQ(messages()[0].text, kBackupDone);
+    EXPECT_EQ(messages()[0].text, kBackupDone) << messages()[0].text.toStdString();
     EXPECT_EQ(messages()[0].icon, MsgIcon::Information);
     EXPECT_FALSE(WindowHost::Exists<Formsjbf>());
     expectSameSet(dir(), store.path());
@@ -134,29 +138,28 @@ TEST_F(BackupRestore, EmptyPhotographFolderStillBacksUpBothDatabasesAndMakesAnEm
     expectSameSet(dir(), store.path());
 }
 
-TEST_F(BackupRestore, MissingSourceFilesAreListedInsteadOfReportingSuccess) {
+TEST_F(BackupRestore, ABackupThatCannotTakeEveryFileTakesNoneAndSaysWhich) {
+    // A missing user database; then a personnel database in the middle of a change.
+    const QByteArray cuser = bytesOf(path("cuser.mdb"));
     QFile::remove(path("cuser.mdb"));
     backup(store.path());
     ASSERT_EQ(messages().size(), 1u);
     EXPECT_EQ(messages()[0].icon, MsgIcon::Critical);
     EXPECT_TRUE(messages()[0].text.contains(QStringLiteral("cuser.mdb（找不到文件"))) << lastMessage().toStdString();
     EXPECT_FALSE(messages()[0].text.contains(QStringLiteral("db2.mdb（")));
-    EXPECT_EQ(bytesOf(set("db2.mdb")), bytesOf(path("db2.mdb")));  // the other steps still ran
-    EXPECT_EQ(filesIn(set("pic")).size(), 2);
     EXPECT_FALSE(WindowHost::Exists<Formsjbf>());
-}
+    EXPECT_TRUE(QDir(store.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot).isEmpty());
 
-TEST_F(BackupRestore, DatabaseInTheMiddleOfAChangeIsNotCopied) {
+    writeFile(path("cuser.mdb"), cuser);
     auto writer = db();
     writer->execute(QStringLiteral("BEGIN IMMEDIATE"));
     writer->execute(QStringLiteral("insert into 员工信息 (员工编号,姓名) values ('H1','半条')"));
+    clearMessages();
     backup(store.path());
     writer->execute(QStringLiteral("ROLLBACK"));
     ASSERT_EQ(messages().size(), 1u);
-    EXPECT_EQ(messages()[0].icon, MsgIcon::Critical);
     EXPECT_TRUE(messages()[0].text.contains(QStringLiteral("db2.mdb（"))) << lastMessage().toStdString();
-    EXPECT_FALSE(QFile::exists(set("db2.mdb")));
-    EXPECT_EQ(bytesOf(set("cuser.mdb")), bytesOf(path("cuser.mdb")));
+    EXPECT_TRUE(QDir(store.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot).isEmpty());
 }
 
 TEST_F(BackupRestore, BackingUpIntoTheProgramFolderIsRefused) {
@@ -243,7 +246,6 @@ TEST_F(BackupRestore, FoldersAtARootGetTheirFileNamesWithoutADoubledSeparator) {
     EXPECT_TRUE(messages()[0].text.contains(QStringLiteral("找不到文件 /db2.mdb"))) << lastMessage().toStdString();
     EXPECT_TRUE(messages()[0].text.contains(QStringLiteral("找不到文件 /cuser.mdb")));
     EXPECT_FALSE(messages()[0].text.contains(QStringLiteral("//")));
-    EXPECT_TRUE(QFileInfo(set("pic")).isDir());
 }
 
 TEST_F(BackupRestore, BackupMenuEndsTheProgramAndRestoreMenuDoesNot) {
@@ -362,11 +364,20 @@ TEST_F(BackupRestore, ARestoreThatCannotWriteEveryFileReplacesNoneAndLeavesNoTra
     expectSameSet(dir(), store.path());
 }
 
-TEST_F(BackupRestore, ABackupThatRunsOutOfRoomLeavesNoCompleteLookingFileAndSaysWhy) {
+TEST_F(BackupRestore, ABackupThatRunsOutOfRoomLeavesTheEarlierSetAsItWasAndSaysWhy) {
     for (int i = 0; i < 200; ++i)
         addEmployee(QStringLiteral("P%1").arg(i), QStringLiteral("员工%1").arg(i), {{"备注", QString(300, QChar(u'记'))}});
+    backup(store.path());
+    ASSERT_EQ(lastMessage(), kBackupDone);
+    const auto earlier = snapshot(store.path());
+    // Since then: a new employee, a changed password, a changed photograph.
+    addEmployee("C003", "王五");
+    userDb()->execute(QStringLiteral("update cuser set cpwd='changed'"));
+    writeFile(path("pic/A001.jpg"), "a newer photo");
     const qint64 limit = QFileInfo(path("cuser.mdb")).size() + 1024;
     ASSERT_GT(QFileInfo(path("db2.mdb")).size(), limit);
+
+    clearMessages();
     {
         FileSizeLimit full(static_cast<rlim_t>(limit));
         backup(store.path());
@@ -376,8 +387,75 @@ TEST_F(BackupRestore, ABackupThatRunsOutOfRoomLeavesNoCompleteLookingFileAndSays
     EXPECT_TRUE(messages()[0].text.contains(QStringLiteral("db2.mdb（"))) << lastMessage().toStdString();
     EXPECT_TRUE(messages()[0].text.contains(FileSizeLimit::reason())) << lastMessage().toStdString();
     EXPECT_FALSE(messages()[0].text.contains(QStringLiteral("Unknown error")));
-    EXPECT_FALSE(QFileInfo::exists(set("db2.mdb")));
-    EXPECT_EQ(QDir(store.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"cuser.mdb"});
+    // The photograph and cuser.mdb, staged before the disk ran full, replaced nothing.
+    EXPECT_EQ(snapshot(store.path()), earlier);
+
+    // With room again the backup is whole.
+    clearMessages();
+    backup(store.path());
+    EXPECT_EQ(lastMessage(), kBackupDone);
+    expectSameSet(dir(), store.path());
+}
+
+TEST_F(BackupRestore, ADamagedDatabaseIsReportedNotBackedUp) {
+    for (int i = 0; i < 40; ++i)
+        addEmployee(QStringLiteral("P%1").arg(i), QStringLiteral("员工%1").arg(i), {{"备注", QString(200, QChar(u'记'))}});
+    backup(store.path());
+    ASSERT_EQ(lastMessage(), kBackupDone);
+    const auto earlier = snapshot(store.path());
+    ASSERT_GE(PageCount(path("db2.mdb")), 6);
+    DamagePages(path("db2.mdb"), 2, 4);
+
+    clearMessages();
+    backup(store.path());
+    ASSERT_EQ(messages().size(), 1u);
+    EXPECT_EQ(messages()[0].icon, MsgIcon::Critical);
+    EXPECT_TRUE(messages()[0].text.contains(QStringLiteral("db2.mdb（数据库文件已损坏"))) << lastMessage().toStdString();
+    EXPECT_EQ(snapshot(store.path()), earlier);
+}
+
+TEST_F(BackupRestore, ASetWhoseDatabasesLackTheProgramsTablesIsRefusedAndNothingReplaced) {
+    backup(store.path());
+    addEmployee("C003", "王五");
+    const auto before = snapshot(dir());
+    const auto refused = [&](const char* file, const QString& reason) {
+        clearMessages();
+        restoreWindow(store.path())->Command1_Click();
+        ASSERT_EQ(messages().size(), 1u) << file;
+        EXPECT_EQ(messages()[0].icon, MsgIcon::Critical);
+        EXPECT_TRUE(messages()[0].text.contains(QStringLiteral("没有还原任何文件"))) << lastMessage().toStdString();
+        EXPECT_TRUE(messages()[0].text.contains(QString::fromUtf8(file) + QStringLiteral("：") + reason))
+            << lastMessage().toStdString();
+        EXPECT_EQ(snapshot(dir()), before) << file;
+    };
+    const QByteArray goodDb2 = bytesOf(set("db2.mdb"));
+    const QByteArray goodCuser = bytesOf(set("cuser.mdb"));
+
+    // A database, but not the program's.
+    QFile::remove(set("db2.mdb"));
+    Connection::create(set("db2.mdb"))->executeScript(QStringLiteral("create table 其他 (x text);"));
+    refused("db2.mdb", QStringLiteral("不是本程序的数据库"));
+    // An empty file.
+    writeFile(set("db2.mdb"), QByteArray());
+    refused("db2.mdb", QStringLiteral("不是本程序的数据库"));
+    // The program's tables, one column short.
+    writeFile(set("db2.mdb"), goodDb2);
+    {
+        auto c = Connection::open(QStringLiteral("Data Source=") + set("db2.mdb"));
+        c->executeScript(QStringLiteral("drop table 员工离职; create table 员工离职 (员工编号 text, 姓名 text);"));
+    }
+    refused("db2.mdb", QStringLiteral("缺少“员工离职”的列“部门”"));
+    // A user database that opens with the key but holds no accounts table.
+    writeFile(set("db2.mdb"), goodDb2);
+    QFile::remove(set("cuser.mdb"));
+    Connection::create(set("cuser.mdb"), QStringLiteral("wgm"))->executeScript(QStringLiteral("create table t (x);"));
+    refused("cuser.mdb", QStringLiteral("不是本程序的数据库，本程序的表一个也没有（“cuser”）"));
+
+    writeFile(set("cuser.mdb"), goodCuser);
+    clearMessages();
+    restore(store.path());
+    EXPECT_EQ(lastMessage(), QStringLiteral("还原完成！！"));
+    expectSameSet(dir(), store.path());
 }
 
 TEST_F(BackupRestore, PassingFilesOfAnInterruptedRunAreNeverCopied) {
@@ -394,4 +472,86 @@ TEST_F(BackupRestore, PassingFilesOfAnInterruptedRunAreNeverCopied) {
     restore(store.path());
     EXPECT_EQ(lastMessage(), QStringLiteral("还原完成！！"));
     EXPECT_FALSE(QFileInfo::exists(path("pic/.X.jpg.part")));
+
+    // What an interrupted backup left in the set goes with the next backup into it.
+    writeFile(set(".db2.mdb.part"), "half a database");
+    clearMessages();
+    backup(store.path());
+    EXPECT_EQ(lastMessage(), kBackupDone);
+    EXPECT_EQ(QDir(store.path()).entryList(QDir::Files | QDir::Hidden, QDir::Name), (QStringList{"cuser.mdb", "db2.mdb"}));
+    EXPECT_EQ(QDir(set("pic")).entryList(QDir::Files | QDir::Hidden, QDir::Name),
+              (QStringList{".hidden.jpg", "A001.jpg", "B002.gif"}));
+}
+
+// ---- a copy killed while it puts a set in place --------------------------------------
+
+namespace {
+
+// Puts a folder back to the files of a snapshot (hidden ones included).
+void putBack(const QString& root, const QMap<QString, QByteArray>& files) {
+    for (const QString& f : snapshot(root).keys())
+        if (!files.contains(f)) QFile::remove(root + QLatin1Char('/') + f);
+    for (auto it = files.cbegin(); it != files.cend(); ++it) writeFile(root + QLatin1Char('/') + it.key(), it.value());
+}
+
+}  // namespace
+
+TEST_F(BackupRestore, ARestoreKilledAmongItsRenamesIsFinishedAtTheNextStart) {
+    if (!halvern::test::CanKillAtRename()) GTEST_SKIP() << "no way to stop a child at a system call here";
+    backup(store.path());
+    ASSERT_EQ(lastMessage(), kBackupDone);
+    const auto set = snapshot(store.path());
+    // Since the backup: a new employee, a changed password, a changed and a new photograph.
+    addEmployee("C003", "王五");
+    userDb()->execute(QStringLiteral("update cuser set cpwd='changed'"));
+    writeFile(path("pic/A001.jpg"), "a newer photo");
+    writeFile(path("pic/C003.jpg"), "a photo the backup does not have");
+    const auto before = snapshot(dir());
+    auto expectedAfterRestore = before;
+    for (auto it = set.cbegin(); it != set.cend(); ++it) expectedAfterRestore.insert(it.key(), it.value());
+
+    // Killed before each rename of the restore in turn: the journal's own, each photograph's, each database's.
+    const QStringList killPoints{SetJournal(dir()), path("pic/A001.jpg"), path("pic/B002.gif"), path("db2.mdb"),
+                                 path("cuser.mdb")};
+    for (const QString& point : killPoints) {
+        SCOPED_TRACE(point.toStdString());
+        putBack(dir(), before);
+        ASSERT_TRUE(halvern::test::KillBeforeRename(
+            [&] { restoreWindow(store.path())->Command1_Click(); },
+            [&](const QString& target) { return QDir::cleanPath(target) == QDir::cleanPath(point); }));
+        ASSERT_NE(snapshot(dir()), before);  // passing files at least
+
+        clearMessages();
+        EXPECT_TRUE(Main());
+        EXPECT_TRUE(messages().empty()) << lastMessage().toStdString();
+        // Killed before its journal was in place the restore had replaced nothing; after, it is finished.
+        EXPECT_EQ(snapshot(dir()), point == SetJournal(dir()) ? before : expectedAfterRestore);
+        WindowHost::UnloadAll();
+    }
+    EXPECT_EQ(userDb()->scalar(QStringLiteral("select cpwd from cuser")).toString(), QStringLiteral("lorap"));
+    EXPECT_EQ(db()->scalar(QStringLiteral("pragma integrity_check")).toString(), QStringLiteral("ok"));
+}
+
+TEST_F(BackupRestore, ABackupKilledAmongItsRenamesIsNotRestoredAndTheNextBackupMendsIt) {
+    if (!halvern::test::CanKillAtRename()) GTEST_SKIP() << "no way to stop a child at a system call here";
+    backup(store.path());
+    ASSERT_EQ(lastMessage(), kBackupDone);
+    addEmployee("C003", "王五");
+    userDb()->execute(QStringLiteral("update cuser set cpwd='changed'"));
+    ASSERT_TRUE(halvern::test::KillBeforeRename([&] { backup(store.path()); },
+                                                [&](const QString& target) { return target == set("cuser.mdb"); }));
+    // The set now mixes the new db2.mdb with the old cuser.mdb: it must not be restored.
+    const auto before = snapshot(dir());
+    clearMessages();
+    restoreWindow(store.path())->Command1_Click();
+    ASSERT_EQ(messages().size(), 1u);
+    EXPECT_EQ(messages()[0].icon, MsgIcon::Critical);
+    EXPECT_TRUE(messages()[0].text.contains(QStringLiteral("中断"))) << lastMessage().toStdString();
+    EXPECT_EQ(snapshot(dir()), before);
+
+    clearMessages();
+    backup(store.path());
+    EXPECT_EQ(lastMessage(), kBackupDone);
+    expectSameSet(dir(), store.path());
+    EXPECT_EQ(QDir(store.path()).entryList(QDir::Files | QDir::Hidden, QDir::Name), (QStringList{"cuser.mdb", "db2.mdb"}));
 }
