@@ -91,6 +91,11 @@ protected:
         ASSERT_EQ(found.size(), 1) << name.toStdString();
         clickItem(p->ui.File1, p->ui.File1->indexFromItem(found.first()));
     }
+    // Tab until the focus reaches control, as the user does to come into it.
+    static void tabInto(QWidget* control) {
+        for (int i = 0; i < 8 && focused() != control; ++i) press(Qt::Key_Tab);
+        ASSERT_EQ(focused(), control);
+    }
     QString folder;
 };
 
@@ -181,6 +186,53 @@ TEST_F(PhotographPicker, ArrowKeysChooseAFileAsAClickDoesAndConfirmHandsItOver) 
     EXPECT_FALSE(w->ui.Image1->pixmap().isNull());
     EXPECT_TRUE(w->ui.Label5->isHidden());
     EXPECT_EQ(messages().size(), 1u);
+}
+
+TEST_F(PhotographPicker, TabbedIntoTheFileListHomeChoosesTheFirstFileAndConfirmHandsItOver) {
+    auto* w = entry();
+    click(w->ui.Frame2);  // the photo frame 员工照片
+    ASSERT_TRUE(WindowHost::Exists<frmloadpic>());
+    auto* p = WindowHost::Default<frmloadpic>();
+    p->ui.Dir1->SetPath(folder);
+    activate(p);
+    tabInto(p->ui.File1);
+    EXPECT_TRUE(Module().PicturePath.isEmpty());  // coming into the list chooses nothing
+    press(Qt::Key_Home);
+    EXPECT_EQ(Module().PicturePath, QDir::cleanPath(folder) + QStringLiteral("/a.jpg"));
+    EXPECT_FALSE(p->ui.Image1->pixmap().isNull());
+    EXPECT_TRUE(p->ui.File1->item(0)->isSelected());
+    click(p->ui.Command1);
+    EXPECT_FALSE(WindowHost::Exists<frmloadpic>());
+    EXPECT_FALSE(w->ui.Image1->pixmap().isNull());
+    EXPECT_TRUE(w->ui.Label5->isHidden());
+    EXPECT_TRUE(messages().empty());
+}
+
+TEST_F(PhotographPicker, TheFirstKeyInTheListChoosesTheFileUnderTheCaretAndSpaceDoesToo) {
+    entry();
+    const QString dir = QDir::cleanPath(folder);
+    for (const int key : {Qt::Key_Space, Qt::Key_Up, Qt::Key_Down, Qt::Key_Left}) {
+        SCOPED_TRACE(key);
+        auto* p = openPicker(QStringLiteral("lr"));
+        tabInto(p->ui.File1);
+        press(key);
+        EXPECT_EQ(Module().PicturePath, dir + QStringLiteral("/a.jpg"));
+        EXPECT_FALSE(p->ui.Image1->pixmap().isNull());
+        p->close();  // withdraws the choice of this opening
+        processEvents();
+        ASSERT_TRUE(Module().PicturePath.isEmpty());
+    }
+    // Once a file is chosen the keys move on from it; Space on it keeps it.
+    auto* p = openPicker(QStringLiteral("lr"));
+    tabInto(p->ui.File1);
+    press(Qt::Key_Space);
+    press(Qt::Key_Down);
+    EXPECT_EQ(Module().PicturePath, dir + QStringLiteral("/B.JPG"));
+    press(Qt::Key_Space);
+    EXPECT_EQ(Module().PicturePath, dir + QStringLiteral("/B.JPG"));
+    press(Qt::Key_Up);
+    EXPECT_EQ(Module().PicturePath, dir + QStringLiteral("/a.jpg"));
+    EXPECT_TRUE(messages().empty());
 }
 
 TEST_F(PhotographPicker, AFileThatIsNoPictureIsReportedAndThePickerStaysOpen) {
