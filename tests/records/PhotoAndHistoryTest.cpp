@@ -22,6 +22,7 @@ using halvern::test::ProgramTest;
 using halvern::test::activate;
 using halvern::test::click;
 using halvern::test::clickItem;
+using halvern::test::doubleClickItem;
 using halvern::test::focused;
 using halvern::test::press;
 
@@ -232,6 +233,26 @@ TEST_F(PhotographPicker, TheFirstKeyInTheListChoosesTheFileUnderTheCaretAndSpace
     EXPECT_EQ(Module().PicturePath, dir + QStringLiteral("/B.JPG"));
     press(Qt::Key_Up);
     EXPECT_EQ(Module().PicturePath, dir + QStringLiteral("/a.jpg"));
+    EXPECT_TRUE(messages().empty());
+}
+
+TEST_F(PhotographPicker, TheDriveBoxShowsTheDriveOfTheFolderTheListShows) {
+    entry();
+    auto* p = openPicker(QStringLiteral("lr"));
+    QStringList drives;
+    for (int i = 0; i < p->ui.Drive1->count(); ++i) drives << p->ui.Drive1->itemData(i).toString();
+    ASSERT_TRUE(drives.contains(QDir::homePath()));
+    ASSERT_NE(QDir::homePath(), QStringLiteral("/"));
+
+    p->ui.Dir1->SetPath(QDir::homePath());
+    EXPECT_EQ(p->ui.Drive1->Drive(), QDir::homePath());
+    // A double-click on the root in the folder list opens it; the drive box follows.
+    QTreeWidgetItem* root = p->ui.Dir1->topLevelItem(0);
+    ASSERT_EQ(root->text(0), QStringLiteral("/"));
+    doubleClickItem(p->ui.Dir1, p->ui.Dir1->indexFromItem(root));
+    EXPECT_EQ(p->ui.Dir1->Path(), QStringLiteral("/"));
+    EXPECT_EQ(p->ui.Drive1->Drive(), QStringLiteral("/"));
+    EXPECT_EQ(p->FilePath(), QStringLiteral("/"));
     EXPECT_TRUE(messages().empty());
 }
 
