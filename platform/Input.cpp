@@ -88,8 +88,31 @@ private:
     std::function<void()> handler_;
 };
 
+// The keys that move a list's caret, and Space, which chooses the item under it.
+bool caretKey(const QKeyEvent* e) {
+    if (e->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier)) return false;
+    switch (e->key()) {
+    case Qt::Key_Up:
+    case Qt::Key_Down:
+    case Qt::Key_Left:
+    case Qt::Key_Right:
+    case Qt::Key_Home:
+    case Qt::Key_End:
+    case Qt::Key_PageUp:
+    case Qt::Key_PageDown:
+    case Qt::Key_Space:
+    case Qt::Key_Select:
+        return true;
+    default:
+        return false;
+    }
+}
+
 // A list's or tree's Click: the view's own clicked signal for the mouse; for
 // the keyboard, a move of the current item while a key press is handled.
+// Coming into a list by Tab puts the caret on its first item without choosing
+// it; as in the platform's list boxes, the first caret key (or Space) then
+// chooses the item under the caret instead of moving on from it.
 class ItemClickHook : public QObject {
 public:
     ItemClickHook(QAbstractItemView* view, std::function<void(const QModelIndex&)> handler)
@@ -102,6 +125,7 @@ public:
 protected:
     bool eventFilter(QObject*, QEvent* event) override {
         if (event->type() == QEvent::KeyPress) {
+            if (chooseCaretItem(static_cast<QKeyEvent*>(event))) return true;
             // The view moves its current item while it handles this key; the flag is down again after.
             keying_ = true;
             QTimer::singleShot(0, this, [this] { keying_ = false; });
@@ -110,6 +134,25 @@ protected:
     }
 
 private:
+    bool chooseCaretItem(const QKeyEvent* e) {
+        QItemSelectionModel* selection = view_->selectionModel();
+        if (!selection || !caretKey(e)) return false;
+        if (view_->selectionMode() != QAbstractItemView::SingleSelection) return false;
+        const QModelIndex caret = view_->currentIndex();
+        if (!caret.isValid() || selection->isSelected(caret) || !(caret.flags() & Qt::ItemIsEnabled)) return false;
+        selection->select(caret, QItemSelectionModel::ClearAndSelect | selectionFlags());
+        handler_(caret);
+        return true;
+    }
+
+    QItemSelectionModel::SelectionFlags selectionFlags() const {
+        switch (view_->selectionBehavior()) {
+        case QAbstractItemView::SelectRows: return QItemSelectionModel::Rows;
+        case QAbstractItemView::SelectColumns: return QItemSelectionModel::Columns;
+        default: return QItemSelectionModel::NoUpdate;
+        }
+    }
+
     void watchSelection() {
         if (!view_->selectionModel()) return;
         connect(view_->selectionModel(), &QItemSelectionModel::currentChanged, this,

@@ -32,7 +32,9 @@ void OnClick(QWidget* control, std::function<void()> handler);
 
 // Calls handler with the item clicked in a list or tree: on a left click on
 // an item, and whenever the current item moves by keyboard (arrow keys,
-// Home, End, page keys, typed letters).
+// Home, End, page keys, typed letters). While the item under the caret is not
+// chosen (as after coming into the list by Tab), the first of those keys, or
+// Space, chooses that item instead.
 void OnItemClick(QAbstractItemView* view, std::function<void(const QModelIndex& item)> handler);
 
 // Makes a combo box one the user can type into, as the windows' combo boxes

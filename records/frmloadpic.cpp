@@ -44,11 +44,6 @@ void frmloadpic::Form_Load() {
     // The lists open in the user's pictures folder, else the home folder.
     QString start = QStandardPaths::writableLocation(QStandardPaths::PicturesLocation);
     if (start.isEmpty() || !QDir(start).exists()) start = QDir::homePath();
-    {
-        const QSignalBlocker block(ui.Drive1);
-        ui.Drive1->SetDrive(start);
-    }
-    driveShown_ = ui.Drive1->Drive();
     if (!ui.Dir1->SetPath(start)) ui.Dir1->SetPath(QDir::rootPath());
 }
 
@@ -73,6 +68,11 @@ void frmloadpic::Drive1_Change() {
 
 void frmloadpic::Dir1_Change() {
     filePath_ = ui.Dir1->Path();
+    // The drive box names the drive of the folder shown, however the folder was reached.
+    {
+        const QSignalBlocker block(ui.Drive1);
+        if (ui.Drive1->SetDrive(filePath_)) driveShown_ = ui.Drive1->Drive();
+    }
     fillFiles();
 }
 

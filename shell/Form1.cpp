@@ -328,7 +328,9 @@ void Form1::Form_Resize() {
     setPane(ui.Splitter, treeWidth + M - 1, 650, 50, H);
     if (twoH) setPane(ui.Frame2, M - 1, 650 + upper, TW, lower);
     const TwipsRect f2 = Pane(ui.Frame2);
-    setPane(list1, f2.left + 50, f2.top + 200, f2.width - 100, f2.height - 240);
+    // A frame too narrow or too low for the reminder list leaves the list where it was, which
+    // is under the right-hand column by now: it stays out of sight until its frame holds it again.
+    list1->setVisible(setPane(list1, f2.left + 50, f2.top + 200, f2.width - 100, f2.height - 240));
 
     const TwipsRect gif = Pane(ui.AniGif1);
     const double gifTop = std::max(0.0, (620 - gif.height) / 2);

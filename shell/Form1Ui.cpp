@@ -147,6 +147,7 @@ void Form1Ui::setupUi(QWidget* window) {
     Frame6 = new QFrame(Client);
     Frame6->setObjectName(QStringLiteral("Frame6"));
     Frame6->setFrameShape(QFrame::StyledPanel);
+    Frame6->setAutoFillBackground(true);  // opaque, like every pane of the window
     auto* detail = new QHBoxLayout(Frame6);
     detail->setContentsMargins(6, 4, 6, 4);
     auto* grid = new QGridLayout();

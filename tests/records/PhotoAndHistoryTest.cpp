@@ -22,6 +22,7 @@ using halvern::test::ProgramTest;
 using halvern::test::activate;
 using halvern::test::click;
 using halvern::test::clickItem;
+using halvern::test::doubleClickItem;
 using halvern::test::focused;
 using halvern::test::press;
 
@@ -90,6 +91,11 @@ protected:
         const auto found = p->ui.File1->findItems(name, Qt::MatchExactly);
         ASSERT_EQ(found.size(), 1) << name.toStdString();
         clickItem(p->ui.File1, p->ui.File1->indexFromItem(found.first()));
+    }
+    // Tab until the focus reaches control, as the user does to come into it.
+    static void tabInto(QWidget* control) {
+        for (int i = 0; i < 8 && focused() != control; ++i) press(Qt::Key_Tab);
+        ASSERT_EQ(focused(), control);
     }
     QString folder;
 };
@@ -181,6 +187,73 @@ TEST_F(PhotographPicker, ArrowKeysChooseAFileAsAClickDoesAndConfirmHandsItOver) 
     EXPECT_FALSE(w->ui.Image1->pixmap().isNull());
     EXPECT_TRUE(w->ui.Label5->isHidden());
     EXPECT_EQ(messages().size(), 1u);
+}
+
+TEST_F(PhotographPicker, TabbedIntoTheFileListHomeChoosesTheFirstFileAndConfirmHandsItOver) {
+    auto* w = entry();
+    click(w->ui.Frame2);  // the photo frame 员工照片
+    ASSERT_TRUE(WindowHost::Exists<frmloadpic>());
+    auto* p = WindowHost::Default<frmloadpic>();
+    p->ui.Dir1->SetPath(folder);
+    activate(p);
+    tabInto(p->ui.File1);
+    EXPECT_TRUE(Module().PicturePath.isEmpty());  // coming into the list chooses nothing
+    press(Qt::Key_Home);
+    EXPECT_EQ(Module().PicturePath, QDir::cleanPath(folder) + QStringLiteral("/a.jpg"));
+    EXPECT_FALSE(p->ui.Image1->pixmap().isNull());
+    EXPECT_TRUE(p->ui.File1->item(0)->isSelected());
+    click(p->ui.Command1);
+    EXPECT_FALSE(WindowHost::Exists<frmloadpic>());
+    EXPECT_FALSE(w->ui.Image1->pixmap().isNull());
+    EXPECT_TRUE(w->ui.Label5->isHidden());
+    EXPECT_TRUE(messages().empty());
+}
+
+TEST_F(PhotographPicker, TheFirstKeyInTheListChoosesTheFileUnderTheCaretAndSpaceDoesToo) {
+    entry();
+    const QString dir = QDir::cleanPath(folder);
+    for (const int key : {Qt::Key_Space, Qt::Key_Up, Qt::Key_Down, Qt::Key_Left}) {
+        SCOPED_TRACE(key);
+        auto* p = openPicker(QStringLiteral("lr"));
+        tabInto(p->ui.File1);
+        press(key);
+        EXPECT_EQ(Module().PicturePath, dir + QStringLiteral("/a.jpg"));
+        EXPECT_FALSE(p->ui.Image1->pixmap().isNull());
+        p->close();  // withdraws the choice of this opening
+        processEvents();
+        ASSERT_TRUE(Module().PicturePath.isEmpty());
+    }
+    // Once a file is chosen the keys move on from it; Space on it keeps it.
+    auto* p = openPicker(QStringLiteral("lr"));
+    tabInto(p->ui.File1);
+    press(Qt::Key_Space);
+    press(Qt::Key_Down);
+    EXPECT_EQ(Module().PicturePath, dir + QStringLiteral("/B.JPG"));
+    press(Qt::Key_Space);
+    EXPECT_EQ(Module().PicturePath, dir + QStringLiteral("/B.JPG"));
+    press(Qt::Key_Up);
+    EXPECT_EQ(Module().PicturePath, dir + QStringLiteral("/a.jpg"));
+    EXPECT_TRUE(messages().empty());
+}
+
+TEST_F(PhotographPicker, TheDriveBoxShowsTheDriveOfTheFolderTheListShows) {
+    entry();
+    auto* p = openPicker(QStringLiteral("lr"));
+    QStringList drives;
+    for (int i = 0; i < p->ui.Drive1->count(); ++i) drives << p->ui.Drive1->itemData(i).toString();
+    ASSERT_TRUE(drives.contains(QDir::homePath()));
+    ASSERT_NE(QDir::homePath(), QStringLiteral("/"));
+
+    p->ui.Dir1->SetPath(QDir::homePath());
+    EXPECT_EQ(p->ui.Drive1->Drive(), QDir::homePath());
+    // A double-click on the root in the folder list opens it; the drive box follows.
+    QTreeWidgetItem* root = p->ui.Dir1->topLevelItem(0);
+    ASSERT_EQ(root->text(0), QStringLiteral("/"));
+    doubleClickItem(p->ui.Dir1, p->ui.Dir1->indexFromItem(root));
+    EXPECT_EQ(p->ui.Dir1->Path(), QStringLiteral("/"));
+    EXPECT_EQ(p->ui.Drive1->Drive(), QStringLiteral("/"));
+    EXPECT_EQ(p->FilePath(), QStringLiteral("/"));
+    EXPECT_TRUE(messages().empty());
 }
 
 TEST_F(PhotographPicker, AFileThatIsNoPictureIsReportedAndThePickerStaysOpen) {

@@ -255,6 +255,51 @@ TEST_F(MainWindowLayout, RightButtonEndsADragLikeAReleaseAndMovesWithoutDragDoNo
     EXPECT_EQ(w->Pane(w->ui.tree).width, tw + 450);
 }
 
+// The panes a person sees, each with the one it may lie over (the reminder list over its frame).
+TEST_F(MainWindow, ASplitterDraggedToTheLeftEdgeLetsNoPaneShowThroughAnother) {
+    addEmployee("A1", "张三", {{"部门", "财务部"}, {"合同到期日", inDays(5)}});
+    auto* w = open();
+    w->resize(1200, 800);
+    processEvents();
+    chooseView(w, 4);  // 基本情况: the grid and the detail panel instead of the welcome pane
+    ASSERT_TRUE(w->ui.Frame3->isHidden());
+    ASSERT_EQ(w->list1->Rows(), 2);
+
+    QWidget* bar = w->ui.Splitter;
+    const QPoint grip(bar->width() / 2, bar->height() / 2);
+    drag(bar, grip, QPoint(grip.x() - bar->x() - 20, grip.y()));  // past the window's left edge
+    EXPECT_EQ(w->Pane(w->ui.tree).width, 60);
+    EXPECT_EQ(w->DragStartX, 0x7FFFFFFF);
+
+    const QList<QWidget*> panes = {w->ui.tree, bar, w->ui.Frame2, w->list1, w->dgrid, w->ui.Frame6, w->ui.Frame3};
+    auto expectApart = [&] {
+        for (qsizetype i = 0; i < panes.size(); ++i)
+            for (qsizetype k = i + 1; k < panes.size(); ++k) {
+                QWidget* a = panes[i];
+                QWidget* b = panes[k];
+                if (!a->isVisible() || !b->isVisible()) continue;
+                if (a == w->ui.Frame2 && b == w->list1) continue;
+                EXPECT_FALSE(a->geometry().intersects(b->geometry()))
+                    << a->objectName().toStdString() << " overlaps " << b->objectName().toStdString();
+            }
+        // What the window shows where the detail panel and the grid stand is those panes alone.
+        const QImage window = w->ui.Client->grab().toImage().convertToFormat(QImage::Format_RGB32);
+        for (QWidget* pane : {static_cast<QWidget*>(w->ui.Frame6), static_cast<QWidget*>(w->dgrid)}) {
+            if (pane->width() == 0 || pane->height() == 0) continue;
+            const QImage alone = pane->grab().toImage().convertToFormat(QImage::Format_RGB32);
+            EXPECT_TRUE(window.copy(pane->geometry()) == alone) << pane->objectName().toStdString();
+        }
+    };
+    expectApart();
+
+    // Dragged out again, the reminder list stands in its frame.
+    drag(bar, grip, QPoint(grip.x() + 250, grip.y()));
+    EXPECT_GT(w->Pane(w->ui.tree).width, 3000);
+    EXPECT_TRUE(w->list1->isVisible());
+    EXPECT_EQ(w->Pane(w->list1).width, w->Pane(w->ui.Frame2).width - 100);
+    expectApart();
+}
+
 // ---------------------------------------------------------------- selection
 
 class MainWindowSelection : public MainWindow {

@@ -7,6 +7,7 @@
 #include <QApplication>
 #include <QKeyEvent>
 #include <QMenu>
+#include <QMouseEvent>
 #include <QTest>
 
 namespace halvern::test {
@@ -78,6 +79,25 @@ void doubleClick(QWidget* widget, QPoint at) {
     QTest::mouseClick(widget, Qt::LeftButton, Qt::NoModifier, p);
     QTest::mouseDClick(widget, Qt::LeftButton, Qt::NoModifier, p);
     QApplication::processEvents();
+}
+
+namespace {
+void sendMouse(QWidget* widget, QEvent::Type type, QPoint global, Qt::MouseButton button, Qt::MouseButtons buttons) {
+    const QPoint local = widget->mapFromGlobal(global);
+    QMouseEvent e(type, local, global, button, buttons, Qt::NoModifier);
+    QApplication::sendEvent(widget, &e);
+    QApplication::processEvents();
+}
+}  // namespace
+
+void drag(QWidget* widget, QPoint from, QPoint to) {
+    const QPoint start = widget->mapToGlobal(from);
+    const QPoint end = widget->mapToGlobal(to);
+    sendMouse(widget, QEvent::MouseButtonPress, start, Qt::LeftButton, Qt::LeftButton);
+    // Half-way first, then to the end, as a hand moves.
+    sendMouse(widget, QEvent::MouseMove, start + (end - start) / 2, Qt::NoButton, Qt::LeftButton);
+    sendMouse(widget, QEvent::MouseMove, end, Qt::NoButton, Qt::LeftButton);
+    sendMouse(widget, QEvent::MouseButtonRelease, end, Qt::LeftButton, Qt::NoButton);
 }
 
 void clickItem(QAbstractItemView* view, const QModelIndex& index, Qt::MouseButton button) {

@@ -30,6 +30,10 @@ void type(const QString& text);
 // A click (or double-click) on a widget, in its middle unless a point is given.
 void click(QWidget* widget, Qt::MouseButton button = Qt::LeftButton, QPoint at = {});
 void doubleClick(QWidget* widget, QPoint at = {});
+// A drag with the left button: pressed at from, moved to to and released there, both in
+// the widget's coordinates at the press. The widget may move while dragged, as a
+// splitter bar does; every event reaches it where the pointer then is in its own coordinates.
+void drag(QWidget* widget, QPoint from, QPoint to);
 // A click on an item of a list, tree or grid, at the item's rectangle.
 void clickItem(QAbstractItemView* view, const QModelIndex& index, Qt::MouseButton button = Qt::LeftButton);
 void doubleClickItem(QAbstractItemView* view, const QModelIndex& index);
