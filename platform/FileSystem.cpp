@@ -305,7 +305,10 @@ QString schemaGaps(Connection& conn, const QString& schema) {
             if (!hasTableColumn(conn, table, column)) missingColumns << QStringLiteral("“%1”的列“%2”").arg(table, column);
     }
     if (!wanted.empty() && missingTables.size() == qsizetype(wanted.size()))
-        return QStringLiteral("不是本程序的数据库，本程序的表一个也没有（%1）").arg(missingTables.join(QStringLiteral("、")));
+        return wanted.size() == 1 ? QStringLiteral("不是本程序的数据库，其中没有表%1").arg(missingTables.first())
+                                  : QStringLiteral("不是本程序的数据库，本程序的 %1 个表（%2等）一个也没有")
+                                        .arg(wanted.size())
+                                        .arg(missingTables.first());
     QStringList gaps;
     if (!missingTables.isEmpty()) gaps << QStringLiteral("缺少表%1").arg(missingTables.join(QStringLiteral("、")));
     if (!missingColumns.isEmpty()) gaps << QStringLiteral("缺少%1").arg(missingColumns.join(QStringLiteral("、")));

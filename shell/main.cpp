@@ -5,6 +5,7 @@
 
 #include <QApplication>
 
+#include <csignal>
 #include <cstdio>
 #include <cstdlib>
 
@@ -20,6 +21,8 @@ int main(int argc, char** argv) {
                      argv[0]);
         return 1;
     }
+    // A file that grows past the user's file-size limit is a failed write we report, not the end of the program.
+    std::signal(SIGXFSZ, SIG_IGN);
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Halvern"));
     platform::RegisterFontSubstitutions();

@@ -449,7 +449,7 @@ TEST_F(BackupRestore, ASetWhoseDatabasesLackTheProgramsTablesIsRefusedAndNothing
     writeFile(set("db2.mdb"), goodDb2);
     QFile::remove(set("cuser.mdb"));
     Connection::create(set("cuser.mdb"), QStringLiteral("wgm"))->executeScript(QStringLiteral("create table t (x);"));
-    refused("cuser.mdb", QStringLiteral("不是本程序的数据库，本程序的表一个也没有（“cuser”）"));
+    refused("cuser.mdb", QStringLiteral("不是本程序的数据库，其中没有表“cuser”"));
 
     writeFile(set("cuser.mdb"), goodCuser);
     clearMessages();
