@@ -15,8 +15,9 @@ using platform::QuoteIdentifier;
 namespace {
 
 // The assessment lists: the view's fields and the hiring date; %1 fields, %2 condition.
-const QString kManagerSearchSql = QStringLiteral("select %1,录用日期 from 员工信息 where %2 and 职位='经理'");
-const QString kStaffSearchSql = QStringLiteral("select %1,录用日期 from 员工信息 where %2 and 职位<>'经理'");
+// A title typed in the entry window is stored with a blank after it.
+const QString kManagerSearchSql = QStringLiteral("select %1,录用日期 from 员工信息 where %2 and rtrim(职位)='经理'");
+const QString kStaffSearchSql = QStringLiteral("select %1,录用日期 from 员工信息 where %2 and rtrim(职位)<>'经理'");
 const QString kLeaverSearchSql = QStringLiteral("select %1 from 员工离职 where %2");
 const QString kTrainingSearchSql = QStringLiteral("select *  from 培训 where %1");
 const QString kHistorySearchSql = QStringLiteral("select *  from 覆历 where %1");
@@ -30,6 +31,17 @@ const QString kColumnsSql = QStringLiteral("select * from %1 limit 0");
 // %1 quoted field, %2 operator; the value is the one parameter.
 const QString kCompareSql = QStringLiteral("%1 %2 ?");
 const QString kLikeSql = QStringLiteral("%1 like ?");
+// A text compares as if trailing blanks were absent on both sides: the
+// editing windows store most texts with one blank after them, a transfer
+// writes its department without, and a search must find both. Texts compare
+// case-insensitively for Latin letters, as every text column of the database
+// does. %1 quoted field, %2 operator; the value, its trailing blanks removed,
+// is the one parameter.
+const QString kTextCompareSql = QStringLiteral("rtrim(%1) %2 ? collate nocase");
+// "=" in a form the column's index serves: the range holds the value and the
+// value followed by anything that sorts before "!" (the blanks among it), the
+// last test keeps the value with blanks alone. Parameters: value, value & "!", value.
+const QString kTextEqualSql = QStringLiteral("(%1 >= ? and %1 < ? and rtrim(%1) = ? collate nocase)");
 
 const QString kLike = QStringLiteral("like");
 
@@ -48,9 +60,26 @@ void RequireField(const QString& field, const QStringList& columns, const QStrin
 // How a like value becomes the pattern.
 enum class LikeValue { Contains, AsTyped };
 
+// Blanks only, as the database's rtrim removes them.
+QString WithoutTrailingBlanks(QString text) {
+    while (text.endsWith(QLatin1Char(' '))) text.chop(1);
+    return text;
+}
+
+// "field op ?" on a text column, trailing blanks ignored on both sides.
+QString TextCondition(const QString& quoted, const QString& op, const QString& value, QVariantList& params) {
+    const QString v = WithoutTrailingBlanks(value);
+    if (op == QLatin1String("=")) {
+        params << v << v + QLatin1Char('!') << v;
+        return kTextEqualSql.arg(quoted);
+    }
+    params << v;
+    return kTextCompareSql.arg(quoted, op);
+}
+
 // "field op ?" with the value bound. Values compared with a date column must
 // be dates (the stored form compares in date order); a like value is a
-// pattern whose % and _ keep their meaning.
+// pattern whose % and _ keep their meaning; other values compare as texts.
 QString Condition(const QString& field, const QString& op, const QString& value, LikeValue likeValue,
                   bool dateEvenForLike, QVariantList& params) {
     const QString quoted = QuoteIdentifier(field);
@@ -61,7 +90,8 @@ QString Condition(const QString& field, const QString& op, const QString& value,
             params << (likeValue == LikeValue::Contains ? QLatin1Char('%') + value + QLatin1Char('%') : value);
         return kLikeSql.arg(quoted);
     }
-    params << (IsDateColumn(field) || dateEvenForLike ? QVariant(SearchDate(field, value)) : QVariant(value));
+    if (!IsDateColumn(field) && !dateEvenForLike) return TextCondition(quoted, op, value, params);
+    params << SearchDate(field, value);
     return kCompareSql.arg(quoted, op);
 }
 

@@ -71,15 +71,16 @@ const std::vector<View>& Views() {
          ViewPopup::Training, QStringLiteral("Formshowpx")},
         {kTransferHistoryView, QStringLiteral("调动记录"), {}, kHistorySelect, kHistoryOrder, {}, {}, kHistoryFormat,
          {QStringLiteral("员工编号")}, ViewPopup::None, kFormshow},
+        // The placeholder row "." is found with or without a blank after its number, as the searches find texts.
         {kManagerList, QStringLiteral("经理级考核记录"), QStringLiteral("基本情况"),
          QStringLiteral("select 员工编号,姓名,部门,职位,substr(录用日期,1,10) as 录用日期 from 员工信息 "
-                        "where 职位 like '%经理%' or 员工编号='.'"),
+                        "where 职位 like '%经理%' or rtrim(员工编号)='.'"),
          kByDepartment, {}, {},
          QStringLiteral("^    员工编号    |^        姓名|^         部门|^        职位|^      录用日期    "), listFields(),
          ViewPopup::None, QStringLiteral("Formshowkh")},
         {kStaffList, QStringLiteral("员工级考核记录"), QStringLiteral("基本情况"),
          QStringLiteral("select 员工编号,姓名,部门,职位,substr(录用日期,1,10) as 录用日期 from 员工信息 "
-                        "where 职位 not like '%经理%'  or 员工编号='.'"),
+                        "where 职位 not like '%经理%'  or rtrim(员工编号)='.'"),
          kByDepartment, {}, {},
          QStringLiteral("^   员工编号    |^          姓名|^         部门|^        职位|^       录用日期    "), listFields(),
          ViewPopup::None, QStringLiteral("Formshowkh1")},

@@ -43,20 +43,24 @@ QString TrimBlanks(const QString& text) {
     return text.mid(b, e - b);
 }
 
-void StoreTrainingRow(Recordset& rs, const TrainingBoxes& b) {
-    const QString blank = QStringLiteral(" ");
+void StoreTrainingRow(Recordset& rs, const TrainingBoxes& b, TrainingText text) {
+    const auto stored = [text](QString typed) {
+        if (text == TrainingText::WithoutTrailingBlanks)
+            while (typed.endsWith(QLatin1Char(' '))) typed.chop(1);
+        return typed + QLatin1Char(' ');
+    };
     rs.SetField(QStringLiteral("员工编号"), b.Text1->text());
-    rs.SetField(QStringLiteral("姓名"), b.Text2->text() + blank);
-    rs.SetField(QStringLiteral("部门"), b.text3->currentText() + blank);
-    rs.SetField(QStringLiteral("培训时间"), b.Text4->text() + blank);
-    rs.SetField(QStringLiteral("培训项目"), b.Text5->text() + blank);
-    rs.SetField(QStringLiteral("培训方式"), b.Text6->text() + blank);
-    rs.SetField(QStringLiteral("培训费用"), b.Text7->text() + blank);
-    rs.SetField(QStringLiteral("授课师资"), b.Text8->text() + blank);
-    rs.SetField(QStringLiteral("考核方式"), b.Text9->text() + blank);
-    rs.SetField(QStringLiteral("考核成绩"), b.Text10->text() + blank);
-    rs.SetField(QStringLiteral("获证书及证书号码"), b.Text11->text() + blank);
-    rs.SetField(QStringLiteral("备注"), b.Text12->text() + blank);
+    rs.SetField(QStringLiteral("姓名"), stored(b.Text2->text()));
+    rs.SetField(QStringLiteral("部门"), stored(b.text3->currentText()));
+    rs.SetField(QStringLiteral("培训时间"), stored(b.Text4->text()));
+    rs.SetField(QStringLiteral("培训项目"), stored(b.Text5->text()));
+    rs.SetField(QStringLiteral("培训方式"), stored(b.Text6->text()));
+    rs.SetField(QStringLiteral("培训费用"), stored(b.Text7->text()));
+    rs.SetField(QStringLiteral("授课师资"), stored(b.Text8->text()));
+    rs.SetField(QStringLiteral("考核方式"), stored(b.Text9->text()));
+    rs.SetField(QStringLiteral("考核成绩"), stored(b.Text10->text()));
+    rs.SetField(QStringLiteral("获证书及证书号码"), stored(b.Text11->text()));
+    rs.SetField(QStringLiteral("备注"), stored(b.Text12->text()));
 }
 
 void ShowTrainingRow(const Recordset& rs, TrainingBoxes& b) {
@@ -84,7 +88,7 @@ void ClearTrainingBoxes(TrainingBoxes& b) {
 }
 
 TrainingSaved SaveTrainingRow(const QString& connString, const QString& sql, const QVariantList& params,
-                              TrainingSaveInto into, const TrainingBoxes& boxes) {
+                              TrainingSaveInto into, TrainingText text, const TrainingBoxes& boxes) {
     Recordset rs;
     try {
         rs.Open(sql, connString, LockType::Pessimistic, params);
@@ -94,7 +98,7 @@ TrainingSaved SaveTrainingRow(const QString& connString, const QString& sql, con
             rs.Close();
             return TrainingSaved::RowGone;
         }
-        StoreTrainingRow(rs, boxes);
+        StoreTrainingRow(rs, boxes, text);
         rs.Update();
         rs.Close();
     } catch (const DbError& e) {
@@ -151,7 +155,9 @@ void frmdadj::Form_Load() {
 }
 
 void frmdadj::Command1_Click() {
-    if (SaveTrainingRow(connString_, kNewTrainingSql, {}, TrainingSaveInto::NewRow, ui) != TrainingSaved::Yes) return;
+    if (SaveTrainingRow(connString_, kNewTrainingSql, {}, TrainingSaveInto::NewRow, TrainingText::AsTyped, ui) !=
+        TrainingSaved::Yes)
+        return;
     ClearTrainingBoxes(ui);
     RefreshMainGrid();
 }

@@ -10,9 +10,14 @@ namespace halvern {
 
 // A text trimmed of blanks at both ends (other white space stays).
 QString TrimBlanks(const QString& text);
+// What a box's text is before the one blank stored after it: as typed (the
+// register), or without its trailing blanks (the modify window, whose boxes
+// show each value with a blank after it, so that a save of unchanged boxes
+// stores what was there).
+enum class TrainingText { AsTyped, WithoutTrailingBlanks };
 // Writes the twelve columns of 培训 from the boxes into the record set's
 // pending row: 员工编号 as typed, every other column with one blank appended.
-void StoreTrainingRow(platform::Recordset& rs, const TrainingBoxes& boxes);
+void StoreTrainingRow(platform::Recordset& rs, const TrainingBoxes& boxes, TrainingText text);
 // Shows the current row of a 培训 record set, each column trimmed and followed
 // by one blank (a Null or " " shows as the blank alone).
 void ShowTrainingRow(const platform::Recordset& rs, TrainingBoxes& boxes);
@@ -25,7 +30,7 @@ enum class TrainingSaved { Yes, RowGone, Failed };
 // RowGone (nothing written) when the row to overwrite is no longer there;
 // Failed once the user has been told why the database refused the row.
 TrainingSaved SaveTrainingRow(const QString& connString, const QString& sql, const QVariantList& params,
-                              TrainingSaveInto into, const TrainingBoxes& boxes);
+                              TrainingSaveInto into, TrainingText text, const TrainingBoxes& boxes);
 
 // Training record register: adds rows to 培训 one after another; a quick
 // search and the Enter look-ups find the employee.

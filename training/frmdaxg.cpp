@@ -60,8 +60,8 @@ void frmdaxg::Command1_Click() {
     // The number was shown with a blank after it; stored so, the record would
     // no longer be found by its number.
     ui.Text1->setText(TrimBlanks(ui.Text1->text()));
-    const TrainingSaved saved =
-        SaveTrainingRow(connString_, kTrainingRowSql, {recordId_}, TrainingSaveInto::RowRead, ui);
+    const TrainingSaved saved = SaveTrainingRow(connString_, kTrainingRowSql, {recordId_}, TrainingSaveInto::RowRead,
+                                                TrainingText::WithoutTrailingBlanks, ui);
     if (saved == TrainingSaved::Failed) return;
     recordId_ = 0;
     if (saved == TrainingSaved::RowGone) {

@@ -113,6 +113,36 @@ TEST_F(CombinedSearchTest, TheFirstRowsRelationIsIgnoredQuotesMatchLiterallyAndL
     EXPECT_EQ(count(QStringLiteral("员工信息")), 6);
 }
 
+TEST_F(CombinedSearchTest, TextsStoredWithABlankAfterThemAreFoundByTheirComparisons) {
+    // As the entry window stores a department: one blank after it.
+    addEmployee(QStringLiteral("6"), QStringLiteral("赵工"),
+                {{QStringLiteral("性别"), QStringLiteral("男")}, {QStringLiteral("部门"), QStringLiteral("技术部 ")}});
+    namespace input = halvern::test;
+    const auto condition = [this](const QString& field, const QString& op, const QString& value, const QString& relation) {
+        input::activate(w);
+        ASSERT_TRUE(input::chooseItem(w->ui.Combo1, field));
+        ASSERT_TRUE(input::chooseItem(w->ui.Combo2, op));
+        input::click(w->ui.Text1);
+        input::press(Qt::Key_A, Qt::ControlModifier);
+        input::type(value);
+        if (!relation.isEmpty()) {
+            ASSERT_TRUE(input::chooseItem(w->ui.Combo3, relation));
+        }
+        input::click(w->ui.Command1);
+    };
+    condition(QStringLiteral("部门"), QStringLiteral("=(等于)"), QStringLiteral("技术部"), {});
+    input::click(w->ui.Command3);
+    EXPECT_TRUE(messages().empty()) << lastMessage().toStdString();
+    EXPECT_EQ(found(), (QStringList{QStringLiteral("5"), QStringLiteral("6")}));
+
+    input::click(w->ui.Command2);
+    ASSERT_EQ(rows(), 0);
+    condition(QStringLiteral("部门"), QStringLiteral("<>(不等于)"), QStringLiteral("技术部"), {});
+    condition(QStringLiteral("性别"), QStringLiteral("=(等于)"), QStringLiteral("男"), QStringLiteral("并且"));
+    input::click(w->ui.Command3);
+    EXPECT_EQ(found(), (QStringList{QStringLiteral("1"), QStringLiteral("3")}));
+}
+
 TEST_F(CombinedSearchTest, TheSameConditionRightAfterItselfIsAddedOnce) {
     add(QStringLiteral("姓名"), QStringLiteral("like(包含)"), QStringLiteral("张"));
     add(QStringLiteral("性别"), QStringLiteral("=(等于)"), QStringLiteral("男"), QStringLiteral("并且"));

@@ -138,6 +138,14 @@ TEST_F(MainWindowViews, ManagerAndStaffListsSplitOnTheTitleAndBothKeepThePlaceho
     EXPECT_EQ(w->GridFormat, QStringLiteral("^   员工编号    |^          姓名|^         部门|^        职位|^       录用日期    "));
 }
 
+TEST_F(MainWindowViews, BothListsKeepThePlaceholderWithABlankAfterItsNumber) {
+    db()->execute(QStringLiteral("update 员工信息 set 员工编号='. ' where 员工编号='.'"));
+    click(13);
+    EXPECT_EQ(column(w->dgrid, 0), (QStringList{"B2", ". "}));
+    click(14);
+    EXPECT_EQ(column(w->dgrid, 0), (QStringList{"A1", "C3", ". "}));
+}
+
 TEST_F(MainWindowViews, LeafClickMarksItselfAndResetsEveryOtherImage) {
     click(1);  // group: opens
     EXPECT_TRUE(w->Node(1)->isExpanded());

@@ -3,6 +3,7 @@
 #include "UserInput.h"
 
 #include "platform/WindowHost.h"
+#include "records/Formlr.h"
 #include "shell/Form1.h"
 #include "shell/QuickSearch.h"
 
@@ -12,6 +13,7 @@ using namespace platform;
 using namespace halvern;
 using halvern::test::chooseView;
 using halvern::test::ProgramTest;
+using halvern::test::quickSearch;
 
 namespace {
 
@@ -53,13 +55,17 @@ TEST(QuickSearchQuery, BirthDateIsReadAsADateWithItsBlanksTrimmed) {
 
 TEST(QuickSearchQuery, AssessmentViewsSelectTheirFieldsAndHiringDateOfManagersOrOthers) {
     const SearchQuery m = BuildQuickSearch(QuickSearchKind::Employees, QStringLiteral("经理级考核记录"), kListFields,
-                                           kEmployeeColumns, QStringLiteral("员工编号"), QStringLiteral("=(等于)"), QStringLiteral("1"));
-    EXPECT_EQ(m.sql, QStringLiteral("select \"员工编号\",\"姓名\",\"部门\",\"职位\",录用日期 from 员工信息 "
-                                    "where \"员工编号\" = ? and 职位='经理'"));
-    EXPECT_EQ(m.params, QVariantList{QStringLiteral("1")});
+                                           kEmployeeColumns, QStringLiteral("员工编号"), QStringLiteral("=(等于)"), QStringLiteral("1 "));
+    EXPECT_TRUE(m.sql.startsWith(QStringLiteral("select \"员工编号\",\"姓名\",\"部门\",\"职位\",录用日期 from 员工信息 where ")))
+        << m.sql.toStdString();
+    EXPECT_TRUE(m.sql.endsWith(QStringLiteral(" and rtrim(职位)='经理'"))) << m.sql.toStdString();
+    // Every value is bound, without its trailing blanks.
+    EXPECT_FALSE(m.params.isEmpty());
+    EXPECT_EQ(m.params.first(), QStringLiteral("1"));
     const SearchQuery s = BuildQuickSearch(QuickSearchKind::Employees, QStringLiteral("员工级考核记录"), kListFields,
                                            kEmployeeColumns, QStringLiteral("员工编号"), QStringLiteral(">=(大于等于)"), QStringLiteral("1"));
-    EXPECT_TRUE(s.sql.endsWith(QStringLiteral("where \"员工编号\" >= ? and 职位<>'经理'")));
+    EXPECT_TRUE(s.sql.endsWith(QStringLiteral(" and rtrim(职位)<>'经理'"))) << s.sql.toStdString();
+    EXPECT_EQ(s.params, QVariantList{QStringLiteral("1")});
 }
 
 TEST(QuickSearchQuery, FieldsTheTableLacksUnknownOperatorsAndNonDatesAreRefusedWithAReason) {
@@ -309,6 +315,145 @@ TEST_F(QuickSearchTest, AFieldTheSearchedTableLacksIsAnErrorForEachSearchKey) {
             EXPECT_EQ(f->PanelText(5), panel5) << what;
         }
     }
+}
+
+// ---------------------------------------------------------------- texts stored with a blank after them
+
+// The entry window stores the department and the title with one blank after
+// them; a transfer writes the department without. The clerk runs each search
+// from the search row.
+class StoredBlanksTest : public QuickSearchTest {
+protected:
+    // An employee saved through the entry window.
+    void enter(const QString& no, const QString& name, const QString& department, const QString& title) {
+        auto* e = WindowHost::Default<Formlr>();
+        WindowHost::Show(e, ShowMode::Modal);
+        e->ui.Text1->setText(no);
+        e->ui.Text2->setText(name);
+        e->ui.text3->setEditText(department);
+        e->ui.Text4->setText(title);
+        e->Command1_Click();
+        EXPECT_TRUE(messages().empty()) << lastMessage().toStdString();
+        e->Unload();
+        processEvents();
+        WindowHost::ClearLog();
+    }
+    QStringList found(int col = 0) const {
+        QStringList out = column(col);
+        out.sort();
+        return out;
+    }
+};
+
+TEST_F(StoredBlanksTest, ADepartmentIsFoundWhetherTheEntryWindowOrATransferWroteIt) {
+    enter(QStringLiteral("21"), QStringLiteral("赵工"), QStringLiteral("技术部"), QStringLiteral("职员"));
+    ASSERT_EQ(count(QStringLiteral("员工信息"), QStringLiteral("部门='技术部 '")), 1);
+    addEmployee(QStringLiteral("22"), QStringLiteral("钱工"), {{QStringLiteral("部门"), QStringLiteral("技术部")}});
+    view(4);
+    quickSearch(f, QStringLiteral("cx"), QStringLiteral("部门"), QStringLiteral("=(等于)"), QStringLiteral("技术部"));
+    EXPECT_TRUE(messages().empty()) << lastMessage().toStdString();
+    EXPECT_EQ(found(), (QStringList{QStringLiteral("21"), QStringLiteral("22")}));
+    EXPECT_EQ(f->PanelText(5), QStringLiteral("共有符合条件的记录2条"));
+    // A blank typed after the value makes no difference either.
+    quickSearch(f, QStringLiteral("cx"), QStringLiteral("部门"), QStringLiteral("=(等于)"), QStringLiteral("技术部 "));
+    EXPECT_EQ(found(), (QStringList{QStringLiteral("21"), QStringLiteral("22")}));
+    // Nor to "not equal": both are left out, the other department stays (no department is no answer).
+    quickSearch(f, QStringLiteral("cx"), QStringLiteral("部门"), QStringLiteral("<>(不等于)"), QStringLiteral("技术部"));
+    EXPECT_EQ(found(), QStringList{QStringLiteral("1")});
+    EXPECT_EQ(count(QStringLiteral("员工信息"), QStringLiteral("部门='技术部 '")), 1);  // nothing rewritten
+}
+
+TEST_F(StoredBlanksTest, TheManagersListFindsAManagerEnteredThroughTheProgramAndTheStaffListLeavesHimOut) {
+    enter(QStringLiteral("21"), QStringLiteral("赵工"), QStringLiteral("技术部"), QStringLiteral("经理"));
+    enter(QStringLiteral("23"), QStringLiteral("孙工"), QStringLiteral("技术部"), QStringLiteral("职员"));
+    view(13);
+    quickSearch(f, QStringLiteral("cx"), QStringLiteral("员工编号"), QStringLiteral("=(等于)"), QStringLiteral("21"));
+    EXPECT_TRUE(messages().empty()) << lastMessage().toStdString();
+    EXPECT_EQ(found(), QStringList{QStringLiteral("21")});
+    quickSearch(f, QStringLiteral("cx"), QStringLiteral("部门"), QStringLiteral("=(等于)"), QStringLiteral("技术部"));
+    EXPECT_EQ(found(), QStringList{QStringLiteral("21")});
+    view(14);
+    quickSearch(f, QStringLiteral("cx"), QStringLiteral("部门"), QStringLiteral("=(等于)"), QStringLiteral("技术部"));
+    EXPECT_EQ(found(), QStringList{QStringLiteral("23")});
+}
+
+TEST_F(StoredBlanksTest, LeaverTrainingAndHistorySearchesFindTextsStoredWithABlank) {
+    // A resignation copies the row as stored; the register stores the number as typed.
+    db()->execute(QStringLiteral("insert into 员工离职 (员工编号, 姓名, 部门) values ('L1', '周离', '技术部 '), ('L2', '吴离', '人事部 ')"));
+    db()->execute(QStringLiteral("insert into 培训 (员工编号, 姓名, 培训项目) values "
+                                 "('1 ', '张三 ', '安全培训 '), ('2', '李张 ', '消防 ')"));
+    db()->execute(QStringLiteral("insert into 覆历 (员工编号, 教育背景) values ('1', '大学 '), ('2', '中学 ')"));
+    view(8);
+    quickSearch(f, QStringLiteral("hcx"), QStringLiteral("部门"), QStringLiteral("=(等于)"), QStringLiteral("技术部"));
+    EXPECT_EQ(found(), QStringList{QStringLiteral("L1")});
+    view(10);
+    quickSearch(f, QStringLiteral("hhcx"), QStringLiteral("培训项目"), QStringLiteral("=(等于)"), QStringLiteral("安全培训"));
+    EXPECT_EQ(found(4), QStringList{QStringLiteral("安全培训 ")});
+    quickSearch(f, QStringLiteral("hhcx"), QStringLiteral("员工编号"), QStringLiteral("=(等于)"), QStringLiteral("1"));
+    EXPECT_EQ(found(4), QStringList{QStringLiteral("安全培训 ")});
+    view(9);
+    quickSearch(f, QStringLiteral("hhhcx"), QStringLiteral("员工编号"), QStringLiteral("=(等于)"), QStringLiteral("2 "));
+    EXPECT_EQ(found(1), QStringList{QStringLiteral("中学 ")});
+    EXPECT_TRUE(messages().empty()) << lastMessage().toStdString();
+}
+
+TEST_F(StoredBlanksTest, EveryComparisonIgnoresTrailingBlanksOnBothSidesAndLetterCaseStaysIgnored) {
+    addEmployee(QStringLiteral("31"), QStringLiteral("Ann "), {{QStringLiteral("身高"), QStringLiteral("165")}});
+    addEmployee(QStringLiteral("32"), QStringLiteral("Bob "), {{QStringLiteral("身高"), QStringLiteral("170 ")}});
+    addEmployee(QStringLiteral("33"), QStringLiteral("Cid "), {{QStringLiteral("身高"), QStringLiteral("180  ")}});
+    view(2);
+    const struct {
+        const char* op;
+        QStringList found;
+    } cases[] = {
+        {"=(等于)", {QStringLiteral("32")}},
+        {"<>(不等于)", {QStringLiteral("31"), QStringLiteral("33")}},
+        {"<(小于)", {QStringLiteral("31")}},
+        {">(大于)", {QStringLiteral("33")}},
+        {"<=(小于等于)", {QStringLiteral("31"), QStringLiteral("32")}},
+        {">=(大于等于)", {QStringLiteral("32"), QStringLiteral("33")}},
+    };
+    for (const auto& c : cases) {
+        search(QStringLiteral("cx"), QStringLiteral("身高"), QString::fromUtf8(c.op), QStringLiteral("170 "));
+        EXPECT_EQ(found(), c.found) << c.op;
+    }
+    search(QStringLiteral("cx"), QStringLiteral("姓名"), QStringLiteral("=(等于)"), QStringLiteral("bob"));
+    EXPECT_EQ(found(), QStringList{QStringLiteral("32")});
+    EXPECT_TRUE(messages().empty()) << lastMessage().toStdString();
+}
+
+TEST_F(StoredBlanksTest, EqualOnTheEmployeeNumberStaysAnIndexLookUpInEveryTable) {
+    const auto plan = [this](const SearchQuery& q) {
+        Statement st(*db(), QStringLiteral("explain query plan ") + q.sql, q.params);
+        QString detail;
+        while (st.next()) detail += st.value(3).toString() + QLatin1Char('\n');
+        return detail;
+    };
+    const QString number = QStringLiteral("员工编号");
+    const QString equal = QStringLiteral("=(等于)");
+    const struct {
+        QuickSearchKind kind;
+        const char* view;
+        const char* index;
+    } cases[] = {
+        {QuickSearchKind::Employees, "基本情况", "员工信息_员工编号"},
+        {QuickSearchKind::Employees, "经理级考核记录", "员工信息_员工编号"},
+        {QuickSearchKind::Leavers, "离职人员", "员工离职_员工编号"},
+        {QuickSearchKind::Training, "人事培训", "培训_员工编号"},
+        {QuickSearchKind::History, "员工履历", "覆历_员工编号"},
+    };
+    for (const auto& c : cases) {
+        const QString table = QuickSearchTable(c.kind);
+        const SearchQuery q = BuildQuickSearch(c.kind, QString::fromUtf8(c.view), kListFields.mid(0, 1),
+                                               TableColumns(*db(), table), number, equal, QStringLiteral("1"));
+        const QString detail = plan(q);
+        EXPECT_TRUE(detail.contains(QStringLiteral("USING INDEX ") + QString::fromUtf8(c.index)) ||
+                    detail.contains(QStringLiteral("USING COVERING INDEX ") + QString::fromUtf8(c.index)))
+            << c.view << ": " << detail.toStdString();
+    }
+    const SearchQuery combined =
+        BuildCombinedSearch({{number, equal, QStringLiteral("1"), {}}}, TableColumns(*db(), QStringLiteral("员工信息")));
+    EXPECT_TRUE(plan(combined).contains(QStringLiteral("INDEX 员工信息_员工编号"))) << plan(combined).toStdString();
 }
 
 // ---------------------------------------------------------------- the toolbar's windows

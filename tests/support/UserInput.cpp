@@ -5,6 +5,9 @@
 #include <QAbstractItemView>
 #include <QAction>
 #include <QApplication>
+#include <QComboBox>
+#include <QStyle>
+#include <QStyleOptionComboBox>
 #include <QKeyEvent>
 #include <QMenu>
 #include <QMouseEvent>
@@ -121,6 +124,24 @@ void clickCell(platform::FlexGrid* grid, int row, int col, Qt::MouseButton butto
 }
 
 void doubleClickCell(platform::FlexGrid* grid, int row, int col) { doubleClickItem(grid, cellIndex(grid, row, col)); }
+
+bool chooseItem(QComboBox* combo, const QString& text) {
+    const int i = combo->findText(text);
+    if (i < 0) return false;
+    // The arrow opens the list, also of a box that takes typed text.
+    QStyleOptionComboBox option;
+    option.initFrom(combo);
+    option.editable = combo->isEditable();
+    const QRect arrow = combo->style()->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxArrow, combo);
+    click(combo, Qt::LeftButton, arrow.isValid() ? arrow.center() : QPoint());
+    QAbstractItemView* list = combo->view();
+    if (!list->isVisible()) return false;
+    // A list ignores a release that comes before a double-click's time has
+    // passed since it opened, as the opening click's own release would.
+    QTest::qWait(QApplication::doubleClickInterval() + 50);
+    clickItem(list, combo->model()->index(i, combo->modelColumn()));
+    return combo->currentIndex() == i;
+}
 
 QMenu* openPopup() { return qobject_cast<QMenu*>(QApplication::activePopupWidget()); }
 

@@ -8,6 +8,7 @@
 #include <QString>
 
 class QAbstractItemView;
+class QComboBox;
 class QMenu;
 class QWidget;
 
@@ -40,6 +41,10 @@ void doubleClickItem(QAbstractItemView* view, const QModelIndex& index);
 // A click on a grid cell by the grid's own row and column (row 1 = first data row of a bound grid).
 void clickCell(platform::FlexGrid* grid, int row, int col, Qt::MouseButton button = Qt::LeftButton);
 void doubleClickCell(platform::FlexGrid* grid, int row, int col);
+
+// Chooses an item of a drop-down list as the mouse does: a click opens the
+// list, a click on the item chooses it. False when the list has no such item.
+bool chooseItem(QComboBox* combo, const QString& text);
 
 // The popup menu open now, or null.
 QMenu* openPopup();

@@ -1,4 +1,5 @@
 #include "TestProgram.h"
+#include "UserInput.h"
 
 #include "platform/Recordset.h"
 #include "platform/WindowHost.h"
@@ -77,12 +78,12 @@ TEST_F(TrainingModify, SaveOverwritesThatRecordOnlyAndClearsTheBoxes) {
               (QStringList{QStringLiteral("安全生产 "), QStringLiteral("消防 "), QStringLiteral("急救 ")}));
     Recordset rs;
     rs.Open(QStringLiteral("select * from 培训 where 员工编号='E01' order by rowid"), db());
-    // Every box is stored with one blank appended to what it shows; the number
-    // without its blank, so the record is still found by it.
+    // Every box is stored without the blanks at its end and with one blank
+    // appended; the number without its blank, so the record is still found by it.
     EXPECT_EQ(rs.Text(QStringLiteral("员工编号")), QStringLiteral("E01"));
-    EXPECT_EQ(rs.Text(QStringLiteral("姓名")), QStringLiteral("张三  "));
+    EXPECT_EQ(rs.Text(QStringLiteral("姓名")), QStringLiteral("张三 "));
     EXPECT_EQ(rs.Text(QStringLiteral("培训费用")), QStringLiteral("300 "));
-    EXPECT_EQ(rs.Text(QStringLiteral("备注")), QStringLiteral("  "));
+    EXPECT_EQ(rs.Text(QStringLiteral("备注")), QStringLiteral(" "));
     rs.MoveNext();
     EXPECT_EQ(rs.Text(QStringLiteral("备注")), QStringLiteral("二 "));
 
@@ -99,12 +100,51 @@ TEST_F(TrainingModify, SaveOverwritesThatRecordOnlyAndClearsTheBoxes) {
     EXPECT_EQ(m->ui.Text5->text(), QStringLiteral("安全生产 "));
 }
 
+TEST_F(TrainingModify, AnUnchangedSaveKeepsOneBlankAfterEachTextAndASecondChangesNothing) {
+    // The first record of E01, column by column.
+    const auto firstRecord = [this] {
+        QVariantMap m;
+        Statement st(*db(), QStringLiteral("select * from 培训 where 员工编号='E01' order by rowid limit 1"));
+        if (st.next())
+            for (int i = 0; i < st.columnCount(); ++i) m.insert(st.columnName(i), st.value(i));
+        return m;
+    };
+    const auto saveUnchanged = [this] {
+        auto* m = open<frmdaxg>();
+        if (!m) return;
+        halvern::test::activate(m);
+        halvern::test::click(m->ui.Command1);
+        EXPECT_TRUE(messages().empty()) << lastMessage().toStdString();
+        m->Unload();
+        processEvents();
+    };
+    saveUnchanged();
+    QVariantMap once = firstRecord();
+    EXPECT_EQ(once[QStringLiteral("员工编号")], QStringLiteral("E01"));
+    EXPECT_EQ(once[QStringLiteral("姓名")], QStringLiteral("张三 "));
+    EXPECT_EQ(once[QStringLiteral("部门")], QStringLiteral("人事部 "));
+    EXPECT_EQ(once[QStringLiteral("培训项目")], QStringLiteral("安全 "));
+    EXPECT_EQ(once[QStringLiteral("备注")], QStringLiteral(" "));  // Null is saved as the blank alone
+    saveUnchanged();
+    EXPECT_EQ(firstRecord(), once);
+
+    // Blanks typed at the end of a box go too; those at its start stay.
+    auto* m = open<frmdaxg>();
+    ASSERT_TRUE(m);
+    m->ui.Text5->setText(QStringLiteral("安全生产   "));
+    m->ui.Text8->setText(QStringLiteral("  王老师"));
+    m->Command1_Click();
+    once = firstRecord();
+    EXPECT_EQ(once[QStringLiteral("培训项目")], QStringLiteral("安全生产 "));
+    EXPECT_EQ(once[QStringLiteral("授课师资")], QStringLiteral("  王老师 "));
+}
+
 TEST_F(TrainingModify, ChangingTheNumberMovesTheRecordToThatEmployee) {
     auto* m = open<frmdaxg>();
     ASSERT_TRUE(m);
     m->ui.Text1->setText(QStringLiteral("E02"));
     m->Command1_Click();
-    EXPECT_EQ(subjects(QStringLiteral("E02")), QStringList{QStringLiteral("安全  ")});
+    EXPECT_EQ(subjects(QStringLiteral("E02")), QStringList{QStringLiteral("安全 ")});
     EXPECT_EQ(subjects(QStringLiteral("E01")), (QStringList{QStringLiteral("消防 "), QStringLiteral("急救 ")}));
 }
 
@@ -118,7 +158,7 @@ TEST_F(TrainingModify, ASecondSaveInOneVisitWritesNothing) {
     m->Command1_Click();
     ASSERT_EQ(messages().size(), 1u);
     EXPECT_EQ(messages()[0].icon, MsgIcon::Critical);
-    EXPECT_EQ(subjects(QStringLiteral("E02")), QStringList{QStringLiteral("安全  ")});
+    EXPECT_EQ(subjects(QStringLiteral("E02")), QStringList{QStringLiteral("安全 ")});
     EXPECT_EQ(subjects(QStringLiteral("E01")), (QStringList{QStringLiteral("消防 "), QStringLiteral("急救 ")}));
 }
 
