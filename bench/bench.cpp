@@ -13,7 +13,7 @@
 #include "platform/WindowHost.h"
 #include "records/AddSearch.h"
 #include "shell/Form1.h"
-#include "shell/ModuleState.h"
+#include "common/ModuleState.h"
 #include "shell/Views.h"
 
 #include <QApplication>

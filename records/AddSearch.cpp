@@ -1,8 +1,8 @@
 #include "AddSearch.h"
 
-#include "shell/ApplySkin.h"
-#include "shell/ModuleState.h"
-#include "shell/QuickSearch.h"
+#include "common/ApplySkin.h"
+#include "common/ModuleState.h"
+#include "common/Searches.h"
 #include "platform/Database.h"
 #include "platform/MessageBox.h"
 

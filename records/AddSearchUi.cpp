@@ -1,7 +1,7 @@
 #include "AddSearchUi.h"
 
 #include "platform/Input.h"
-#include "shell/QuickSearch.h"
+#include "common/Searches.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>

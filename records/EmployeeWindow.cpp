@@ -4,8 +4,8 @@
 #include "frmloadpic.h"
 #include "platform/MessageBox.h"
 #include "platform/Recordset.h"
-#include "shell/ApplySkin.h"
-#include "shell/ModuleState.h"
+#include "common/ApplySkin.h"
+#include "common/ModuleState.h"
 
 namespace halvern {
 

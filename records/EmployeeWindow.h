@@ -4,7 +4,7 @@
 // messages of a save. Each window adds its own load and its own save.
 #pragma once
 
-#include "EntryRules.h"
+#include "common/EntryRules.h"
 #include "FormlrUi.h"
 #include "platform/Skin.h"
 #include "platform/WindowHost.h"

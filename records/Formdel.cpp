@@ -2,7 +2,7 @@
 
 #include "PhotoFiles.h"
 
-#include "shell/ModuleState.h"
+#include "common/ModuleState.h"
 #include "platform/MessageBox.h"
 #include "platform/ProgramDir.h"
 #include "platform/Recordset.h"

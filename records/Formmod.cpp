@@ -3,7 +3,7 @@
 #include "EmployeeRecord.h"
 #include "platform/MessageBox.h"
 #include "platform/Recordset.h"
-#include "shell/ModuleState.h"
+#include "common/ModuleState.h"
 
 namespace halvern {
 

@@ -1,6 +1,6 @@
 #include "Formyglz.h"
 
-#include "shell/ModuleState.h"
+#include "common/ModuleState.h"
 #include "platform/Dates.h"
 #include "platform/MessageBox.h"
 #include "platform/Recordset.h"

@@ -3,7 +3,7 @@
 #include "platform/Database.h"
 #include "platform/FileSystem.h"
 #include "platform/ProgramDir.h"
-#include "shell/ModuleState.h"
+#include "common/ModuleState.h"
 
 #include <QCryptographicHash>
 #include <QDir>

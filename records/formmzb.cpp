@@ -1,6 +1,6 @@
 #include "formmzb.h"
 
-#include "shell/ModuleState.h"
+#include "common/ModuleState.h"
 #include "platform/MessageBox.h"
 
 namespace halvern {

@@ -1,8 +1,8 @@
 #include "formshow.h"
 
 #include "frmllrc.h"
-#include "shell/ApplySkin.h"
-#include "shell/ModuleState.h"
+#include "common/ApplySkin.h"
+#include "common/ModuleState.h"
 #include "platform/Dates.h"
 #include "platform/MessageBox.h"
 #include "platform/Pictures.h"

@@ -1,6 +1,6 @@
 #include "formygdd.h"
 
-#include "shell/ModuleState.h"
+#include "common/ModuleState.h"
 #include "platform/MessageBox.h"
 #include "platform/Recordset.h"
 

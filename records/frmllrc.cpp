@@ -2,8 +2,8 @@
 
 #include "Formlr.h"
 #include "Formmod.h"
-#include "shell/ApplySkin.h"
-#include "shell/ModuleState.h"
+#include "common/ApplySkin.h"
+#include "common/ModuleState.h"
 
 #include <QApplication>
 #include <QLabel>

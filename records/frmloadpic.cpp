@@ -5,7 +5,7 @@
 #include "platform/Input.h"
 #include "platform/MessageBox.h"
 #include "platform/Pictures.h"
-#include "shell/ModuleState.h"
+#include "common/ModuleState.h"
 
 #include <QDir>
 #include <QFileInfo>

@@ -1,6 +1,6 @@
 #include "BackupFolderForm.h"
 
-#include "ModuleState.h"
+#include "common/ModuleState.h"
 #include "platform/Database.h"
 #include "platform/FileSystem.h"
 #include "platform/MessageBox.h"

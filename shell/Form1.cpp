@@ -3,7 +3,7 @@
 #include "Formsjbf.h"
 #include "Formsjhf.h"
 #include "Formyf.h"
-#include "ModuleState.h"
+#include "common/ModuleState.h"
 #include "Views.h"
 #include "platform/Dates.h"
 #include "platform/Input.h"

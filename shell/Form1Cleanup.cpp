@@ -1,6 +1,6 @@
 // Clean-up commands and printing of the main window.
 #include "Form1.h"
-#include "ModuleState.h"
+#include "common/ModuleState.h"
 #include "Views.h"
 #include "frmPrint.h"
 #include "platform/FlexGrid.h"

@@ -1,7 +1,7 @@
 // Toolbar, quick search, sorting and the spreadsheet export of the main window.
 #include "Form1.h"
 
-#include "ModuleState.h"
+#include "common/ModuleState.h"
 #include "QuickSearch.h"
 #include "Views.h"
 #include "platform/Database.h"

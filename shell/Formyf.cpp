@@ -1,6 +1,6 @@
 #include "Formyf.h"
 
-#include "ModuleState.h"
+#include "common/ModuleState.h"
 #include "platform/MessageBox.h"
 #include "platform/Recordset.h"
 

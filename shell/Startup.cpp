@@ -1,7 +1,7 @@
 #include "Startup.h"
 
 #include "BackupFolderForm.h"
-#include "ModuleState.h"
+#include "common/ModuleState.h"
 #include "frmSplash.h"
 #include "platform/FileSystem.h"
 #include "platform/MessageBox.h"

@@ -1,7 +1,7 @@
 #include "frmLogin.h"
 
 #include "Form1.h"
-#include "ModuleState.h"
+#include "common/ModuleState.h"
 #include "platform/MessageBox.h"
 #include "platform/ProgramDir.h"
 #include "platform/Recordset.h"

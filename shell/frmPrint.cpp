@@ -1,6 +1,6 @@
 #include "frmPrint.h"
 
-#include "ModuleState.h"
+#include "common/ModuleState.h"
 #include "platform/Pictures.h"
 
 #include <QResizeEvent>

@@ -5,9 +5,9 @@
 #include "platform/Pictures.h"
 #include "platform/Recordset.h"
 #include "platform/Spreadsheet.h"
-#include "records/EntryRules.h"
-#include "shell/ApplySkin.h"
-#include "shell/ModuleState.h"
+#include "common/EntryRules.h"
+#include "common/ApplySkin.h"
+#include "common/ModuleState.h"
 
 #include <QApplication>
 #include <QDate>

@@ -1,8 +1,8 @@
 #include "Formshowpx.h"
 
 #include "frmdaxg.h"
-#include "shell/ApplySkin.h"
-#include "shell/ModuleState.h"
+#include "common/ApplySkin.h"
+#include "common/ModuleState.h"
 
 namespace halvern {
 

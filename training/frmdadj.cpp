@@ -2,9 +2,9 @@
 
 #include "platform/Input.h"
 #include "platform/MessageBox.h"
-#include "shell/ApplySkin.h"
-#include "shell/ModuleState.h"
-#include "shell/QuickSearch.h"
+#include "common/ApplySkin.h"
+#include "common/ModuleState.h"
+#include "common/Searches.h"
 
 namespace halvern {
 

@@ -4,7 +4,7 @@
 #include "platform/Recordset.h"
 #include "platform/Skin.h"
 #include "platform/WindowHost.h"
-#include "records/EntryRules.h"
+#include "common/EntryRules.h"
 
 namespace halvern {
 

@@ -2,8 +2,8 @@
 
 #include "frmdadj.h"
 #include "platform/MessageBox.h"
-#include "shell/ApplySkin.h"
-#include "shell/ModuleState.h"
+#include "common/ApplySkin.h"
+#include "common/ModuleState.h"
 
 namespace halvern {
 

@@ -5,7 +5,7 @@
 #include "platform/FlexGrid.h"
 #include "platform/WindowHost.h"
 #include "shell/Form1.h"
-#include "shell/ModuleState.h"
+#include "common/ModuleState.h"
 
 using namespace platform;
 using halvern::DbConnString;

@@ -4,7 +4,7 @@
 #include "platform/WindowHost.h"
 #include "records/AddSearch.h"
 #include "shell/Form1.h"
-#include "shell/QuickSearch.h"
+#include "common/Searches.h"
 
 
 using namespace platform;

@@ -8,7 +8,7 @@
 #include "records/Formlr.h"
 #include "records/Formmod.h"
 #include "shell/Form1.h"
-#include "shell/ModuleState.h"
+#include "common/ModuleState.h"
 
 #include <QDir>
 #include <QFile>

@@ -7,7 +7,7 @@
 #include "platform/WindowHost.h"
 #include "records/Formlr.h"
 #include "records/Formmod.h"
-#include "shell/ModuleState.h"
+#include "common/ModuleState.h"
 
 namespace halvern::test {
 

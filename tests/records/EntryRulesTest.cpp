@@ -6,7 +6,7 @@
 #include "platform/WindowHost.h"
 #include "records/Formlr.h"
 #include "records/Formmod.h"
-#include "shell/ModuleState.h"
+#include "common/ModuleState.h"
 
 #include <QTest>
 

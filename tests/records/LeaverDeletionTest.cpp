@@ -3,7 +3,7 @@
 #include "platform/WindowHost.h"
 #include "records/Formdel.h"
 #include "shell/Form1.h"
-#include "shell/ModuleState.h"
+#include "common/ModuleState.h"
 
 #include <QDir>
 #include <QFile>

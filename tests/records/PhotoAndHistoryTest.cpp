@@ -7,7 +7,7 @@
 #include "records/Formmod.h"
 #include "records/frmllrc.h"
 #include "records/frmloadpic.h"
-#include "shell/ModuleState.h"
+#include "common/ModuleState.h"
 
 #include <QDir>
 #include <QFile>

@@ -7,7 +7,7 @@
 #include "records/formshow.h"
 #include "records/frmllrc.h"
 #include "shell/Form1.h"
-#include "shell/ModuleState.h"
+#include "common/ModuleState.h"
 
 #include <QDir>
 #include <QImage>

@@ -4,7 +4,7 @@
 #include "platform/WindowHost.h"
 #include "records/Formyglz.h"
 #include "shell/Form1.h"
-#include "shell/ModuleState.h"
+#include "common/ModuleState.h"
 
 using namespace platform;
 using namespace halvern;

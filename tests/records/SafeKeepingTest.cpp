@@ -11,7 +11,7 @@
 #include "records/Formmod.h"
 #include "records/Formyglz.h"
 #include "shell/Form1.h"
-#include "shell/ModuleState.h"
+#include "common/ModuleState.h"
 
 #include <QApplication>
 #include <QClipboard>

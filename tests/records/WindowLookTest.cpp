@@ -13,7 +13,7 @@
 #include "records/frmllrc.h"
 #include "records/frmloadpic.h"
 #include "shell/Form1.h"
-#include "shell/ModuleState.h"
+#include "common/ModuleState.h"
 
 #include <QDir>
 #include <QImage>

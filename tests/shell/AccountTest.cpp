@@ -3,7 +3,7 @@
 #include "platform/WindowHost.h"
 #include "shell/Form1.h"
 #include "shell/Formyf.h"
-#include "shell/ModuleState.h"
+#include "common/ModuleState.h"
 #include "shell/frmLogin.h"
 
 #include <QFile>

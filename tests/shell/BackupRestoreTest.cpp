@@ -8,7 +8,7 @@
 #include "shell/Form1.h"
 #include "shell/Formsjbf.h"
 #include "shell/Formsjhf.h"
-#include "shell/ModuleState.h"
+#include "common/ModuleState.h"
 #include "shell/Startup.h"
 
 #include <QDir>

@@ -9,7 +9,7 @@
 #include "records/Formyglz.h"
 #include "records/formygdd.h"
 #include "shell/Form1.h"
-#include "shell/ModuleState.h"
+#include "common/ModuleState.h"
 
 #include <QDir>
 #include <QFile>

@@ -6,7 +6,7 @@
 #include "platform/PrintPreview.h"
 #include "platform/WindowHost.h"
 #include "shell/Form1.h"
-#include "shell/ModuleState.h"
+#include "common/ModuleState.h"
 #include "shell/frmPrint.h"
 
 #include <QApplication>

@@ -10,7 +10,7 @@
 #include "records/Formlr.h"
 #include "records/Formmod.h"
 #include "shell/Form1.h"
-#include "shell/ModuleState.h"
+#include "common/ModuleState.h"
 #include "shell/Startup.h"
 #include "shell/frmSplash.h"
 

@@ -1,7 +1,7 @@
 #include "TestProgram.h"
 
 #include "platform/WindowHost.h"
-#include "shell/ModuleState.h"
+#include "common/ModuleState.h"
 
 #include <QCoreApplication>
 

@@ -5,7 +5,7 @@
 #include "platform/Recordset.h"
 #include "platform/Spreadsheet.h"
 #include "platform/WindowHost.h"
-#include "shell/ModuleState.h"
+#include "common/ModuleState.h"
 #include "training/Formshowkh.h"
 #include "training/Formshowkh1.h"
 

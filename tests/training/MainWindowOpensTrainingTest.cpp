@@ -2,7 +2,7 @@
 
 #include "platform/WindowHost.h"
 #include "shell/Form1.h"
-#include "shell/ModuleState.h"
+#include "common/ModuleState.h"
 #include "training/Formshowkh.h"
 #include "training/Formshowpx.h"
 

@@ -3,7 +3,7 @@
 
 #include "platform/Recordset.h"
 #include "platform/WindowHost.h"
-#include "shell/ModuleState.h"
+#include "common/ModuleState.h"
 #include "training/Formshowpx.h"
 #include "training/frmdaxg.h"
 

@@ -4,7 +4,7 @@
 #include "platform/Recordset.h"
 #include "platform/WindowHost.h"
 #include "shell/Form1.h"
-#include "shell/ModuleState.h"
+#include "common/ModuleState.h"
 #include "training/frmdadj.h"
 
 #include <QTest>

@@ -1,7 +1,7 @@
 #include "WindowLookTest.h"
 
 #include "shell/Form1.h"
-#include "shell/ModuleState.h"
+#include "common/ModuleState.h"
 #include "training/Formbtdy.h"
 #include "training/Formcsh.h"
 #include "training/Formnew.h"

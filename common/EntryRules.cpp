@@ -3,7 +3,7 @@
 #include "platform/Database.h"
 #include "platform/MessageBox.h"
 #include "platform/Recordset.h"
-#include "shell/ModuleState.h"
+#include "ModuleState.h"
 
 #include <QLineEdit>
 #include <QWidget>

@@ -7,7 +7,7 @@
 #include "platform/Recordset.h"
 #include "platform/WindowHost.h"
 #include "shell/Form1.h"
-#include "shell/QuickSearch.h"
+#include "Searches.h"
 
 namespace halvern {
 
