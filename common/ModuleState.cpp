@@ -5,9 +5,8 @@
 #include "platform/PrintPreview.h"
 #include "platform/ProgramDir.h"
 #include "platform/Recordset.h"
-#include "platform/WindowHost.h"
-#include "shell/Form1.h"
 #include "Searches.h"
+#include "platform/DataControl.h"
 
 namespace halvern {
 
@@ -19,6 +18,21 @@ ModuleState& Module() {
 }
 
 void ResetModuleState() { Module() = ModuleState{}; }
+
+namespace {
+
+MainWindowAccess*& mainWindow() {
+    static MainWindowAccess* main = nullptr;
+    return main;
+}
+
+}  // namespace
+
+void RegisterMainWindow(MainWindowAccess* main) { mainWindow() = main; }
+
+void WithdrawMainWindow(const MainWindowAccess* main) {
+    if (mainWindow() == main) mainWindow() = nullptr;
+}
 
 QString DbConnString() {
     QString dir = ProgramDir();
@@ -55,41 +69,45 @@ void FormatMainGrid(FlexGrid& grid) {
 }
 
 void RefreshMainGrid() {
-    Form1* main = WindowHost::Default<Form1>();
-    main->Load();
+    MainWindowAccess* main = mainWindow();
+    if (!main) return;
     try {
-        main->data1->Refresh();
+        main->MainData().Refresh();
     } catch (const DbError& e) {
         MsgBox(QStringLiteral("刷新主窗口数据失败：%1").arg(e.message()), MsgButtons::OK, MsgIcon::Critical);
         return;
     }
-    FormatMainGrid(*main->dgrid);
+    FormatMainGrid(main->MainGrid());
 }
 
 QString MainGridCell() {
-    const FlexGrid& grid = *WindowHost::Default<Form1>()->dgrid;
+    if (!mainWindow()) return {};
+    const FlexGrid& grid = mainWindow()->MainGrid();
     return grid.Row() >= 1 ? grid.Text() : QString();
 }
 
 bool ShowInMainGrid(const SearchQuery& query, const QString& countText) {
-    Form1* main = WindowHost::Default<Form1>();
-    DataControl* data1 = main->data1;
+    MainWindowAccess* main = mainWindow();
+    if (!main) return false;
+    DataControl& data1 = main->MainData();
     try {
-        data1->Refresh(query.sql, query.params);
+        data1.Refresh(query.sql, query.params);
     } catch (const DbError& e) {
         MsgBox(QStringLiteral("查询失败：%1").arg(e.message()), MsgButtons::OK, MsgIcon::Critical);
         return false;
     }
-    main->SetPanelText(5, countText.arg(data1->RecordCount()));
+    main->SetPanelText(5, countText.arg(data1.RecordCount()));
     return true;
 }
 
-void HideMainWelcome() { WindowHost::Default<Form1>()->ui.Frame3->hide(); }
-
-void PrintMainGrid(PrintPreview& preview) {
-    if (WindowHost::Exists<Form1>()) preview.OutGrid(WindowHost::Default<Form1>()->dgrid);
+void HideMainWelcome() {
+    if (mainWindow()) mainWindow()->HideWelcome();
 }
 
-QIcon MainWindowIcon() { return WindowHost::Exists<Form1>() ? WindowHost::Default<Form1>()->windowIcon() : QIcon(); }
+void PrintMainGrid(PrintPreview& preview) {
+    if (mainWindow()) preview.OutGrid(&mainWindow()->MainGrid());
+}
+
+QIcon MainWindowIcon() { return mainWindow() ? mainWindow()->Icon() : QIcon(); }
 
 }  // namespace halvern

@@ -8,6 +8,7 @@
 #include <QIcon>
 
 namespace platform {
+class DataControl;
 class FlexGrid;
 class PrintPreview;
 }
@@ -39,6 +40,24 @@ void ResetModuleState();
 QString DbConnString();
 // Connection string of the user database cuser.mdb, with its database password.
 QString UserDbConnString();
+
+// The main window as the other windows reach it. It registers itself when it
+// loads and withdraws when it goes; while none is registered, the functions
+// below that act on the main grid do nothing (MainGridCell gives empty text).
+class MainWindowAccess {
+public:
+    virtual platform::DataControl& MainData() = 0;  // data1, the main grid's record source
+    virtual platform::FlexGrid& MainGrid() = 0;     // dgrid
+    virtual void SetPanelText(int panel, const QString& text) = 0;
+    virtual void HideWelcome() = 0;                 // the pane that covers the grid until a view is shown
+    virtual QIcon Icon() const = 0;
+
+protected:
+    ~MainWindowAccess() = default;
+};
+void RegisterMainWindow(MainWindowAccess* main);
+// Withdraws main, when it is the one registered.
+void WithdrawMainWindow(const MainWindowAccess* main);
 
 // Records whether any employee exists (HasEmployees); database failures reach the caller.
 void CheckEmployeeData();

@@ -199,7 +199,17 @@ void Form1::updateClock() {
 
 // ---------------------------------------------------------------- load
 
+Form1::~Form1() { WithdrawMainWindow(this); }
+
+void Form1::Form_Unload(bool& cancel) {
+    if (!cancel) WithdrawMainWindow(this);
+}
+
+void Form1::HideWelcome() { ui.Frame3->hide(); }
+
 void Form1::Form_Load() {
+    // From here on the other windows reach this window, its grid among them.
+    RegisterMainWindow(this);
     try {
         CheckEmployeeData();
         GridFormat = QStringLiteral("xx");

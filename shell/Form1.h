@@ -1,6 +1,7 @@
 #pragma once
 
 #include "Form1Ui.h"
+#include "common/ModuleState.h"
 #include "platform/DataControl.h"
 #include "platform/WindowHost.h"
 
@@ -19,10 +20,11 @@ struct View;
 
 // The main window: navigation tree, the main grid and its views, the detail
 // panel, the contract reminder, toolbar, quick search and the menus.
-class Form1 : public platform::Form {
+class Form1 : public platform::Form, public MainWindowAccess {
     Q_OBJECT
 public:
     Form1();
+    ~Form1() override;
     QString FormName() const override { return QStringLiteral("Form1"); }
     Form1Ui ui;
 
@@ -53,7 +55,13 @@ public:
 
     // Status-bar panels 1..5.
     QString PanelText(int i) const;
-    void SetPanelText(int i, const QString& text);
+    void SetPanelText(int i, const QString& text) override;
+
+    // What the other windows reach of the main window (MainWindowAccess).
+    platform::DataControl& MainData() override { return *data1; }
+    platform::FlexGrid& MainGrid() override { return *dgrid; }
+    void HideWelcome() override;
+    QIcon Icon() const override { return windowIcon(); }
 
     // Tree nodes in load order: position i (1-based) is Node(i).
     int NodeCount() const { return static_cast<int>(nodes_.size()); }
@@ -147,6 +155,7 @@ public:
 
 protected:
     void Form_Load() override;
+    void Form_Unload(bool& cancel) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:

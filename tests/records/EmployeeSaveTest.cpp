@@ -99,6 +99,7 @@ TEST_F(EmployeeSave, EntryStoresEveryFieldAsTheWindowPromises) {
 }
 
 TEST_F(EmployeeSave, EntryClearsItselfForTheNextEmployeeAndShowsItInTheMainGrid) {
+    WindowHost::Default<Form1>()->Load();  // the entry window is opened from the main window
     auto* w = entry();
     auto& u = w->ui;
     u.Text1->setText(QStringLiteral("E01"));
