@@ -3,16 +3,15 @@
 #include "MessageBox.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QProcess>
 #include <QStandardPaths>
-#include <QStringEncoder>
 #include <QTemporaryFile>
 
 #include <zip.h>
 
 #include <algorithm>
-#include <cstring>
 #include <string>
 
 namespace platform {
@@ -21,9 +20,6 @@ namespace {
 
 const QString kXlsxMime = QStringLiteral("application/vnd.openxmlformats-officedocument.spreadsheetml.sheet");
 constexpr int kMaxCellChars = 32767;
-// Cells kept in memory before they go to the sheet's temporary file.
-constexpr std::size_t kRecentBytes = std::size_t(4) << 20;
-constexpr std::size_t kRecordHead = 3 * sizeof(std::uint32_t);  // row, column, length
 
 SpreadsheetOpener& opener() {
     static SpreadsheetOpener o;
@@ -52,104 +48,9 @@ QString NewWorkbookFile() {
     return name;
 }
 
-}  // namespace
-
-SpreadsheetError::SpreadsheetError(const QString& message) : std::runtime_error(message.toStdString()) {}
-
-Worksheet::Worksheet() = default;
-Worksheet::~Worksheet() = default;
-
-void Worksheet::SetCell(int row, int column, const QString& text) {
-    if (row < 1 || row > kSheetMaxRows || column < 1 || column > kSheetMaxColumns)
-        throw SpreadsheetError(QStringLiteral("单元格位置（第%1行，第%2列）超出了工作表的范围。").arg(row).arg(column));
-    if (text.size() > kMaxCellChars && text.toUcs4().size() > kMaxCellChars)
-        throw SpreadsheetError(QStringLiteral("第%1行第%2列的文字超过了一个单元格能容纳的%3个字符。")
-                                   .arg(row)
-                                   .arg(column)
-                                   .arg(kMaxCellChars));
-    if (row < lastRow_ || (row == lastRow_ && column <= lastColumn_)) inOrder_ = false;
-    lastRow_ = row;
-    lastColumn_ = column;
-    // UTF-8 straight behind the record's head: no temporary per cell.
-    QStringEncoder utf8(QStringEncoder::Utf8);
-    const std::size_t at = recent_.size();
-    recent_.resize(at + kRecordHead + static_cast<std::size_t>(utf8.requiredSpace(text.size())));
-    char* start = recent_.data() + at + kRecordHead;
-    const auto length = static_cast<std::uint32_t>(utf8.appendToBuffer(start, text) - start);
-    const std::uint32_t head[3] = {static_cast<std::uint32_t>(row), static_cast<std::uint32_t>(column), length};
-    std::memcpy(recent_.data() + at, head, kRecordHead);
-    recent_.resize(at + kRecordHead + length);
-    if (recent_.size() >= kRecentBytes) spill();
-}
-
-void Worksheet::spill() {
-    if (!spilled_) {
-        auto file = std::make_unique<QTemporaryFile>(QDir::tempPath() + QStringLiteral("/halvern-cells-XXXXXX"));
-        if (!file->open())
-            throw SpreadsheetError(QStringLiteral("无法在临时文件夹中存放表格的内容：%1").arg(file->errorString()));
-        spilled_ = std::move(file);
-    }
-    if (spilled_->write(recent_.data(), static_cast<qint64>(recent_.size())) != static_cast<qint64>(recent_.size()))
-        throw SpreadsheetError(QStringLiteral("无法在临时文件夹中存放表格的内容：%1").arg(spilled_->errorString()));
-    recent_.clear();
-}
-
-void Worksheet::forEachSet(const std::function<void(std::int32_t, std::int32_t, const char*, std::uint32_t)>& cell) const {
-    // Whole records of the buffer; returns where the first incomplete one starts.
-    const auto records = [&cell](const char* p, std::size_t size) {
-        std::size_t at = 0;
-        while (size - at >= kRecordHead) {
-            std::uint32_t head[3];
-            std::memcpy(head, p + at, kRecordHead);
-            if (size - at - kRecordHead < head[2]) break;
-            cell(static_cast<std::int32_t>(head[0]), static_cast<std::int32_t>(head[1]), p + at + kRecordHead, head[2]);
-            at += kRecordHead + head[2];
-        }
-        return at;
-    };
-    if (spilled_) {
-        if (!spilled_->flush() || !spilled_->seek(0))
-            throw SpreadsheetError(QStringLiteral("无法读回表格的内容：%1").arg(spilled_->errorString()));
-        std::string chunk;
-        for (;;) {
-            const std::size_t kept = chunk.size();
-            chunk.resize(kept + kRecentBytes);
-            const qint64 n = spilled_->read(chunk.data() + kept, static_cast<qint64>(kRecentBytes));
-            if (n < 0) throw SpreadsheetError(QStringLiteral("无法读回表格的内容：%1").arg(spilled_->errorString()));
-            chunk.resize(kept + static_cast<std::size_t>(n));
-            const std::size_t used = records(chunk.data(), chunk.size());
-            chunk.erase(0, used);
-            if (n == 0) break;
-        }
-        spilled_->seek(spilled_->size());
-    }
-    records(recent_.data(), recent_.size());
-}
-
-Workbook::Workbook() : sheet_(std::make_unique<Worksheet>()) {}
-
-Worksheet& Workbook::Worksheets(int index) {
-    if (index != 1) throw SpreadsheetError(QStringLiteral("工作簿中没有第%1个工作表。").arg(index));
-    return *sheet_;
-}
-
-SpreadsheetApplication::SpreadsheetApplication() = default;
-SpreadsheetApplication::~SpreadsheetApplication() = default;
-
-Workbook& SpreadsheetApplication::AddWorkbook() {
-    books_.push_back(std::make_unique<Workbook>());
-    return *books_.back();
-}
-
-namespace {
-
 [[noreturn]] void WriteFailed(const QString& file, const QString& why) {
     throw SpreadsheetError(QStringLiteral("无法写入电子表格文件“%1”：%2").arg(QDir::toNativeSeparators(file), why));
 }
-
-}  // namespace
-
-namespace {
 
 const char kContentTypes[] =
     "<?xml version=\"1.0\" encoding=\"UTF-8\" standalone=\"yes\"?>\n"
@@ -199,17 +100,24 @@ const char kSheetStart[] =
     "xmlns:r=\"http://schemas.openxmlformats.org/officeDocument/2006/relationships\"><sheetData>";
 const char kSheetEnd[] = "</sheetData></worksheet>";
 
+}  // namespace
+
+SpreadsheetError::SpreadsheetError(const QString& message) : std::runtime_error(message.toStdString()) {}
+
 // The package's parts go into the zip file one after the other; the sheet is
 // written as its rows come, through a buffer, compressed for speed.
-class Package {
+class ZipPackage {
 public:
-    Package(const QString& file) : file_(file) {
+    explicit ZipPackage(const QString& file) : file_(file) {
         zip_ = zipOpen64(QFile::encodeName(file).constData(), APPEND_STATUS_CREATE);
         if (!zip_) WriteFailed(file, QStringLiteral("无法建立文件。"));
     }
-    ~Package() {
+    ~ZipPackage() {
         if (zip_) zipClose(zip_, nullptr);
     }
+    ZipPackage(const ZipPackage&) = delete;
+    ZipPackage& operator=(const ZipPackage&) = delete;
+
     void part(const char* name, const char* text) {
         begin(name);
         buffer_ = text;
@@ -220,6 +128,7 @@ public:
         if (zipOpenNewFileInZip64(zip_, name, &info, nullptr, 0, nullptr, 0, nullptr, Z_DEFLATED, Z_BEST_SPEED, 1) != ZIP_OK)
             WriteFailed(file_, QStringLiteral("无法写入“%1”。").arg(QString::fromLatin1(name)));
     }
+    // The entry's text not yet compressed.
     std::string& buffer() { return buffer_; }
     void flushIfFull() {
         if (buffer_.size() >= (std::size_t(1) << 20)) flush();
@@ -245,6 +154,8 @@ private:
     zipFile zip_ = nullptr;
     std::string buffer_;
 };
+
+namespace {
 
 void AppendNumber(std::string& out, std::uint32_t n) {
     char digits[12];
@@ -297,59 +208,102 @@ void AppendCell(std::string& out, std::int32_t row, std::int32_t column, const c
 
 }  // namespace
 
-void SpreadsheetApplication::WriteFile(const Workbook& book, const QString& file) {
-    const Worksheet& sheet = *book.sheet_;
-    Package zip(file);
-    zip.part("[Content_Types].xml", kContentTypes);
-    zip.part("_rels/.rels", kRootRels);
-    zip.part("xl/workbook.xml", kWorkbook);
-    zip.part("xl/_rels/workbook.xml.rels", kWorkbookRels);
-    zip.part("xl/styles.xml", kStyles);
+Worksheet::Worksheet() = default;
 
-    zip.begin("xl/worksheets/sheet1.xml");
-    std::string& out = zip.buffer();
-    out = kSheetStart;
-    std::int32_t openRow = 0;
-    // Rows go out in order; an empty text leaves its cell empty.
-    const auto put = [&](std::int32_t row, std::int32_t column, const char* text, std::uint32_t length) {
-        if (length == 0) return;
-        if (row != openRow) {
-            if (openRow) out += "</row>";
-            out += "<row r=\"";
-            AppendNumber(out, static_cast<std::uint32_t>(row));
-            out += "\">";
-            openRow = row;
-        }
-        AppendCell(out, row, column, text, length);
-        zip.flushIfFull();
-    };
-    if (sheet.inOrder_) {
-        sheet.forEachSet(put);
-    } else {
-        // Cells set out of order are put in order first, and of two texts for
-        // one cell the later one stays.
-        struct Cell {
-            std::int32_t row;
-            std::int32_t column;
-            std::string text;
-        };
-        std::vector<Cell> cells;
-        sheet.forEachSet([&cells](std::int32_t row, std::int32_t column, const char* text, std::uint32_t length) {
-            cells.push_back({row, column, std::string(text, length)});
-        });
-        std::stable_sort(cells.begin(), cells.end(), [](const Cell& a, const Cell& b) {
-            return a.row != b.row ? a.row < b.row : a.column < b.column;
-        });
-        for (std::size_t k = 0; k < cells.size(); ++k) {
-            const Cell& c = cells[k];
-            if (k + 1 < cells.size() && cells[k + 1].row == c.row && cells[k + 1].column == c.column) continue;
-            put(c.row, c.column, c.text.data(), static_cast<std::uint32_t>(c.text.size()));
-        }
+Worksheet::~Worksheet() {
+    // Never released: the half-written file goes.
+    if (zip_) {
+        zip_.reset();
+        QFile::remove(file_);
     }
-    if (openRow) out += "</row>";
-    out += kSheetEnd;
-    zip.end();
-    zip.close();
+}
+
+void Worksheet::open() {
+    try {
+        file_ = NewWorkbookFile();
+        zip_ = std::make_unique<ZipPackage>(file_);
+        zip_->part("[Content_Types].xml", kContentTypes);
+        zip_->part("_rels/.rels", kRootRels);
+        zip_->part("xl/workbook.xml", kWorkbook);
+        zip_->part("xl/_rels/workbook.xml.rels", kWorkbookRels);
+        zip_->part("xl/styles.xml", kStyles);
+        zip_->begin("xl/worksheets/sheet1.xml");
+        zip_->buffer() = kSheetStart;
+    } catch (const SpreadsheetError& e) {
+        fail(e.message());
+    }
+}
+
+void Worksheet::fail(const QString& why) {
+    if (failure_.isEmpty()) failure_ = why;
+    zip_.reset();
+    if (!file_.isEmpty()) QFile::remove(file_);
+}
+
+void Worksheet::SetCell(int row, int column, const QString& text) {
+    if (row < 1 || row > kSheetMaxRows || column < 1 || column > kSheetMaxColumns)
+        throw SpreadsheetError(QStringLiteral("单元格位置（第%1行，第%2列）超出了工作表的范围。").arg(row).arg(column));
+    if (text.size() > kMaxCellChars && text.toUcs4().size() > kMaxCellChars)
+        throw SpreadsheetError(QStringLiteral("第%1行第%2列的文字超过了一个单元格能容纳的%3个字符。")
+                                   .arg(row)
+                                   .arg(column)
+                                   .arg(kMaxCellChars));
+    if (row < lastRow_ || (row == lastRow_ && column <= lastColumn_))
+        throw SpreadsheetError(QStringLiteral("第%1行第%2列的单元格没有按顺序写入：上一个写入的是第%3行第%4列。")
+                                   .arg(row)
+                                   .arg(column)
+                                   .arg(lastRow_)
+                                   .arg(lastColumn_));
+    lastRow_ = row;
+    lastColumn_ = column;
+    if (!zip_ || text.isEmpty()) return;
+    std::string& out = zip_->buffer();
+    if (row != openRow_) {
+        if (openRow_) out += "</row>";
+        out += "<row r=\"";
+        AppendNumber(out, static_cast<std::uint32_t>(row));
+        out += "\">";
+        openRow_ = row;
+    }
+    const QByteArray utf8 = text.toUtf8();
+    AppendCell(out, row, column, utf8.constData(), static_cast<std::uint32_t>(utf8.size()));
+    try {
+        zip_->flushIfFull();
+    } catch (const SpreadsheetError& e) {
+        fail(e.message());
+    }
+}
+
+QString Worksheet::finish() {
+    if (!zip_) throw SpreadsheetError(failure_);
+    try {
+        std::string& out = zip_->buffer();
+        if (openRow_) out += "</row>";
+        out += kSheetEnd;
+        zip_->end();
+        zip_->close();
+    } catch (const SpreadsheetError& e) {
+        fail(e.message());
+        throw;
+    }
+    zip_.reset();
+    return file_;
+}
+
+Workbook::Workbook() : sheet_(std::make_unique<Worksheet>()) {}
+
+Worksheet& Workbook::Worksheets(int index) {
+    if (index != 1) throw SpreadsheetError(QStringLiteral("工作簿中没有第%1个工作表。").arg(index));
+    return *sheet_;
+}
+
+SpreadsheetApplication::SpreadsheetApplication() = default;
+SpreadsheetApplication::~SpreadsheetApplication() = default;
+
+Workbook& SpreadsheetApplication::AddWorkbook() {
+    books_.push_back(std::make_unique<Workbook>());
+    books_.back()->sheet_->open();
+    return *books_.back();
 }
 
 QStringList SpreadsheetApplication::Release() {
@@ -359,10 +313,8 @@ QStringList SpreadsheetApplication::Release() {
     for (const auto& book : books_) {
         QString file;
         try {
-            file = NewWorkbookFile();
-            WriteFile(*book, file);
+            file = book->sheet_->finish();
         } catch (const SpreadsheetError& e) {
-            if (!file.isEmpty()) QFile::remove(file);
             MsgBox(e.message(), MsgButtons::OK, MsgIcon::Critical);
             continue;
         }
