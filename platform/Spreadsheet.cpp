@@ -174,35 +174,95 @@ void AppendColumnName(std::string& out, std::uint32_t column) {
     while (k) out += letters[--k];
 }
 
-bool IsBlank(char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\r'; }
+bool IsBlank(char16_t c) { return c == u' ' || c == u'\t' || c == u'\n' || c == u'\r'; }
 
-// One text cell: XML's own characters escaped, control characters written
-// as _xHHHH_ (XML cannot carry them), blanks at either end kept.
-void AppendCell(std::string& out, std::int32_t row, std::int32_t column, const char* text, std::uint32_t length) {
+bool IsHexDigit(char16_t c) { return (c >= u'0' && c <= u'9') || (c >= u'A' && c <= u'F') || (c >= u'a' && c <= u'f'); }
+
+// Whether the UTF-16 unit at i is written as the format's escape _xHHHH_:
+// XML cannot carry a control character other than tab, line feed and
+// carriage return, a surrogate without its partner, U+FFFE or U+FFFF. A
+// carriage return goes the same way, since XML readers turn it into a line feed.
+bool Escaped(const char16_t* s, qsizetype n, qsizetype i) {
+    const char16_t u = s[i];
+    if (u < 0x20) return u != u'\t' && u != u'\n';
+    if (u < 0xD800) return false;
+    if (u < 0xDC00) return i + 1 == n || s[i + 1] < 0xDC00 || s[i + 1] > 0xDFFF;
+    if (u < 0xE000) return i == 0 || s[i - 1] < 0xD800 || s[i - 1] > 0xDBFF;
+    return u >= 0xFFFE;
+}
+
+char* PutEscape(char* p, char16_t u) {
+    static const char hex[] = "0123456789ABCDEF";
+    *p++ = '_';
+    *p++ = 'x';
+    *p++ = hex[u >> 12];
+    *p++ = hex[(u >> 8) & 15];
+    *p++ = hex[(u >> 4) & 15];
+    *p++ = hex[u & 15];
+    *p++ = '_';
+    return p;
+}
+
+// One text cell. XML's own characters are escaped as entities, what XML
+// cannot carry as _xHHHH_, and an underscore that would start such an escape
+// in the written text as _x005F_, so a spreadsheet program reads back every
+// text as it was set. Blanks at either end are kept.
+void AppendCell(std::string& out, std::int32_t row, std::int32_t column, const QString& text) {
+    const auto* s = reinterpret_cast<const char16_t*>(text.constData());
+    const qsizetype n = text.size();
     out += "<c r=\"";
     AppendColumnName(out, static_cast<std::uint32_t>(column));
     AppendNumber(out, static_cast<std::uint32_t>(row));
-    out += IsBlank(text[0]) || IsBlank(text[length - 1]) ? "\" t=\"inlineStr\"><is><t xml:space=\"preserve\">"
-                                                         : "\" t=\"inlineStr\"><is><t>";
-    std::uint32_t plain = 0;  // start of the run not yet copied
-    for (std::uint32_t i = 0; i < length; ++i) {
-        const auto c = static_cast<unsigned char>(text[i]);
-        if (c >= 0x20 && c != '&' && c != '<' && c != '>') continue;
-        if (c == '\t' || c == '\n') continue;
-        out.append(text + plain, i - plain);
-        plain = i + 1;
-        if (c == '&') out += "&amp;";
-        else if (c == '<') out += "&lt;";
-        else if (c == '>') out += "&gt;";
-        else {
-            static const char hex[] = "0123456789ABCDEF";
-            out += "_x00";
-            out += hex[c >> 4];
-            out += hex[c & 15];
-            out += '_';
+    out += IsBlank(s[0]) || IsBlank(s[n - 1]) ? "\" t=\"inlineStr\"><is><t xml:space=\"preserve\">"
+                                              : "\" t=\"inlineStr\"><is><t>";
+    const std::size_t at = out.size();
+    out.resize(at + 7 * static_cast<std::size_t>(n));  // no unit takes more than _xHHHH_
+    char* p = out.data() + at;
+    for (qsizetype i = 0; i < n; ++i) {
+        const char16_t u = s[i];
+        if (u < 0x80) {
+            if (u >= 0x20 && u != u'&' && u != u'<' && u != u'>' && u != u'_') {
+                *p++ = static_cast<char>(u);
+            } else if (u == u'&') {
+                p = std::copy_n("&amp;", 5, p);
+            } else if (u == u'<') {
+                p = std::copy_n("&lt;", 4, p);
+            } else if (u == u'>') {
+                p = std::copy_n("&gt;", 4, p);
+            } else if (u == u'_') {
+                // "_x" and four hex digits, then an underscore as written.
+                const bool escape = i + 6 < n && s[i + 1] == u'x' && IsHexDigit(s[i + 2]) && IsHexDigit(s[i + 3]) &&
+                                    IsHexDigit(s[i + 4]) && IsHexDigit(s[i + 5]) &&
+                                    (s[i + 6] == u'_' || Escaped(s, n, i + 6));
+                if (escape) p = PutEscape(p, u);
+                else *p++ = '_';
+            } else if (Escaped(s, n, i)) {
+                p = PutEscape(p, u);
+            } else {
+                *p++ = static_cast<char>(u);
+            }
+        } else if (u < 0x800) {
+            *p++ = static_cast<char>(0xC0 | u >> 6);
+            *p++ = static_cast<char>(0x80 | (u & 0x3F));
+        } else if (u >= 0xD800 && u < 0xE000) {
+            if (Escaped(s, n, i)) {
+                p = PutEscape(p, u);
+            } else {
+                const char32_t c = 0x10000 + ((char32_t(u) - 0xD800) << 10) + (char32_t(s[++i]) - 0xDC00);
+                *p++ = static_cast<char>(0xF0 | c >> 18);
+                *p++ = static_cast<char>(0x80 | ((c >> 12) & 0x3F));
+                *p++ = static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+                *p++ = static_cast<char>(0x80 | (c & 0x3F));
+            }
+        } else if (u >= 0xFFFE) {
+            p = PutEscape(p, u);
+        } else {
+            *p++ = static_cast<char>(0xE0 | u >> 12);
+            *p++ = static_cast<char>(0x80 | ((u >> 6) & 0x3F));
+            *p++ = static_cast<char>(0x80 | (u & 0x3F));
         }
     }
-    out.append(text + plain, length - plain);
+    out.resize(static_cast<std::size_t>(p - out.data()));
     out += "</t></is></c>";
 }
 
@@ -265,8 +325,7 @@ void Worksheet::SetCell(int row, int column, const QString& text) {
         out += "\">";
         openRow_ = row;
     }
-    const QByteArray utf8 = text.toUtf8();
-    AppendCell(out, row, column, utf8.constData(), static_cast<std::uint32_t>(utf8.size()));
+    AppendCell(out, row, column, text);
     try {
         zip_->flushIfFull();
     } catch (const SpreadsheetError& e) {

@@ -5,15 +5,45 @@
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
+#include <QXmlStreamReader>
 
 #include <gtest/gtest.h>
+#include <unzip.h>
 
+#include <string>
 #include <vector>
 
 using namespace platform;
 using halvern::test::ReadSheet1;
 
 namespace {
+
+// Every entry of a zip file with its bytes, as minizip reads them (it checks each CRC).
+struct ZipEntry {
+    std::string name;
+    QByteArray bytes;
+    bool crcOk = false;
+};
+std::vector<ZipEntry> ReadEntries(const QString& file) {
+    std::vector<ZipEntry> entries;
+    unzFile zip = unzOpen64(QFile::encodeName(file).constData());
+    if (!zip) return entries;
+    for (int rc = unzGoToFirstFile(zip); rc == UNZ_OK; rc = unzGoToNextFile(zip)) {
+        char name[256];
+        unz_file_info64 info;
+        if (unzGetCurrentFileInfo64(zip, &info, name, sizeof name, nullptr, 0, nullptr, 0) != UNZ_OK) break;
+        ZipEntry entry{name, {}, false};
+        if (unzOpenCurrentFile(zip) == UNZ_OK) {
+            char buf[65536];
+            int n;
+            while ((n = unzReadCurrentFile(zip, buf, sizeof buf)) > 0) entry.bytes.append(buf, n);
+            entry.crcOk = n == 0 && unzCloseCurrentFile(zip) == UNZ_OK;
+        }
+        entries.push_back(entry);
+    }
+    unzClose(zip);
+    return entries;
+}
 
 class SpreadsheetTest : public ::testing::Test {
 protected:
@@ -78,6 +108,57 @@ TEST_F(SpreadsheetTest, EveryCellHoldsItsTextAtTheGivenPositionAndTheWorkbookOpe
     // Released once: a second release writes and opens nothing more.
     EXPECT_TRUE(xl.Release().isEmpty());
     EXPECT_EQ(opened.size(), 1);
+}
+
+TEST_F(SpreadsheetTest, EveryTextComesBackWholeFromPartsThatAreWellFormedXml) {
+    const QChar fffe(char16_t(0xFFFE)), ffff(char16_t(0xFFFF)), high(char16_t(0xD83D)), low(char16_t(0xDE00));
+    const QStringList texts = {
+        QString(fffe) + QStringLiteral("前"),
+        QStringLiteral("后") + ffff,
+        QString(2, ffff),
+        QString(high) + QStringLiteral("a"),           // a surrogate without its partner
+        QStringLiteral("b") + low,
+        QString(low) + high,                           // the two halves the wrong way round
+        QString(high) + low + QStringLiteral("成对"),  // a pair stays one character
+        QStringLiteral("a\x01z\x1f\rb\tc\nd"),
+        QStringLiteral("\x7f\u0085\uFDD0\uFFFD"),      // characters XML does carry
+        QStringLiteral("_x0041_"),                     // would read back as "A"
+        QStringLiteral("_x005F_"),
+        QStringLiteral("a_x00e9_b_xABCD_"),
+        QStringLiteral("__x0041__x0042_"),
+        QStringLiteral("_x12_ _x0041 _xGHIJ_ _X0041_ x0041_ _"),
+        QStringLiteral("_xABCD\x01"),                 // the escape behind it closes _xABCD_
+        QStringLiteral("_x0041") + ffff,
+        QStringLiteral("_x0041") + high,
+        QStringLiteral("&<>\"' 编号_x"),
+    };
+    SpreadsheetApplication xl;
+    xl.SetVisible(true);
+    Worksheet& sheet = xl.AddWorkbook().Worksheets(1);
+    for (int k = 0; k < texts.size(); ++k) sheet.SetCell(k + 1, 2, texts[k]);
+    sheet.SetCell(texts.size() + 1, 1, QStringLiteral("最后一行"));
+    const QStringList files = xl.Release();
+    ASSERT_EQ(files.size(), 1);
+    EXPECT_TRUE(messages.empty());
+
+    // A strict reader of every part: one character XML cannot carry and a
+    // spreadsheet program drops the rest of the sheet.
+    const auto entries = ReadEntries(files.first());
+    ASSERT_EQ(entries.size(), 6u);
+    for (const ZipEntry& entry : entries) {
+        EXPECT_TRUE(entry.crcOk) << entry.name;
+        QXmlStreamReader xml(entry.bytes);
+        while (!xml.atEnd()) xml.readNext();
+        EXPECT_FALSE(xml.hasError()) << entry.name << ": " << xml.errorString().toStdString() << " at line "
+                                     << xml.lineNumber() << ", column " << xml.columnNumber();
+    }
+    // Cells read back by the format's rule, _xHHHH_ standing for one UTF-16 unit.
+    const auto cells = ReadSheet1(files.first());
+    ASSERT_TRUE(cells.ok);
+    EXPECT_EQ(cells.cells.size(), std::size_t(texts.size()) + 1);
+    for (int k = 0; k < texts.size(); ++k)
+        EXPECT_EQ(cells.at(k + 1, 2), texts[k]) << "row " << k + 1 << ": " << cells.at(k + 1, 2).toStdString();
+    EXPECT_EQ(cells.at(texts.size() + 1, 1), QStringLiteral("最后一行"));
 }
 
 TEST_F(SpreadsheetTest, ACellSetBeforeTheLastOneWrittenIsRefusedAndTheSheetGoesOn) {
