@@ -2,6 +2,7 @@
 
 #include "MessageBox.h"
 
+#include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -9,7 +10,7 @@
 #include <QStandardPaths>
 #include <QTemporaryFile>
 
-#include <zip.h>
+#include <zlib.h>
 
 #include <algorithm>
 #include <string>
@@ -100,20 +101,51 @@ const char kSheetStart[] =
     "xmlns:r=\"http://schemas.openxmlformats.org/officeDocument/2006/relationships\"><sheetData>";
 const char kSheetEnd[] = "</sheetData></worksheet>";
 
+void Put16(std::string& out, std::uint32_t v) {
+    out += static_cast<char>(v & 0xFF);
+    out += static_cast<char>((v >> 8) & 0xFF);
+}
+void Put32(std::string& out, std::uint64_t v) {
+    Put16(out, static_cast<std::uint32_t>(v & 0xFFFF));
+    Put16(out, static_cast<std::uint32_t>((v >> 16) & 0xFFFF));
+}
+void Put64(std::string& out, std::uint64_t v) {
+    Put32(out, v & 0xFFFFFFFFu);
+    Put32(out, v >> 32);
+}
+
+// Sizes and offsets from here on need the zip64 forms.
+constexpr std::uint64_t kZip32Limit = 0xFFFFFFFFu;
+
 }  // namespace
 
 SpreadsheetError::SpreadsheetError(const QString& message) : std::runtime_error(message.toStdString()) {}
 
-// The package's parts go into the zip file one after the other; the sheet is
-// written as its rows come, through a buffer, compressed for speed.
+// The package's parts go into the zip file one after the other, each deflated
+// as its text comes, so the sheet goes out while its rows are still being set.
+// An entry's checksum and sizes are filled into its header once its data is
+// out. The zip64 forms are used only for an entry or a file past 4 GiB (such
+// an entry's sizes follow its data instead, as the header has no room for
+// them): some spreadsheet programs refuse them elsewhere.
 class ZipPackage {
 public:
-    explicit ZipPackage(const QString& file) : file_(file) {
-        zip_ = zipOpen64(QFile::encodeName(file).constData(), APPEND_STATUS_CREATE);
-        if (!zip_) WriteFailed(file, QStringLiteral("无法建立文件。"));
+    explicit ZipPackage(const QString& name) : file_(name) {
+        if (!file_.open(QIODevice::WriteOnly | QIODevice::Truncate)) WriteFailed(name, QStringLiteral("无法建立文件。"));
+        if (deflateInit2(&z_, Z_BEST_SPEED, Z_DEFLATED, -MAX_WBITS, 8, Z_DEFAULT_STRATEGY) != Z_OK)
+            WriteFailed(name, QStringLiteral("内存不足。"));
+        deflating_ = true;
+        // Every entry carries the time of the export as a DOS date and time,
+        // which count years from 1980 to 2107 and seconds in steps of two.
+        QDateTime now = QDateTime::currentDateTime();
+        if (now.date().year() < 1980) now = QDateTime(QDate(1980, 1, 1), QTime(0, 0));
+        if (now.date().year() > 2107) now = QDateTime(QDate(2107, 12, 31), QTime(23, 59, 58));
+        const QDate d = now.date();
+        const QTime t = now.time();
+        dosDate_ = static_cast<std::uint16_t>((d.year() - 1980) << 9 | d.month() << 5 | d.day());
+        dosTime_ = static_cast<std::uint16_t>(t.hour() << 11 | t.minute() << 5 | t.second() / 2);
     }
     ~ZipPackage() {
-        if (zip_) zipClose(zip_, nullptr);
+        if (deflating_) deflateEnd(&z_);
     }
     ZipPackage(const ZipPackage&) = delete;
     ZipPackage& operator=(const ZipPackage&) = delete;
@@ -124,35 +156,180 @@ public:
         end();
     }
     void begin(const char* name) {
-        zip_fileinfo info{};
-        if (zipOpenNewFileInZip64(zip_, name, &info, nullptr, 0, nullptr, 0, nullptr, Z_DEFLATED, Z_BEST_SPEED, 1) != ZIP_OK)
-            WriteFailed(file_, QStringLiteral("无法写入“%1”。").arg(QString::fromLatin1(name)));
+        entry_ = Entry{name, kSizesFollow, 0, 0, 0, position()};
+        Put32(out_, 0x04034b50);
+        Put16(out_, 20);  // version needed: deflate
+        Put16(out_, entry_.flags);
+        Put16(out_, Z_DEFLATED);
+        Put16(out_, dosTime_);
+        Put16(out_, dosDate_);
+        Put32(out_, 0);
+        Put32(out_, 0);
+        Put32(out_, 0);
+        Put16(out_, static_cast<std::uint32_t>(entry_.name.size()));
+        Put16(out_, 0);
+        out_ += entry_.name;
     }
-    // The entry's text not yet compressed.
+    // The entry's text not yet deflated.
     std::string& buffer() { return buffer_; }
     void flushIfFull() {
-        if (buffer_.size() >= (std::size_t(1) << 20)) flush();
+        if (buffer_.size() >= kChunk) flush();
     }
     void end() {
         flush();
-        if (zipCloseFileInZip(zip_) != ZIP_OK) WriteFailed(file_, QStringLiteral("磁盘已满或无法写入。"));
+        deflateOut(Z_FINISH);
+        deflateReset(&z_);
+        if (entry_.compressed >= kZip32Limit || entry_.size >= kZip32Limit) {
+            Put32(out_, 0x08074b50);
+            Put32(out_, entry_.crc);
+            Put64(out_, entry_.compressed);
+            Put64(out_, entry_.size);
+        } else {
+            // The header's fields from the flags to the sizes, now that they are known.
+            entry_.flags = 0;
+            std::string header;
+            Put16(header, entry_.flags);
+            Put16(header, Z_DEFLATED);
+            Put16(header, dosTime_);
+            Put16(header, dosDate_);
+            Put32(header, entry_.crc);
+            Put32(header, entry_.compressed);
+            Put32(header, entry_.size);
+            overwrite(entry_.offset + 6, header);
+        }
+        entries_.push_back(std::move(entry_));
     }
+    // The central directory and its end: the file is complete.
     void close() {
-        const int rc = zipClose(zip_, nullptr);
-        zip_ = nullptr;
-        if (rc != ZIP_OK) WriteFailed(file_, QStringLiteral("磁盘已满或无法写入。"));
+        const std::uint64_t start = position();
+        for (const Entry& e : entries_) {
+            std::string big;  // the zip64 extra field's values, in the format's order
+            if (e.size >= kZip32Limit) Put64(big, e.size);
+            if (e.compressed >= kZip32Limit) Put64(big, e.compressed);
+            if (e.offset >= kZip32Limit) Put64(big, e.offset);
+            const std::uint32_t version = big.empty() ? 20 : 45;
+            Put32(out_, 0x02014b50);
+            Put16(out_, version);  // made by, on MS-DOS
+            Put16(out_, version);  // needed
+            Put16(out_, e.flags);
+            Put16(out_, Z_DEFLATED);
+            Put16(out_, dosTime_);
+            Put16(out_, dosDate_);
+            Put32(out_, e.crc);
+            Put32(out_, std::min(e.compressed, kZip32Limit));
+            Put32(out_, std::min(e.size, kZip32Limit));
+            Put16(out_, static_cast<std::uint32_t>(e.name.size()));
+            Put16(out_, big.empty() ? 0 : static_cast<std::uint32_t>(big.size() + 4));
+            Put16(out_, 0);  // comment
+            Put16(out_, 0);  // disk
+            Put16(out_, 0);  // internal attributes
+            Put32(out_, 0);  // external attributes
+            Put32(out_, std::min(e.offset, kZip32Limit));
+            out_ += e.name;
+            if (!big.empty()) {
+                Put16(out_, 0x0001);
+                Put16(out_, static_cast<std::uint32_t>(big.size()));
+                out_ += big;
+            }
+        }
+        const std::uint64_t size = position() - start;
+        if (start >= kZip32Limit || size >= kZip32Limit) {
+            const std::uint64_t record = position();
+            Put32(out_, 0x06064b50);
+            Put64(out_, 44);  // the record's size after this field
+            Put16(out_, 45);
+            Put16(out_, 45);
+            Put32(out_, 0);
+            Put32(out_, 0);
+            Put64(out_, entries_.size());
+            Put64(out_, entries_.size());
+            Put64(out_, size);
+            Put64(out_, start);
+            Put32(out_, 0x07064b50);
+            Put32(out_, 0);
+            Put64(out_, record);
+            Put32(out_, 1);
+        }
+        Put32(out_, 0x06054b50);
+        Put16(out_, 0);
+        Put16(out_, 0);
+        Put16(out_, static_cast<std::uint32_t>(entries_.size()));
+        Put16(out_, static_cast<std::uint32_t>(entries_.size()));
+        Put32(out_, std::min(size, kZip32Limit));
+        Put32(out_, std::min(start, kZip32Limit));
+        Put16(out_, 0);
+        writeOut();
+        if (!file_.flush()) WriteFailed(file_.fileName(), QStringLiteral("磁盘已满或无法写入。"));
+        file_.close();
     }
 
 private:
+    struct Entry {
+        std::string name;
+        std::uint32_t flags;
+        std::uint32_t crc;
+        std::uint64_t compressed;
+        std::uint64_t size;
+        std::uint64_t offset;
+    };
+    static constexpr std::uint32_t kSizesFollow = 0x0008;  // the general purpose flag for it
+    static constexpr std::size_t kChunk = std::size_t(1) << 20;
+    static constexpr uInt kOutStep = 256 * 1024;
+
+    std::uint64_t position() const { return written_ + out_.size(); }
     void flush() {
-        if (!buffer_.empty() &&
-            zipWriteInFileInZip(zip_, buffer_.data(), static_cast<unsigned>(buffer_.size())) != ZIP_OK)
-            WriteFailed(file_, QStringLiteral("磁盘已满或无法写入。"));
+        if (buffer_.empty()) return;
+        const auto* data = reinterpret_cast<const Bytef*>(buffer_.data());
+        entry_.crc = static_cast<std::uint32_t>(crc32_z(entry_.crc, data, buffer_.size()));
+        entry_.size += buffer_.size();
+        z_.next_in = const_cast<Bytef*>(data);
+        z_.avail_in = static_cast<uInt>(buffer_.size());
+        deflateOut(Z_NO_FLUSH);
         buffer_.clear();
     }
-    QString file_;
-    zipFile zip_ = nullptr;
+    void deflateOut(int mode) {
+        for (;;) {
+            const std::size_t at = out_.size();
+            out_.resize(at + kOutStep);
+            z_.next_out = reinterpret_cast<Bytef*>(out_.data() + at);
+            z_.avail_out = kOutStep;
+            const int rc = deflate(&z_, mode);
+            if (rc == Z_STREAM_ERROR) WriteFailed(file_.fileName(), QStringLiteral("无法压缩表格的内容。"));
+            const std::size_t produced = kOutStep - z_.avail_out;
+            out_.resize(at + produced);
+            entry_.compressed += produced;
+            if (out_.size() >= kChunk) writeOut();
+            if (mode == Z_FINISH ? rc == Z_STREAM_END : z_.avail_out != 0) break;
+        }
+    }
+    // Replaces bytes already written, in the file or still on their way.
+    void overwrite(std::uint64_t at, const std::string& bytes) {
+        if (at >= written_) {
+            out_.replace(static_cast<std::size_t>(at - written_), bytes.size(), bytes);
+            return;
+        }
+        if (!file_.seek(static_cast<qint64>(at)) ||
+            file_.write(bytes.data(), static_cast<qint64>(bytes.size())) != static_cast<qint64>(bytes.size()) ||
+            !file_.seek(static_cast<qint64>(written_)))
+            WriteFailed(file_.fileName(), QStringLiteral("磁盘已满或无法写入。"));
+    }
+    void writeOut() {
+        if (file_.write(out_.data(), static_cast<qint64>(out_.size())) != static_cast<qint64>(out_.size()))
+            WriteFailed(file_.fileName(), QStringLiteral("磁盘已满或无法写入。"));
+        written_ += out_.size();
+        out_.clear();
+    }
+
+    QFile file_;
+    z_stream z_{};
+    bool deflating_ = false;
+    std::uint16_t dosDate_ = 0;
+    std::uint16_t dosTime_ = 0;
+    Entry entry_{};
+    std::vector<Entry> entries_;
     std::string buffer_;
+    std::string out_;            // headers and deflated bytes on their way to the file
+    std::uint64_t written_ = 0;  // bytes in the file before out_
 };
 
 namespace {

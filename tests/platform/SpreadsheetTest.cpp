@@ -2,6 +2,7 @@
 #include "platform/MessageBox.h"
 #include "platform/Spreadsheet.h"
 
+#include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
@@ -10,6 +11,7 @@
 #include <gtest/gtest.h>
 #include <unzip.h>
 
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -43,6 +45,67 @@ std::vector<ZipEntry> ReadEntries(const QString& file) {
     }
     unzClose(zip);
     return entries;
+}
+
+// The headers of one entry as the file stores them, read byte by byte: its
+// central directory record and the local header that record points to.
+struct EntryHeaders {
+    std::string name;
+    std::uint16_t neededCentral = 0, neededLocal = 0;
+    std::uint16_t timeCentral = 0, dateCentral = 0, timeLocal = 0, dateLocal = 0;
+    std::vector<std::uint16_t> extraCentral, extraLocal;  // the ids of the extra fields
+    bool sameSizes = false;  // the local header's checksum and sizes are the central directory's
+};
+struct ZipHeaders {
+    bool ok = false;
+    bool zip64End = false;  // a zip64 end-of-directory record or locator
+    std::vector<EntryHeaders> entries;
+};
+ZipHeaders ReadHeaders(const QString& file) {
+    ZipHeaders zip;
+    QFile f(file);
+    if (!f.open(QIODevice::ReadOnly)) return zip;
+    const QByteArray b = f.readAll();
+    const auto u16 = [&b](qsizetype at) {
+        return static_cast<std::uint16_t>(static_cast<unsigned char>(b[at]) | static_cast<unsigned char>(b[at + 1]) << 8);
+    };
+    const auto u32 = [&](qsizetype at) { return std::uint32_t(u16(at)) | std::uint32_t(u16(at + 2)) << 16; };
+    const auto ids = [&](qsizetype at, qsizetype size) {
+        std::vector<std::uint16_t> found;
+        for (qsizetype p = at; p + 4 <= at + size; p += 4 + u16(p + 2)) found.push_back(u16(p));
+        return found;
+    };
+    const qsizetype end = b.lastIndexOf(QByteArray("PK\x05\x06", 4));
+    if (end < 0 || end + 22 > b.size()) return zip;
+    zip.zip64End = b.contains(QByteArray("PK\x06\x06", 4)) || b.contains(QByteArray("PK\x06\x07", 4));
+    qsizetype at = u32(end + 16);
+    for (int k = 0; k < u16(end + 10); ++k) {
+        if (at + 46 > b.size() || u32(at) != 0x02014b50) return zip;
+        EntryHeaders e;
+        e.neededCentral = u16(at + 6);
+        e.timeCentral = u16(at + 12);
+        e.dateCentral = u16(at + 14);
+        const qsizetype nameLength = u16(at + 28), extraLength = u16(at + 30), commentLength = u16(at + 32);
+        e.name = b.mid(at + 46, nameLength).toStdString();
+        e.extraCentral = ids(at + 46 + nameLength, extraLength);
+        const qsizetype local = u32(at + 42);
+        if (local + 30 > b.size() || u32(local) != 0x04034b50) return zip;
+        e.neededLocal = u16(local + 4);
+        e.timeLocal = u16(local + 10);
+        e.dateLocal = u16(local + 12);
+        e.extraLocal = ids(local + 30 + u16(local + 26), u16(local + 28));
+        e.sameSizes = b.mid(local + 14, 12) == b.mid(at + 16, 12);
+        zip.entries.push_back(e);
+        at += 46 + nameLength + extraLength + commentLength;
+    }
+    zip.ok = true;
+    return zip;
+}
+
+// A DOS date and time as a time of day; invalid when either field is.
+QDateTime DosDateTime(std::uint16_t date, std::uint16_t time) {
+    return QDateTime(QDate(1980 + (date >> 9), (date >> 5) & 15, date & 31),
+                     QTime(time >> 11, (time >> 5) & 63, (time & 31) * 2));
 }
 
 class SpreadsheetTest : public ::testing::Test {
@@ -161,6 +224,34 @@ TEST_F(SpreadsheetTest, EveryTextComesBackWholeFromPartsThatAreWellFormedXml) {
     EXPECT_EQ(cells.at(texts.size() + 1, 1), QStringLiteral("最后一行"));
 }
 
+TEST_F(SpreadsheetTest, ThePackageUsesNoZip64ItDoesNotNeedAndDatesEveryEntryNow) {
+    const QDateTime before = QDateTime::currentDateTime();
+    SpreadsheetApplication xl;
+    Worksheet& sheet = xl.AddWorkbook().Worksheets(1);
+    for (int r = 1; r <= 2000; ++r) sheet.SetCell(r, 1, QStringLiteral("第%1行").arg(r));
+    const QStringList files = xl.Release();
+    ASSERT_EQ(files.size(), 1);
+    const QDateTime after = QDateTime::currentDateTime();
+
+    const ZipHeaders zip = ReadHeaders(files.first());
+    ASSERT_TRUE(zip.ok);
+    EXPECT_FALSE(zip.zip64End);
+    ASSERT_EQ(zip.entries.size(), 6u);
+    for (const EntryHeaders& e : zip.entries) {
+        EXPECT_EQ(e.extraCentral, std::vector<std::uint16_t>{}) << e.name;
+        EXPECT_EQ(e.extraLocal, std::vector<std::uint16_t>{}) << e.name;
+        EXPECT_LE(e.neededCentral, 20) << e.name << ": a reader without zip64 may refuse it";
+        EXPECT_LE(e.neededLocal, 20) << e.name;
+        EXPECT_TRUE(e.sameSizes) << e.name;
+        const QDateTime central = DosDateTime(e.dateCentral, e.timeCentral);
+        ASSERT_TRUE(central.isValid()) << e.name << ": date " << e.dateCentral << ", time " << e.timeCentral;
+        EXPECT_EQ(DosDateTime(e.dateLocal, e.timeLocal), central) << e.name;
+        // Two seconds is the grain of the stored time.
+        EXPECT_GE(central, before.addSecs(-2)) << e.name;
+        EXPECT_LE(central, after) << e.name;
+    }
+}
+
 TEST_F(SpreadsheetTest, ACellSetBeforeTheLastOneWrittenIsRefusedAndTheSheetGoesOn) {
     SpreadsheetApplication xl;
     Worksheet& sheet = xl.AddWorkbook().Worksheets(1);
@@ -255,6 +346,10 @@ TEST_F(SpreadsheetTest, ASheetOfManyMegabytesIsWrittenWholeAndLeavesNoTemporaryF
     for (int r : {1, 2, 4321, rows})
         for (int c : {1, cols}) EXPECT_EQ(cells.at(r, c), text(r, c)) << r << "," << c;
     EXPECT_EQ(QDir(tmp_.path()).entryList(QDir::Files | QDir::Hidden), QStringList{QFileInfo(files.first()).fileName()});
+    // The sheet's header was on disk long before its sizes were known.
+    const ZipHeaders zip = ReadHeaders(files.first());
+    ASSERT_TRUE(zip.ok);
+    for (const EntryHeaders& e : zip.entries) EXPECT_TRUE(e.sameSizes) << e.name;
 }
 
 }  // namespace
