@@ -11,7 +11,7 @@ build_dir="${HALVERN_BUILD_DIR:-build}"
 packages=(
   build-essential cmake ninja-build pkg-config
   qt6-base-dev qt6-base-dev-tools qt6-translations-l10n libgl-dev
-  libsqlcipher-dev libminizip-dev libgtest-dev
+  libsqlcipher-dev zlib1g-dev libminizip-dev libgtest-dev
   libfontconfig-dev libfreetype-dev
   fonts-arphic-uming fonts-arphic-ukai
   xvfb xauth poppler-utils xdg-utils

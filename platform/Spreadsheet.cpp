@@ -2,17 +2,17 @@
 
 #include "MessageBox.h"
 
+#include <QDateTime>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QProcess>
 #include <QStandardPaths>
-#include <QStringEncoder>
 #include <QTemporaryFile>
 
-#include <zip.h>
+#include <zlib.h>
 
 #include <algorithm>
-#include <cstring>
 #include <string>
 
 namespace platform {
@@ -21,9 +21,6 @@ namespace {
 
 const QString kXlsxMime = QStringLiteral("application/vnd.openxmlformats-officedocument.spreadsheetml.sheet");
 constexpr int kMaxCellChars = 32767;
-// Cells kept in memory before they go to the sheet's temporary file.
-constexpr std::size_t kRecentBytes = std::size_t(4) << 20;
-constexpr std::size_t kRecordHead = 3 * sizeof(std::uint32_t);  // row, column, length
 
 SpreadsheetOpener& opener() {
     static SpreadsheetOpener o;
@@ -52,104 +49,9 @@ QString NewWorkbookFile() {
     return name;
 }
 
-}  // namespace
-
-SpreadsheetError::SpreadsheetError(const QString& message) : std::runtime_error(message.toStdString()) {}
-
-Worksheet::Worksheet() = default;
-Worksheet::~Worksheet() = default;
-
-void Worksheet::SetCell(int row, int column, const QString& text) {
-    if (row < 1 || row > kSheetMaxRows || column < 1 || column > kSheetMaxColumns)
-        throw SpreadsheetError(QStringLiteral("单元格位置（第%1行，第%2列）超出了工作表的范围。").arg(row).arg(column));
-    if (text.size() > kMaxCellChars && text.toUcs4().size() > kMaxCellChars)
-        throw SpreadsheetError(QStringLiteral("第%1行第%2列的文字超过了一个单元格能容纳的%3个字符。")
-                                   .arg(row)
-                                   .arg(column)
-                                   .arg(kMaxCellChars));
-    if (row < lastRow_ || (row == lastRow_ && column <= lastColumn_)) inOrder_ = false;
-    lastRow_ = row;
-    lastColumn_ = column;
-    // UTF-8 straight behind the record's head: no temporary per cell.
-    QStringEncoder utf8(QStringEncoder::Utf8);
-    const std::size_t at = recent_.size();
-    recent_.resize(at + kRecordHead + static_cast<std::size_t>(utf8.requiredSpace(text.size())));
-    char* start = recent_.data() + at + kRecordHead;
-    const auto length = static_cast<std::uint32_t>(utf8.appendToBuffer(start, text) - start);
-    const std::uint32_t head[3] = {static_cast<std::uint32_t>(row), static_cast<std::uint32_t>(column), length};
-    std::memcpy(recent_.data() + at, head, kRecordHead);
-    recent_.resize(at + kRecordHead + length);
-    if (recent_.size() >= kRecentBytes) spill();
-}
-
-void Worksheet::spill() {
-    if (!spilled_) {
-        auto file = std::make_unique<QTemporaryFile>(QDir::tempPath() + QStringLiteral("/halvern-cells-XXXXXX"));
-        if (!file->open())
-            throw SpreadsheetError(QStringLiteral("无法在临时文件夹中存放表格的内容：%1").arg(file->errorString()));
-        spilled_ = std::move(file);
-    }
-    if (spilled_->write(recent_.data(), static_cast<qint64>(recent_.size())) != static_cast<qint64>(recent_.size()))
-        throw SpreadsheetError(QStringLiteral("无法在临时文件夹中存放表格的内容：%1").arg(spilled_->errorString()));
-    recent_.clear();
-}
-
-void Worksheet::forEachSet(const std::function<void(std::int32_t, std::int32_t, const char*, std::uint32_t)>& cell) const {
-    // Whole records of the buffer; returns where the first incomplete one starts.
-    const auto records = [&cell](const char* p, std::size_t size) {
-        std::size_t at = 0;
-        while (size - at >= kRecordHead) {
-            std::uint32_t head[3];
-            std::memcpy(head, p + at, kRecordHead);
-            if (size - at - kRecordHead < head[2]) break;
-            cell(static_cast<std::int32_t>(head[0]), static_cast<std::int32_t>(head[1]), p + at + kRecordHead, head[2]);
-            at += kRecordHead + head[2];
-        }
-        return at;
-    };
-    if (spilled_) {
-        if (!spilled_->flush() || !spilled_->seek(0))
-            throw SpreadsheetError(QStringLiteral("无法读回表格的内容：%1").arg(spilled_->errorString()));
-        std::string chunk;
-        for (;;) {
-            const std::size_t kept = chunk.size();
-            chunk.resize(kept + kRecentBytes);
-            const qint64 n = spilled_->read(chunk.data() + kept, static_cast<qint64>(kRecentBytes));
-            if (n < 0) throw SpreadsheetError(QStringLiteral("无法读回表格的内容：%1").arg(spilled_->errorString()));
-            chunk.resize(kept + static_cast<std::size_t>(n));
-            const std::size_t used = records(chunk.data(), chunk.size());
-            chunk.erase(0, used);
-            if (n == 0) break;
-        }
-        spilled_->seek(spilled_->size());
-    }
-    records(recent_.data(), recent_.size());
-}
-
-Workbook::Workbook() : sheet_(std::make_unique<Worksheet>()) {}
-
-Worksheet& Workbook::Worksheets(int index) {
-    if (index != 1) throw SpreadsheetError(QStringLiteral("工作簿中没有第%1个工作表。").arg(index));
-    return *sheet_;
-}
-
-SpreadsheetApplication::SpreadsheetApplication() = default;
-SpreadsheetApplication::~SpreadsheetApplication() = default;
-
-Workbook& SpreadsheetApplication::AddWorkbook() {
-    books_.push_back(std::make_unique<Workbook>());
-    return *books_.back();
-}
-
-namespace {
-
 [[noreturn]] void WriteFailed(const QString& file, const QString& why) {
     throw SpreadsheetError(QStringLiteral("无法写入电子表格文件“%1”：%2").arg(QDir::toNativeSeparators(file), why));
 }
-
-}  // namespace
-
-namespace {
 
 const char kContentTypes[] =
     "<?xml version=\"1.0\" encoding=\"UTF-8\" standalone=\"yes\"?>\n"
@@ -199,52 +101,238 @@ const char kSheetStart[] =
     "xmlns:r=\"http://schemas.openxmlformats.org/officeDocument/2006/relationships\"><sheetData>";
 const char kSheetEnd[] = "</sheetData></worksheet>";
 
-// The package's parts go into the zip file one after the other; the sheet is
-// written as its rows come, through a buffer, compressed for speed.
-class Package {
+void Put16(std::string& out, std::uint32_t v) {
+    out += static_cast<char>(v & 0xFF);
+    out += static_cast<char>((v >> 8) & 0xFF);
+}
+void Put32(std::string& out, std::uint64_t v) {
+    Put16(out, static_cast<std::uint32_t>(v & 0xFFFF));
+    Put16(out, static_cast<std::uint32_t>((v >> 16) & 0xFFFF));
+}
+void Put64(std::string& out, std::uint64_t v) {
+    Put32(out, v & 0xFFFFFFFFu);
+    Put32(out, v >> 32);
+}
+
+// Sizes and offsets from here on need the zip64 forms.
+constexpr std::uint64_t kZip32Limit = 0xFFFFFFFFu;
+
+}  // namespace
+
+SpreadsheetError::SpreadsheetError(const QString& message) : std::runtime_error(message.toStdString()) {}
+
+// The package's parts go into the zip file one after the other, each deflated
+// as its text comes, so the sheet goes out while its rows are still being set.
+// An entry's checksum and sizes are filled into its header once its data is
+// out. The zip64 forms are used only for an entry or a file past 4 GiB (such
+// an entry's sizes follow its data instead, as the header has no room for
+// them): some spreadsheet programs refuse them elsewhere.
+class ZipPackage {
 public:
-    Package(const QString& file) : file_(file) {
-        zip_ = zipOpen64(QFile::encodeName(file).constData(), APPEND_STATUS_CREATE);
-        if (!zip_) WriteFailed(file, QStringLiteral("无法建立文件。"));
+    explicit ZipPackage(const QString& name) : file_(name) {
+        if (!file_.open(QIODevice::WriteOnly | QIODevice::Truncate)) WriteFailed(name, QStringLiteral("无法建立文件。"));
+        if (deflateInit2(&z_, Z_BEST_SPEED, Z_DEFLATED, -MAX_WBITS, 8, Z_DEFAULT_STRATEGY) != Z_OK)
+            WriteFailed(name, QStringLiteral("内存不足。"));
+        deflating_ = true;
+        // Every entry carries the time of the export as a DOS date and time,
+        // which count years from 1980 to 2107 and seconds in steps of two.
+        QDateTime now = QDateTime::currentDateTime();
+        if (now.date().year() < 1980) now = QDateTime(QDate(1980, 1, 1), QTime(0, 0));
+        if (now.date().year() > 2107) now = QDateTime(QDate(2107, 12, 31), QTime(23, 59, 58));
+        const QDate d = now.date();
+        const QTime t = now.time();
+        dosDate_ = static_cast<std::uint16_t>((d.year() - 1980) << 9 | d.month() << 5 | d.day());
+        dosTime_ = static_cast<std::uint16_t>(t.hour() << 11 | t.minute() << 5 | t.second() / 2);
     }
-    ~Package() {
-        if (zip_) zipClose(zip_, nullptr);
+    ~ZipPackage() {
+        if (deflating_) deflateEnd(&z_);
     }
+    ZipPackage(const ZipPackage&) = delete;
+    ZipPackage& operator=(const ZipPackage&) = delete;
+
     void part(const char* name, const char* text) {
         begin(name);
         buffer_ = text;
         end();
     }
     void begin(const char* name) {
-        zip_fileinfo info{};
-        if (zipOpenNewFileInZip64(zip_, name, &info, nullptr, 0, nullptr, 0, nullptr, Z_DEFLATED, Z_BEST_SPEED, 1) != ZIP_OK)
-            WriteFailed(file_, QStringLiteral("无法写入“%1”。").arg(QString::fromLatin1(name)));
+        entry_ = Entry{name, kSizesFollow, 0, 0, 0, position()};
+        Put32(out_, 0x04034b50);
+        Put16(out_, 20);  // version needed: deflate
+        Put16(out_, entry_.flags);
+        Put16(out_, Z_DEFLATED);
+        Put16(out_, dosTime_);
+        Put16(out_, dosDate_);
+        Put32(out_, 0);
+        Put32(out_, 0);
+        Put32(out_, 0);
+        Put16(out_, static_cast<std::uint32_t>(entry_.name.size()));
+        Put16(out_, 0);
+        out_ += entry_.name;
     }
+    // The entry's text not yet deflated.
     std::string& buffer() { return buffer_; }
     void flushIfFull() {
-        if (buffer_.size() >= (std::size_t(1) << 20)) flush();
+        if (buffer_.size() >= kChunk) flush();
     }
     void end() {
         flush();
-        if (zipCloseFileInZip(zip_) != ZIP_OK) WriteFailed(file_, QStringLiteral("磁盘已满或无法写入。"));
+        deflateOut(Z_FINISH);
+        deflateReset(&z_);
+        if (entry_.compressed >= kZip32Limit || entry_.size >= kZip32Limit) {
+            Put32(out_, 0x08074b50);
+            Put32(out_, entry_.crc);
+            Put64(out_, entry_.compressed);
+            Put64(out_, entry_.size);
+        } else {
+            // The header's fields from the flags to the sizes, now that they are known.
+            entry_.flags = 0;
+            std::string header;
+            Put16(header, entry_.flags);
+            Put16(header, Z_DEFLATED);
+            Put16(header, dosTime_);
+            Put16(header, dosDate_);
+            Put32(header, entry_.crc);
+            Put32(header, entry_.compressed);
+            Put32(header, entry_.size);
+            overwrite(entry_.offset + 6, header);
+        }
+        entries_.push_back(std::move(entry_));
     }
+    // The central directory and its end: the file is complete.
     void close() {
-        const int rc = zipClose(zip_, nullptr);
-        zip_ = nullptr;
-        if (rc != ZIP_OK) WriteFailed(file_, QStringLiteral("磁盘已满或无法写入。"));
+        const std::uint64_t start = position();
+        for (const Entry& e : entries_) {
+            std::string big;  // the zip64 extra field's values, in the format's order
+            if (e.size >= kZip32Limit) Put64(big, e.size);
+            if (e.compressed >= kZip32Limit) Put64(big, e.compressed);
+            if (e.offset >= kZip32Limit) Put64(big, e.offset);
+            const std::uint32_t version = big.empty() ? 20 : 45;
+            Put32(out_, 0x02014b50);
+            Put16(out_, version);  // made by, on MS-DOS
+            Put16(out_, version);  // needed
+            Put16(out_, e.flags);
+            Put16(out_, Z_DEFLATED);
+            Put16(out_, dosTime_);
+            Put16(out_, dosDate_);
+            Put32(out_, e.crc);
+            Put32(out_, std::min(e.compressed, kZip32Limit));
+            Put32(out_, std::min(e.size, kZip32Limit));
+            Put16(out_, static_cast<std::uint32_t>(e.name.size()));
+            Put16(out_, big.empty() ? 0 : static_cast<std::uint32_t>(big.size() + 4));
+            Put16(out_, 0);  // comment
+            Put16(out_, 0);  // disk
+            Put16(out_, 0);  // internal attributes
+            Put32(out_, 0);  // external attributes
+            Put32(out_, std::min(e.offset, kZip32Limit));
+            out_ += e.name;
+            if (!big.empty()) {
+                Put16(out_, 0x0001);
+                Put16(out_, static_cast<std::uint32_t>(big.size()));
+                out_ += big;
+            }
+        }
+        const std::uint64_t size = position() - start;
+        if (start >= kZip32Limit || size >= kZip32Limit) {
+            const std::uint64_t record = position();
+            Put32(out_, 0x06064b50);
+            Put64(out_, 44);  // the record's size after this field
+            Put16(out_, 45);
+            Put16(out_, 45);
+            Put32(out_, 0);
+            Put32(out_, 0);
+            Put64(out_, entries_.size());
+            Put64(out_, entries_.size());
+            Put64(out_, size);
+            Put64(out_, start);
+            Put32(out_, 0x07064b50);
+            Put32(out_, 0);
+            Put64(out_, record);
+            Put32(out_, 1);
+        }
+        Put32(out_, 0x06054b50);
+        Put16(out_, 0);
+        Put16(out_, 0);
+        Put16(out_, static_cast<std::uint32_t>(entries_.size()));
+        Put16(out_, static_cast<std::uint32_t>(entries_.size()));
+        Put32(out_, std::min(size, kZip32Limit));
+        Put32(out_, std::min(start, kZip32Limit));
+        Put16(out_, 0);
+        writeOut();
+        if (!file_.flush()) WriteFailed(file_.fileName(), QStringLiteral("磁盘已满或无法写入。"));
+        file_.close();
     }
 
 private:
+    struct Entry {
+        std::string name;
+        std::uint32_t flags;
+        std::uint32_t crc;
+        std::uint64_t compressed;
+        std::uint64_t size;
+        std::uint64_t offset;
+    };
+    static constexpr std::uint32_t kSizesFollow = 0x0008;  // the general purpose flag for it
+    static constexpr std::size_t kChunk = std::size_t(1) << 20;
+    static constexpr uInt kOutStep = 256 * 1024;
+
+    std::uint64_t position() const { return written_ + out_.size(); }
     void flush() {
-        if (!buffer_.empty() &&
-            zipWriteInFileInZip(zip_, buffer_.data(), static_cast<unsigned>(buffer_.size())) != ZIP_OK)
-            WriteFailed(file_, QStringLiteral("磁盘已满或无法写入。"));
+        if (buffer_.empty()) return;
+        const auto* data = reinterpret_cast<const Bytef*>(buffer_.data());
+        entry_.crc = static_cast<std::uint32_t>(crc32_z(entry_.crc, data, buffer_.size()));
+        entry_.size += buffer_.size();
+        z_.next_in = const_cast<Bytef*>(data);
+        z_.avail_in = static_cast<uInt>(buffer_.size());
+        deflateOut(Z_NO_FLUSH);
         buffer_.clear();
     }
-    QString file_;
-    zipFile zip_ = nullptr;
+    void deflateOut(int mode) {
+        for (;;) {
+            const std::size_t at = out_.size();
+            out_.resize(at + kOutStep);
+            z_.next_out = reinterpret_cast<Bytef*>(out_.data() + at);
+            z_.avail_out = kOutStep;
+            const int rc = deflate(&z_, mode);
+            if (rc == Z_STREAM_ERROR) WriteFailed(file_.fileName(), QStringLiteral("无法压缩表格的内容。"));
+            const std::size_t produced = kOutStep - z_.avail_out;
+            out_.resize(at + produced);
+            entry_.compressed += produced;
+            if (out_.size() >= kChunk) writeOut();
+            if (mode == Z_FINISH ? rc == Z_STREAM_END : z_.avail_out != 0) break;
+        }
+    }
+    // Replaces bytes already written, in the file or still on their way.
+    void overwrite(std::uint64_t at, const std::string& bytes) {
+        if (at >= written_) {
+            out_.replace(static_cast<std::size_t>(at - written_), bytes.size(), bytes);
+            return;
+        }
+        if (!file_.seek(static_cast<qint64>(at)) ||
+            file_.write(bytes.data(), static_cast<qint64>(bytes.size())) != static_cast<qint64>(bytes.size()) ||
+            !file_.seek(static_cast<qint64>(written_)))
+            WriteFailed(file_.fileName(), QStringLiteral("磁盘已满或无法写入。"));
+    }
+    void writeOut() {
+        if (file_.write(out_.data(), static_cast<qint64>(out_.size())) != static_cast<qint64>(out_.size()))
+            WriteFailed(file_.fileName(), QStringLiteral("磁盘已满或无法写入。"));
+        written_ += out_.size();
+        out_.clear();
+    }
+
+    QFile file_;
+    z_stream z_{};
+    bool deflating_ = false;
+    std::uint16_t dosDate_ = 0;
+    std::uint16_t dosTime_ = 0;
+    Entry entry_{};
+    std::vector<Entry> entries_;
     std::string buffer_;
+    std::string out_;            // headers and deflated bytes on their way to the file
+    std::uint64_t written_ = 0;  // bytes in the file before out_
 };
+
+namespace {
 
 void AppendNumber(std::string& out, std::uint32_t n) {
     char digits[12];
@@ -263,93 +351,195 @@ void AppendColumnName(std::string& out, std::uint32_t column) {
     while (k) out += letters[--k];
 }
 
-bool IsBlank(char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\r'; }
+bool IsBlank(char16_t c) { return c == u' ' || c == u'\t' || c == u'\n' || c == u'\r'; }
 
-// One text cell: XML's own characters escaped, control characters written
-// as _xHHHH_ (XML cannot carry them), blanks at either end kept.
-void AppendCell(std::string& out, std::int32_t row, std::int32_t column, const char* text, std::uint32_t length) {
+bool IsHexDigit(char16_t c) { return (c >= u'0' && c <= u'9') || (c >= u'A' && c <= u'F') || (c >= u'a' && c <= u'f'); }
+
+// Whether the UTF-16 unit at i is written as the format's escape _xHHHH_:
+// XML cannot carry a control character other than tab, line feed and
+// carriage return, a surrogate without its partner, U+FFFE or U+FFFF. A
+// carriage return goes the same way, since XML readers turn it into a line feed.
+bool Escaped(const char16_t* s, qsizetype n, qsizetype i) {
+    const char16_t u = s[i];
+    if (u < 0x20) return u != u'\t' && u != u'\n';
+    if (u < 0xD800) return false;
+    if (u < 0xDC00) return i + 1 == n || s[i + 1] < 0xDC00 || s[i + 1] > 0xDFFF;
+    if (u < 0xE000) return i == 0 || s[i - 1] < 0xD800 || s[i - 1] > 0xDBFF;
+    return u >= 0xFFFE;
+}
+
+char* PutEscape(char* p, char16_t u) {
+    static const char hex[] = "0123456789ABCDEF";
+    *p++ = '_';
+    *p++ = 'x';
+    *p++ = hex[u >> 12];
+    *p++ = hex[(u >> 8) & 15];
+    *p++ = hex[(u >> 4) & 15];
+    *p++ = hex[u & 15];
+    *p++ = '_';
+    return p;
+}
+
+// One text cell. XML's own characters are escaped as entities, what XML
+// cannot carry as _xHHHH_, and an underscore that would start such an escape
+// in the written text as _x005F_, so a spreadsheet program reads back every
+// text as it was set. Blanks at either end are kept.
+void AppendCell(std::string& out, std::int32_t row, std::int32_t column, const QString& text) {
+    const auto* s = reinterpret_cast<const char16_t*>(text.constData());
+    const qsizetype n = text.size();
     out += "<c r=\"";
     AppendColumnName(out, static_cast<std::uint32_t>(column));
     AppendNumber(out, static_cast<std::uint32_t>(row));
-    out += IsBlank(text[0]) || IsBlank(text[length - 1]) ? "\" t=\"inlineStr\"><is><t xml:space=\"preserve\">"
-                                                         : "\" t=\"inlineStr\"><is><t>";
-    std::uint32_t plain = 0;  // start of the run not yet copied
-    for (std::uint32_t i = 0; i < length; ++i) {
-        const auto c = static_cast<unsigned char>(text[i]);
-        if (c >= 0x20 && c != '&' && c != '<' && c != '>') continue;
-        if (c == '\t' || c == '\n') continue;
-        out.append(text + plain, i - plain);
-        plain = i + 1;
-        if (c == '&') out += "&amp;";
-        else if (c == '<') out += "&lt;";
-        else if (c == '>') out += "&gt;";
-        else {
-            static const char hex[] = "0123456789ABCDEF";
-            out += "_x00";
-            out += hex[c >> 4];
-            out += hex[c & 15];
-            out += '_';
+    out += IsBlank(s[0]) || IsBlank(s[n - 1]) ? "\" t=\"inlineStr\"><is><t xml:space=\"preserve\">"
+                                              : "\" t=\"inlineStr\"><is><t>";
+    const std::size_t at = out.size();
+    out.resize(at + 7 * static_cast<std::size_t>(n));  // no unit takes more than _xHHHH_
+    char* p = out.data() + at;
+    for (qsizetype i = 0; i < n; ++i) {
+        const char16_t u = s[i];
+        if (u < 0x80) {
+            if (u >= 0x20 && u != u'&' && u != u'<' && u != u'>' && u != u'_') {
+                *p++ = static_cast<char>(u);
+            } else if (u == u'&') {
+                p = std::copy_n("&amp;", 5, p);
+            } else if (u == u'<') {
+                p = std::copy_n("&lt;", 4, p);
+            } else if (u == u'>') {
+                p = std::copy_n("&gt;", 4, p);
+            } else if (u == u'_') {
+                // "_x" and four hex digits, then an underscore as written.
+                const bool escape = i + 6 < n && s[i + 1] == u'x' && IsHexDigit(s[i + 2]) && IsHexDigit(s[i + 3]) &&
+                                    IsHexDigit(s[i + 4]) && IsHexDigit(s[i + 5]) &&
+                                    (s[i + 6] == u'_' || Escaped(s, n, i + 6));
+                if (escape) p = PutEscape(p, u);
+                else *p++ = '_';
+            } else if (Escaped(s, n, i)) {
+                p = PutEscape(p, u);
+            } else {
+                *p++ = static_cast<char>(u);
+            }
+        } else if (u < 0x800) {
+            *p++ = static_cast<char>(0xC0 | u >> 6);
+            *p++ = static_cast<char>(0x80 | (u & 0x3F));
+        } else if (u >= 0xD800 && u < 0xE000) {
+            if (Escaped(s, n, i)) {
+                p = PutEscape(p, u);
+            } else {
+                const char32_t c = 0x10000 + ((char32_t(u) - 0xD800) << 10) + (char32_t(s[++i]) - 0xDC00);
+                *p++ = static_cast<char>(0xF0 | c >> 18);
+                *p++ = static_cast<char>(0x80 | ((c >> 12) & 0x3F));
+                *p++ = static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+                *p++ = static_cast<char>(0x80 | (c & 0x3F));
+            }
+        } else if (u >= 0xFFFE) {
+            p = PutEscape(p, u);
+        } else {
+            *p++ = static_cast<char>(0xE0 | u >> 12);
+            *p++ = static_cast<char>(0x80 | ((u >> 6) & 0x3F));
+            *p++ = static_cast<char>(0x80 | (u & 0x3F));
         }
     }
-    out.append(text + plain, length - plain);
+    out.resize(static_cast<std::size_t>(p - out.data()));
     out += "</t></is></c>";
 }
 
 }  // namespace
 
-void SpreadsheetApplication::WriteFile(const Workbook& book, const QString& file) {
-    const Worksheet& sheet = *book.sheet_;
-    Package zip(file);
-    zip.part("[Content_Types].xml", kContentTypes);
-    zip.part("_rels/.rels", kRootRels);
-    zip.part("xl/workbook.xml", kWorkbook);
-    zip.part("xl/_rels/workbook.xml.rels", kWorkbookRels);
-    zip.part("xl/styles.xml", kStyles);
+Worksheet::Worksheet() = default;
 
-    zip.begin("xl/worksheets/sheet1.xml");
-    std::string& out = zip.buffer();
-    out = kSheetStart;
-    std::int32_t openRow = 0;
-    // Rows go out in order; an empty text leaves its cell empty.
-    const auto put = [&](std::int32_t row, std::int32_t column, const char* text, std::uint32_t length) {
-        if (length == 0) return;
-        if (row != openRow) {
-            if (openRow) out += "</row>";
-            out += "<row r=\"";
-            AppendNumber(out, static_cast<std::uint32_t>(row));
-            out += "\">";
-            openRow = row;
-        }
-        AppendCell(out, row, column, text, length);
-        zip.flushIfFull();
-    };
-    if (sheet.inOrder_) {
-        sheet.forEachSet(put);
-    } else {
-        // Cells set out of order are put in order first, and of two texts for
-        // one cell the later one stays.
-        struct Cell {
-            std::int32_t row;
-            std::int32_t column;
-            std::string text;
-        };
-        std::vector<Cell> cells;
-        sheet.forEachSet([&cells](std::int32_t row, std::int32_t column, const char* text, std::uint32_t length) {
-            cells.push_back({row, column, std::string(text, length)});
-        });
-        std::stable_sort(cells.begin(), cells.end(), [](const Cell& a, const Cell& b) {
-            return a.row != b.row ? a.row < b.row : a.column < b.column;
-        });
-        for (std::size_t k = 0; k < cells.size(); ++k) {
-            const Cell& c = cells[k];
-            if (k + 1 < cells.size() && cells[k + 1].row == c.row && cells[k + 1].column == c.column) continue;
-            put(c.row, c.column, c.text.data(), static_cast<std::uint32_t>(c.text.size()));
-        }
+Worksheet::~Worksheet() {
+    // Never released: the half-written file goes.
+    if (zip_) {
+        zip_.reset();
+        QFile::remove(file_);
     }
-    if (openRow) out += "</row>";
-    out += kSheetEnd;
-    zip.end();
-    zip.close();
+}
+
+void Worksheet::open() {
+    try {
+        file_ = NewWorkbookFile();
+        zip_ = std::make_unique<ZipPackage>(file_);
+        zip_->part("[Content_Types].xml", kContentTypes);
+        zip_->part("_rels/.rels", kRootRels);
+        zip_->part("xl/workbook.xml", kWorkbook);
+        zip_->part("xl/_rels/workbook.xml.rels", kWorkbookRels);
+        zip_->part("xl/styles.xml", kStyles);
+        zip_->begin("xl/worksheets/sheet1.xml");
+        zip_->buffer() = kSheetStart;
+    } catch (const SpreadsheetError& e) {
+        fail(e.message());
+    }
+}
+
+void Worksheet::fail(const QString& why) {
+    if (failure_.isEmpty()) failure_ = why;
+    zip_.reset();
+    if (!file_.isEmpty()) QFile::remove(file_);
+}
+
+void Worksheet::SetCell(int row, int column, const QString& text) {
+    if (row < 1 || row > kSheetMaxRows || column < 1 || column > kSheetMaxColumns)
+        throw SpreadsheetError(QStringLiteral("单元格位置（第%1行，第%2列）超出了工作表的范围。").arg(row).arg(column));
+    if (text.size() > kMaxCellChars && text.toUcs4().size() > kMaxCellChars)
+        throw SpreadsheetError(QStringLiteral("第%1行第%2列的文字超过了一个单元格能容纳的%3个字符。")
+                                   .arg(row)
+                                   .arg(column)
+                                   .arg(kMaxCellChars));
+    if (row < lastRow_ || (row == lastRow_ && column <= lastColumn_))
+        throw SpreadsheetError(QStringLiteral("第%1行第%2列的单元格没有按顺序写入：上一个写入的是第%3行第%4列。")
+                                   .arg(row)
+                                   .arg(column)
+                                   .arg(lastRow_)
+                                   .arg(lastColumn_));
+    lastRow_ = row;
+    lastColumn_ = column;
+    if (!zip_ || text.isEmpty()) return;
+    std::string& out = zip_->buffer();
+    if (row != openRow_) {
+        if (openRow_) out += "</row>";
+        out += "<row r=\"";
+        AppendNumber(out, static_cast<std::uint32_t>(row));
+        out += "\">";
+        openRow_ = row;
+    }
+    AppendCell(out, row, column, text);
+    try {
+        zip_->flushIfFull();
+    } catch (const SpreadsheetError& e) {
+        fail(e.message());
+    }
+}
+
+QString Worksheet::finish() {
+    if (!zip_) throw SpreadsheetError(failure_);
+    try {
+        std::string& out = zip_->buffer();
+        if (openRow_) out += "</row>";
+        out += kSheetEnd;
+        zip_->end();
+        zip_->close();
+    } catch (const SpreadsheetError& e) {
+        fail(e.message());
+        throw;
+    }
+    zip_.reset();
+    return file_;
+}
+
+Workbook::Workbook() : sheet_(std::make_unique<Worksheet>()) {}
+
+Worksheet& Workbook::Worksheets(int index) {
+    if (index != 1) throw SpreadsheetError(QStringLiteral("工作簿中没有第%1个工作表。").arg(index));
+    return *sheet_;
+}
+
+SpreadsheetApplication::SpreadsheetApplication() = default;
+SpreadsheetApplication::~SpreadsheetApplication() = default;
+
+Workbook& SpreadsheetApplication::AddWorkbook() {
+    books_.push_back(std::make_unique<Workbook>());
+    books_.back()->sheet_->open();
+    return *books_.back();
 }
 
 QStringList SpreadsheetApplication::Release() {
@@ -359,10 +549,8 @@ QStringList SpreadsheetApplication::Release() {
     for (const auto& book : books_) {
         QString file;
         try {
-            file = NewWorkbookFile();
-            WriteFile(*book, file);
+            file = book->sheet_->finish();
         } catch (const SpreadsheetError& e) {
-            if (!file.isEmpty()) QFile::remove(file);
             MsgBox(e.message(), MsgButtons::OK, MsgIcon::Critical);
             continue;
         }

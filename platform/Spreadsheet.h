@@ -1,10 +1,11 @@
 // The spreadsheet application of the program's exports. A command creates its
 // own application object, makes it visible, adds a workbook, takes worksheet 1
-// and sets cells by row and column (counted from 1), one text per cell; then
-// it releases the application. On release every workbook is written to a new
-// temporary .xlsx file and opened, unsaved elsewhere, with the desktop's
-// program for spreadsheets. When nothing can open it, a message names the
-// file, so the user can still find it; the calling window stays usable.
+// and sets cells by row and column (counted from 1), one text per cell, in
+// order; then it releases the application. Each workbook goes to a new
+// temporary .xlsx file as its cells are set; the release finishes the file and
+// opens it, unsaved elsewhere, with the desktop's program for spreadsheets.
+// When nothing can open it, a message names the file, so the user can still
+// find it; the calling window stays usable.
 //
 //     platform::SpreadsheetApplication xl;
 //     xl.SetVisible(true);
@@ -20,10 +21,7 @@
 #include <functional>
 #include <memory>
 #include <stdexcept>
-#include <string>
 #include <vector>
-
-class QTemporaryFile;
 
 namespace platform {
 
@@ -38,6 +36,9 @@ public:
 inline constexpr int kSheetMaxRows = 1048576;
 inline constexpr int kSheetMaxColumns = 16384;
 
+// The zip file a workbook is written to (Spreadsheet.cpp).
+class ZipPackage;
+
 class Worksheet {
 public:
     Worksheet();
@@ -45,24 +46,28 @@ public:
     Worksheet(const Worksheet&) = delete;
     Worksheet& operator=(const Worksheet&) = delete;
 
-    // Sets the cell to the text; an empty text leaves the cell empty. A later
-    // call on the same cell replaces the earlier text. Throws SpreadsheetError
-    // for a position outside the sheet.
+    // Sets the cell to the text; an empty text leaves the cell empty. Cells
+    // are set row by row and, within a row, from left to right, each once:
+    // the text goes straight into the file. Throws SpreadsheetError for a
+    // position outside the sheet or at or before the last cell set. A file
+    // that cannot be written is told at the release, not here.
     void SetCell(int row, int column, const QString& text);
+
 private:
     friend class SpreadsheetApplication;
-    // Calls cell with every cell as it was set, in that order.
-    void forEachSet(const std::function<void(std::int32_t row, std::int32_t column, const char* text,
-                                             std::uint32_t length)>& cell) const;
-    void spill();
-    // The cells as they were set, one record each (row, column, length, UTF-8
-    // text): a few megabytes in memory, the rest in a temporary file, so a
-    // sheet of millions of cells holds no more memory than a small one.
-    std::string recent_;
-    std::unique_ptr<QTemporaryFile> spilled_;
+    // Creates the file and writes the workbook up to the sheet's first row.
+    void open();
+    // Writes the rest; returns the finished file. Throws SpreadsheetError.
+    QString finish();
+    // Gives up the file after a failure, which the release will tell.
+    void fail(const QString& why);
+
+    std::unique_ptr<ZipPackage> zip_;
+    QString file_;
+    QString failure_;
     std::int32_t lastRow_ = 0;
     std::int32_t lastColumn_ = 0;
-    bool inOrder_ = true;
+    std::int32_t openRow_ = 0;
 };
 
 class Workbook {
@@ -88,15 +93,12 @@ public:
     // A new, empty workbook of this application.
     Workbook& AddWorkbook();
 
-    // The end of the command: writes each workbook to a new temporary .xlsx
-    // file and, when the application is visible, opens it. Failures are told
-    // the user here (a file that cannot be written, no program to open it);
-    // nothing is thrown. Returns the files written. A second call does nothing.
-    // An application destroyed without Release writes and opens nothing.
+    // The end of the command: finishes each workbook's file and, when the
+    // application is visible, opens it. Failures are told the user here (a
+    // file that cannot be written, no program to open it); nothing is thrown.
+    // Returns the files written. A second call does nothing. An application
+    // destroyed without Release removes its files and opens nothing.
     QStringList Release();
-
-    // Writes one workbook to the given file; throws SpreadsheetError.
-    static void WriteFile(const Workbook& book, const QString& file);
 
 private:
     std::vector<std::unique_ptr<Workbook>> books_;

@@ -89,14 +89,15 @@ extern "C" {
 
 com::HRESULT DllCanUnloadNow() { return com::canUnloadNow() ? com::S_OK : com::S_FALSE; }
 
-com::HRESULT DllGetClassObject(com::REFCLSID rclsid, com::REFIID riid, void** ppv)
+com::HRESULT DllGetClassObject(const com::CLSID* rclsid, const com::IID* riid, void** ppv)
 {
     if (!ppv) return com::E_POINTER;
     *ppv = nullptr;
-    if (rclsid != quillet::CLSID_cQuillet) return com::CLASS_E_CLASSNOTAVAILABLE;
+    if (!rclsid || !riid) return com::E_POINTER;
+    if (*rclsid != quillet::CLSID_cQuillet) return com::CLASS_E_CLASSNOTAVAILABLE;
     auto* factory = new (std::nothrow) quillet::cQuilletFactory;
     if (!factory) return com::E_OUTOFMEMORY;
-    const com::HRESULT hr = factory->QueryInterface(riid, ppv);
+    const com::HRESULT hr = factory->QueryInterface(*riid, ppv);
     factory->Release();
     return hr;
 }

@@ -22,13 +22,14 @@ protected:
 
 extern "C" {
 QUILLET_API com::HRESULT DllCanUnloadNow();
-QUILLET_API com::HRESULT DllGetClassObject(com::REFCLSID rclsid, com::REFIID riid, void** ppv);
+// The identifiers come by address, as the loader hands them over; a null one is refused.
+QUILLET_API com::HRESULT DllGetClassObject(const com::CLSID* rclsid, const com::IID* riid, void** ppv);
 QUILLET_API com::HRESULT DllRegisterServer();
 QUILLET_API com::HRESULT DllUnregisterServer();
 }
 
 // The entry points as a client finds them with dlsym.
 using DllCanUnloadNowFn = com::HRESULT (*)();
-using DllGetClassObjectFn = com::HRESULT (*)(com::REFCLSID, com::REFIID, void**);
+using DllGetClassObjectFn = com::HRESULT (*)(const com::CLSID*, const com::IID*, void**);
 using DllRegisterServerFn = com::HRESULT (*)();
 using DllUnregisterServerFn = com::HRESULT (*)();

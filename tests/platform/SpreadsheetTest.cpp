@@ -2,18 +2,111 @@
 #include "platform/MessageBox.h"
 #include "platform/Spreadsheet.h"
 
+#include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
+#include <QXmlStreamReader>
 
 #include <gtest/gtest.h>
+#include <unzip.h>
 
+#include <cstdint>
+#include <string>
 #include <vector>
 
 using namespace platform;
 using halvern::test::ReadSheet1;
 
 namespace {
+
+// Every entry of a zip file with its bytes, as minizip reads them (it checks each CRC).
+struct ZipEntry {
+    std::string name;
+    QByteArray bytes;
+    bool crcOk = false;
+};
+std::vector<ZipEntry> ReadEntries(const QString& file) {
+    std::vector<ZipEntry> entries;
+    unzFile zip = unzOpen64(QFile::encodeName(file).constData());
+    if (!zip) return entries;
+    for (int rc = unzGoToFirstFile(zip); rc == UNZ_OK; rc = unzGoToNextFile(zip)) {
+        char name[256];
+        unz_file_info64 info;
+        if (unzGetCurrentFileInfo64(zip, &info, name, sizeof name, nullptr, 0, nullptr, 0) != UNZ_OK) break;
+        ZipEntry entry{name, {}, false};
+        if (unzOpenCurrentFile(zip) == UNZ_OK) {
+            char buf[65536];
+            int n;
+            while ((n = unzReadCurrentFile(zip, buf, sizeof buf)) > 0) entry.bytes.append(buf, n);
+            entry.crcOk = n == 0 && unzCloseCurrentFile(zip) == UNZ_OK;
+        }
+        entries.push_back(entry);
+    }
+    unzClose(zip);
+    return entries;
+}
+
+// The headers of one entry as the file stores them, read byte by byte: its
+// central directory record and the local header that record points to.
+struct EntryHeaders {
+    std::string name;
+    std::uint16_t neededCentral = 0, neededLocal = 0;
+    std::uint16_t timeCentral = 0, dateCentral = 0, timeLocal = 0, dateLocal = 0;
+    std::vector<std::uint16_t> extraCentral, extraLocal;  // the ids of the extra fields
+    bool sameSizes = false;  // the local header's checksum and sizes are the central directory's
+};
+struct ZipHeaders {
+    bool ok = false;
+    bool zip64End = false;  // a zip64 end-of-directory record or locator
+    std::vector<EntryHeaders> entries;
+};
+ZipHeaders ReadHeaders(const QString& file) {
+    ZipHeaders zip;
+    QFile f(file);
+    if (!f.open(QIODevice::ReadOnly)) return zip;
+    const QByteArray b = f.readAll();
+    const auto u16 = [&b](qsizetype at) {
+        return static_cast<std::uint16_t>(static_cast<unsigned char>(b[at]) | static_cast<unsigned char>(b[at + 1]) << 8);
+    };
+    const auto u32 = [&](qsizetype at) { return std::uint32_t(u16(at)) | std::uint32_t(u16(at + 2)) << 16; };
+    const auto ids = [&](qsizetype at, qsizetype size) {
+        std::vector<std::uint16_t> found;
+        for (qsizetype p = at; p + 4 <= at + size; p += 4 + u16(p + 2)) found.push_back(u16(p));
+        return found;
+    };
+    const qsizetype end = b.lastIndexOf(QByteArray("PK\x05\x06", 4));
+    if (end < 0 || end + 22 > b.size()) return zip;
+    zip.zip64End = b.contains(QByteArray("PK\x06\x06", 4)) || b.contains(QByteArray("PK\x06\x07", 4));
+    qsizetype at = u32(end + 16);
+    for (int k = 0; k < u16(end + 10); ++k) {
+        if (at + 46 > b.size() || u32(at) != 0x02014b50) return zip;
+        EntryHeaders e;
+        e.neededCentral = u16(at + 6);
+        e.timeCentral = u16(at + 12);
+        e.dateCentral = u16(at + 14);
+        const qsizetype nameLength = u16(at + 28), extraLength = u16(at + 30), commentLength = u16(at + 32);
+        e.name = b.mid(at + 46, nameLength).toStdString();
+        e.extraCentral = ids(at + 46 + nameLength, extraLength);
+        const qsizetype local = u32(at + 42);
+        if (local + 30 > b.size() || u32(local) != 0x04034b50) return zip;
+        e.neededLocal = u16(local + 4);
+        e.timeLocal = u16(local + 10);
+        e.dateLocal = u16(local + 12);
+        e.extraLocal = ids(local + 30 + u16(local + 26), u16(local + 28));
+        e.sameSizes = b.mid(local + 14, 12) == b.mid(at + 16, 12);
+        zip.entries.push_back(e);
+        at += 46 + nameLength + extraLength + commentLength;
+    }
+    zip.ok = true;
+    return zip;
+}
+
+// A DOS date and time as a time of day; invalid when either field is.
+QDateTime DosDateTime(std::uint16_t date, std::uint16_t time) {
+    return QDateTime(QDate(1980 + (date >> 9), (date >> 5) & 15, date & 31),
+                     QTime(time >> 11, (time >> 5) & 63, (time & 31) * 2));
+}
 
 class SpreadsheetTest : public ::testing::Test {
 protected:
@@ -80,25 +173,114 @@ TEST_F(SpreadsheetTest, EveryCellHoldsItsTextAtTheGivenPositionAndTheWorkbookOpe
     EXPECT_EQ(opened.size(), 1);
 }
 
-TEST_F(SpreadsheetTest, CellsSetOutOfOrderLandRightAndTheLaterTextOfACellWins) {
+TEST_F(SpreadsheetTest, EveryTextComesBackWholeFromPartsThatAreWellFormedXml) {
+    const QChar fffe(char16_t(0xFFFE)), ffff(char16_t(0xFFFF)), high(char16_t(0xD83D)), low(char16_t(0xDE00));
+    const QStringList texts = {
+        QString(fffe) + QStringLiteral("前"),
+        QStringLiteral("后") + ffff,
+        QString(2, ffff),
+        QString(high) + QStringLiteral("a"),           // a surrogate without its partner
+        QStringLiteral("b") + low,
+        QString(low) + high,                           // the two halves the wrong way round
+        QString(high) + low + QStringLiteral("成对"),  // a pair stays one character
+        QStringLiteral("a\x01z\x1f\rb\tc\nd"),
+        QStringLiteral("\x7f\u0085\uFDD0\uFFFD"),      // characters XML does carry
+        QStringLiteral("_x0041_"),                     // would read back as "A"
+        QStringLiteral("_x005F_"),
+        QStringLiteral("a_x00e9_b_xABCD_"),
+        QStringLiteral("__x0041__x0042_"),
+        QStringLiteral("_x12_ _x0041 _xGHIJ_ _X0041_ x0041_ _"),
+        QStringLiteral("_xABCD\x01"),                 // the escape behind it closes _xABCD_
+        QStringLiteral("_x0041") + ffff,
+        QStringLiteral("_x0041") + high,
+        QStringLiteral("&<>\"' 编号_x"),
+    };
     SpreadsheetApplication xl;
     xl.SetVisible(true);
     Worksheet& sheet = xl.AddWorkbook().Worksheets(1);
-    sheet.SetCell(5, 1, QStringLiteral("old"));
-    sheet.SetCell(1, 2, QStringLiteral("top"));
-    sheet.SetCell(5, 1, QStringLiteral("new"));
-    sheet.SetCell(2, 2, QStringLiteral("cleared later"));
-    sheet.SetCell(2, 2, QString());
-    sheet.SetCell(1, 1, QStringLiteral("first"));
+    for (int k = 0; k < texts.size(); ++k) sheet.SetCell(k + 1, 2, texts[k]);
+    sheet.SetCell(texts.size() + 1, 1, QStringLiteral("最后一行"));
+    const QStringList files = xl.Release();
+    ASSERT_EQ(files.size(), 1);
+    EXPECT_TRUE(messages.empty());
+
+    // A strict reader of every part: one character XML cannot carry and a
+    // spreadsheet program drops the rest of the sheet.
+    const auto entries = ReadEntries(files.first());
+    ASSERT_EQ(entries.size(), 6u);
+    for (const ZipEntry& entry : entries) {
+        EXPECT_TRUE(entry.crcOk) << entry.name;
+        QXmlStreamReader xml(entry.bytes);
+        while (!xml.atEnd()) xml.readNext();
+        EXPECT_FALSE(xml.hasError()) << entry.name << ": " << xml.errorString().toStdString() << " at line "
+                                     << xml.lineNumber() << ", column " << xml.columnNumber();
+    }
+    // Cells read back by the format's rule, _xHHHH_ standing for one UTF-16 unit.
+    const auto cells = ReadSheet1(files.first());
+    ASSERT_TRUE(cells.ok);
+    EXPECT_EQ(cells.cells.size(), std::size_t(texts.size()) + 1);
+    for (int k = 0; k < texts.size(); ++k)
+        EXPECT_EQ(cells.at(k + 1, 2), texts[k]) << "row " << k + 1 << ": " << cells.at(k + 1, 2).toStdString();
+    EXPECT_EQ(cells.at(texts.size() + 1, 1), QStringLiteral("最后一行"));
+}
+
+TEST_F(SpreadsheetTest, ThePackageUsesNoZip64ItDoesNotNeedAndDatesEveryEntryNow) {
+    const QDateTime before = QDateTime::currentDateTime();
+    SpreadsheetApplication xl;
+    Worksheet& sheet = xl.AddWorkbook().Worksheets(1);
+    for (int r = 1; r <= 2000; ++r) sheet.SetCell(r, 1, QStringLiteral("第%1行").arg(r));
+    const QStringList files = xl.Release();
+    ASSERT_EQ(files.size(), 1);
+    const QDateTime after = QDateTime::currentDateTime();
+
+    const ZipHeaders zip = ReadHeaders(files.first());
+    ASSERT_TRUE(zip.ok);
+    EXPECT_FALSE(zip.zip64End);
+    ASSERT_EQ(zip.entries.size(), 6u);
+    for (const EntryHeaders& e : zip.entries) {
+        EXPECT_EQ(e.extraCentral, std::vector<std::uint16_t>{}) << e.name;
+        EXPECT_EQ(e.extraLocal, std::vector<std::uint16_t>{}) << e.name;
+        EXPECT_LE(e.neededCentral, 20) << e.name << ": a reader without zip64 may refuse it";
+        EXPECT_LE(e.neededLocal, 20) << e.name;
+        EXPECT_TRUE(e.sameSizes) << e.name;
+        const QDateTime central = DosDateTime(e.dateCentral, e.timeCentral);
+        ASSERT_TRUE(central.isValid()) << e.name << ": date " << e.dateCentral << ", time " << e.timeCentral;
+        EXPECT_EQ(DosDateTime(e.dateLocal, e.timeLocal), central) << e.name;
+        // Two seconds is the grain of the stored time.
+        EXPECT_GE(central, before.addSecs(-2)) << e.name;
+        EXPECT_LE(central, after) << e.name;
+    }
+}
+
+TEST_F(SpreadsheetTest, ACellSetBeforeTheLastOneWrittenIsRefusedAndTheSheetGoesOn) {
+    SpreadsheetApplication xl;
+    Worksheet& sheet = xl.AddWorkbook().Worksheets(1);
+    sheet.SetCell(2, 2, QStringLiteral("first"));
+    EXPECT_THROW(sheet.SetCell(2, 2, QStringLiteral("again")), SpreadsheetError);
+    EXPECT_THROW(sheet.SetCell(2, 1, QStringLiteral("left of it")), SpreadsheetError);
+    EXPECT_THROW(sheet.SetCell(1, 9, QStringLiteral("above it")), SpreadsheetError);
+    sheet.SetCell(2, 3, QString());
+    EXPECT_THROW(sheet.SetCell(2, 3, QStringLiteral("an empty cell counts")), SpreadsheetError);
+    sheet.SetCell(3, 1, QStringLiteral("next row"));
     const QStringList files = xl.Release();
     ASSERT_EQ(files.size(), 1);
     const auto cells = ReadSheet1(files.first());
     ASSERT_TRUE(cells.ok);
-    EXPECT_EQ(cells.cells.size(), 3u);
-    EXPECT_EQ(cells.at(1, 1), QStringLiteral("first"));
-    EXPECT_EQ(cells.at(1, 2), QStringLiteral("top"));
-    EXPECT_EQ(cells.at(5, 1), QStringLiteral("new"));
-    EXPECT_FALSE(cells.has(2, 2));
+    EXPECT_EQ(cells.cells.size(), 2u);
+    EXPECT_EQ(cells.at(2, 2), QStringLiteral("first"));
+    EXPECT_EQ(cells.at(3, 1), QStringLiteral("next row"));
+}
+
+TEST_F(SpreadsheetTest, AnApplicationLeftWithoutReleaseLeavesNoFileBehind) {
+    {
+        SpreadsheetApplication xl;
+        xl.SetVisible(true);
+        Worksheet& sheet = xl.AddWorkbook().Worksheets(1);
+        for (int r = 1; r <= 100; ++r) sheet.SetCell(r, 1, QStringLiteral("x"));
+    }
+    EXPECT_TRUE(opened.isEmpty());
+    EXPECT_TRUE(messages.empty());
+    EXPECT_EQ(QDir(tmp_.path()).entryList(QDir::Files | QDir::Hidden), QStringList{});
 }
 
 TEST_F(SpreadsheetTest, WithNoProgramToOpenItTheMessageNamesTheFileThatWasWritten) {
@@ -145,43 +327,29 @@ TEST_F(SpreadsheetTest, PositionsOutsideTheSheetAndOtherWorksheetsAreRefused) {
 }
 
 TEST_F(SpreadsheetTest, ASheetOfManyMegabytesIsWrittenWholeAndLeavesNoTemporaryFilesBehind) {
-    // Far more text than a sheet keeps in memory: the rest waits in a temporary file.
+    // Some eighteen megabytes of XML, written as the cells come.
     const int rows = 9000;
     const int cols = 8;
     const auto text = [](int r, int c) {
         return QStringLiteral("第%1行第%2列 ").arg(r).arg(c) + QString(60, QChar(u'字')) + QStringLiteral("&<");
     };
-    {
-        SpreadsheetApplication xl;
-        xl.SetVisible(true);
-        Worksheet& sheet = xl.AddWorkbook().Worksheets(1);
-        for (int r = 1; r <= rows; ++r)
-            for (int c = 1; c <= cols; ++c) sheet.SetCell(r, c, text(r, c));
-        const QStringList files = xl.Release();
-        ASSERT_EQ(files.size(), 1);
-        const auto cells = ReadSheet1(files.first());
-        ASSERT_TRUE(cells.ok);
-        EXPECT_EQ(cells.cells.size(), std::size_t(rows) * cols);
-        for (int r : {1, 2, 4321, rows})
-            for (int c : {1, cols}) EXPECT_EQ(cells.at(r, c), text(r, c)) << r << "," << c;
-        EXPECT_EQ(QDir(tmp_.path()).entryList(QDir::Files), QStringList{QFileInfo(files.first()).fileName()});
-        QFile::remove(files.first());
-    }
-    // The same once a cell of an early row is set again at the end.
     SpreadsheetApplication xl;
+    xl.SetVisible(true);
     Worksheet& sheet = xl.AddWorkbook().Worksheets(1);
     for (int r = 1; r <= rows; ++r)
         for (int c = 1; c <= cols; ++c) sheet.SetCell(r, c, text(r, c));
-    sheet.SetCell(2, 1, QStringLiteral("later"));
-    sheet.SetCell(3, 1, QString());
     const QStringList files = xl.Release();
     ASSERT_EQ(files.size(), 1);
     const auto cells = ReadSheet1(files.first());
-    EXPECT_EQ(cells.cells.size(), std::size_t(rows) * cols - 1);
-    EXPECT_EQ(cells.at(1, 1), text(1, 1));
-    EXPECT_EQ(cells.at(2, 1), QStringLiteral("later"));
-    EXPECT_FALSE(cells.has(3, 1));
-    EXPECT_EQ(cells.at(rows, cols), text(rows, cols));
+    ASSERT_TRUE(cells.ok);
+    EXPECT_EQ(cells.cells.size(), std::size_t(rows) * cols);
+    for (int r : {1, 2, 4321, rows})
+        for (int c : {1, cols}) EXPECT_EQ(cells.at(r, c), text(r, c)) << r << "," << c;
+    EXPECT_EQ(QDir(tmp_.path()).entryList(QDir::Files | QDir::Hidden), QStringList{QFileInfo(files.first()).fileName()});
+    // The sheet's header was on disk long before its sizes were known.
+    const ZipHeaders zip = ReadHeaders(files.first());
+    ASSERT_TRUE(zip.ok);
+    for (const EntryHeaders& e : zip.entries) EXPECT_TRUE(e.sameSizes) << e.name;
 }
 
 }  // namespace

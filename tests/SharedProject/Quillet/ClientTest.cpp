@@ -51,7 +51,7 @@ protected:
     IClassFactory* classFactory()
     {
         void* factory = nullptr;
-        EXPECT_EQ(getClassObject(CLSID_cQuillet, IID_IClassFactory, &factory), S_OK);
+        EXPECT_EQ(getClassObject(&CLSID_cQuillet, &IID_IClassFactory, &factory), S_OK);
         return static_cast<IClassFactory*>(factory);
     }
 
@@ -77,8 +77,21 @@ TEST_F(QuilletClient, AsksForAnyOtherClassAndIsToldItIsNotAvailable)
 {
     const CLSID other = guid("{F63D4C04-6CAD-4902-9154-F4A0D19FCF86}");
     void* object = reinterpret_cast<void*>(1);
-    EXPECT_EQ(getClassObject(other, IID_IClassFactory, &object), CLASS_E_CLASSNOTAVAILABLE);
+    EXPECT_EQ(getClassObject(&other, &IID_IClassFactory, &object), CLASS_E_CLASSNOTAVAILABLE);
     EXPECT_EQ(object, nullptr);
+    EXPECT_EQ(canUnloadNow(), S_OK);
+}
+
+TEST_F(QuilletClient, ANullIdentifierOrOutPointerIsRefusedAndNoFactoryIsLeftBehind)
+{
+    void* object = reinterpret_cast<void*>(1);
+    EXPECT_EQ(getClassObject(nullptr, &IID_IClassFactory, &object), E_POINTER);
+    EXPECT_EQ(object, nullptr);
+    object = reinterpret_cast<void*>(1);
+    EXPECT_EQ(getClassObject(&CLSID_cQuillet, nullptr, &object), E_POINTER);
+    EXPECT_EQ(object, nullptr);
+    EXPECT_EQ(getClassObject(&CLSID_cQuillet, &IID_IClassFactory, nullptr), E_POINTER);
+    EXPECT_EQ(getClassObject(nullptr, nullptr, nullptr), E_POINTER);
     EXPECT_EQ(canUnloadNow(), S_OK);
 }
 
