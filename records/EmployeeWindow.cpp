@@ -7,6 +7,8 @@
 #include "common/ApplySkin.h"
 #include "common/ModuleState.h"
 
+#include <QPointer>
+
 namespace halvern {
 
 using namespace platform;
@@ -58,12 +60,31 @@ void EmployeeWindow::Command2_Click() { Unload(); }
 
 void EmployeeWindow::Command3_Click() {
     Module().HistoryCaller = variant_ == EntryVariant::Entry ? QStringLiteral("formlr") : QStringLiteral("formmod");
-    WindowHost::Show(WindowHost::Default<frmllrc>(), ShowMode::Modal);
+    auto* editor = WindowHost::Default<frmllrc>();
+    FormlrUi* b = boxes_;
+    // Nothing is stored until this window saves: the confirmed texts go into its boxes.
+    editor->Open({b->Text27->text(), b->Text28->text(), b->Text29->text(), b->Text30->text()},
+                 [b, self = QPointer<EmployeeWindow>(this)](const HistoryTexts& texts) {
+                     if (!self) return;
+                     b->Text27->setText(texts[0]);
+                     b->Text28->setText(texts[1]);
+                     b->Text29->setText(texts[2]);
+                     b->Text30->setText(texts[3]);
+                 });
+    WindowHost::Show(editor, ShowMode::Modal);
 }
 
 void EmployeeWindow::OpenPicker() {
     Module().PictureCaller = variant_ == EntryVariant::Entry ? QStringLiteral("lr") : QStringLiteral("mod");
-    WindowHost::Show(WindowHost::Default<frmloadpic>(), ShowMode::Modal);
+    auto* picker = WindowHost::Default<frmloadpic>();
+    FormlrUi* b = boxes_;
+    // The chosen file is copied when this window saves; until then its picture shows in the photo box.
+    picker->Open([b, self = QPointer<EmployeeWindow>(this)](const QPixmap& picture) {
+        if (!self) return;
+        b->SetPhoto(picture);
+        b->Label5->setVisible(false);
+    });
+    WindowHost::Show(picker, ShowMode::Modal);
 }
 
 void EmployeeWindow::Frame2_Click() { OpenPicker(); }

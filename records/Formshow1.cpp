@@ -26,7 +26,9 @@ void Formshow1::Form_Load() {
 
 void Formshow1::Command1_Click() {
     Module().HistoryCaller = QStringLiteral("formshow1");
-    WindowHost::Show(WindowHost::Default<frmllrc>(), ShowMode::Modal);
+    auto* editor = WindowHost::Default<frmllrc>();
+    editor->Open({ui.Text27->toPlainText(), ui.Text28->toPlainText(), ui.Text29->toPlainText(), ui.Text30->toPlainText()});
+    WindowHost::Show(editor, ShowMode::Modal);
 }
 
 }  // namespace halvern

@@ -99,7 +99,9 @@ void formshow::Form_Load() {
 
 void formshow::Command1_Click() {
     Module().HistoryCaller = QStringLiteral("formshow");
-    WindowHost::Show(WindowHost::Default<frmllrc>(), ShowMode::Modal);
+    auto* editor = WindowHost::Default<frmllrc>();
+    editor->Open({ui.Text27->toPlainText(), ui.Text28->toPlainText(), ui.Text29->toPlainText(), ui.Text30->toPlainText()});
+    WindowHost::Show(editor, ShowMode::Modal);
 }
 
 }  // namespace halvern

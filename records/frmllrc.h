@@ -5,22 +5,23 @@
 #include "platform/WindowHost.h"
 
 #include <array>
+#include <functional>
 
 namespace halvern {
 
+// The four history texts: 教育背景, 工作经历, 奖罚记录, 本公司经历.
+using HistoryTexts = std::array<QString, 4>;
+
 // Career-history editor: the four history texts of the window that opened it,
-// in four boxes. It touches no database; the opener stores the texts.
+// in four boxes. It touches no database and no other window: the opener hands
+// it the texts and takes back the texts confirmed with 确  定.
 //
-// How to open it: set Module().HistoryCaller, then
-//   WindowHost::Show(WindowHost::Default<frmllrc>(), ShowMode::Modal);
-//   "formlr"    Formlr     editable, copied back on 确  定
-//   "formmod"   Formmod    editable, copied back on 确  定
+// How to open it: set Module().HistoryCaller, hand over the texts, then show it modal:
+//   "formlr"    Formlr     editable, the confirmed texts go to `confirmed`
+//   "formmod"   Formmod    editable, the confirmed texts go to `confirmed`
 //   "formshow"  formshow   read-only
 //   "formshow1" Formshow1  read-only
-// The opener is the loaded window whose FormName() is the name above; its
-// history boxes are its child widgets named Text27, Text28, Text29 and Text30
-// (教育背景, 工作经历, 奖罚记录, 本公司经历), each a QLineEdit, QTextEdit,
-// QPlainTextEdit or QLabel. Any other HistoryCaller gives four empty boxes.
+// Any other HistoryCaller gives four empty boxes and hands nothing back.
 class frmllrc : public platform::Form {
     Q_OBJECT
 public:
@@ -28,12 +29,11 @@ public:
     QString FormName() const override { return QStringLiteral("frmllrc"); }
     frmllrcUi ui;
 
+    // The opener's texts, and what receives the texts confirmed in an editable opening.
+    void Open(const HistoryTexts& texts, std::function<void(const HistoryTexts&)> confirmed = {});
+
     void Command1_Click();  // 确  定
 
-    // The window name that a HistoryCaller value stands for; empty for an unknown value.
-    static QString OpenerName(const QString& historyCaller);
-    // The opener's four history boxes, or nulls when the opener is not loaded.
-    static std::array<QWidget*, 4> OpenerBoxes(const QString& historyCaller);
     bool IsReadOnly() const { return ui.RichTextBox1->isReadOnly(); }
 
 protected:
@@ -42,6 +42,8 @@ protected:
 private:
     std::array<QTextEdit*, 4> boxes() const;
     platform::Skin twotest;
+    HistoryTexts texts_;
+    std::function<void(const HistoryTexts&)> confirmed_;
 };
 
 }  // namespace halvern

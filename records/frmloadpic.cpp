@@ -1,7 +1,5 @@
 #include "frmloadpic.h"
 
-#include "Formlr.h"
-#include "Formmod.h"
 #include "platform/Input.h"
 #include "platform/MessageBox.h"
 #include "platform/Pictures.h"
@@ -114,17 +112,7 @@ void frmloadpic::Command1_Click() {
         reportUnreadable(path);
         return;
     }
-    const QString caller = Module().PictureCaller;
-    if (caller == QLatin1String("lr") && WindowHost::Exists<Formlr>()) {
-        auto* w = WindowHost::Default<Formlr>();
-        w->ui.SetPhoto(picture);
-        w->ui.Label5->setVisible(false);
-    }
-    if (caller == QLatin1String("mod") && WindowHost::Exists<Formmod>()) {
-        auto* w = WindowHost::Default<Formmod>();
-        w->ui.SetPhoto(picture);
-        w->ui.Label5->setVisible(false);
-    }
+    if (chosen_) chosen_(picture);
     confirmed_ = true;
     Unload();
 }

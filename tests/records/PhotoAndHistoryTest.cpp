@@ -1,10 +1,12 @@
 // The photograph picker hands a picture file to the entry or modify window;
-// the career-history editor edits the opener's four history boxes.
+// the career-history editor edits the texts of the window that opened it.
 #include "EmployeeWindowTest.h"
 
 #include "platform/WindowHost.h"
 #include "records/Formlr.h"
 #include "records/Formmod.h"
+#include "records/Formshow1.h"
+#include "records/formshow.h"
 #include "records/frmllrc.h"
 #include "records/frmloadpic.h"
 #include "common/ModuleState.h"
@@ -13,7 +15,6 @@
 #include <QFile>
 #include <QImage>
 #include <QPlainTextEdit>
-#include <QVBoxLayout>
 
 using namespace platform;
 using namespace halvern;
@@ -40,26 +41,6 @@ QStringList listed(const QListWidget* list) {
     return names;
 }
 
-// A record view as the editor sees it: a loaded window of that name with four history boxes.
-class FakeRecordView : public Form {
-public:
-    explicit FakeRecordView(QString name) : name_(std::move(name)) {
-        auto* layout = new QVBoxLayout(this);
-        for (const char* n : {"Text27", "Text28", "Text29", "Text30"}) {
-            auto* box = new QPlainTextEdit(this);
-            box->setObjectName(QString::fromLatin1(n));
-            box->setReadOnly(true);
-            layout->addWidget(box);
-            boxes.append(box);
-        }
-    }
-    QString FormName() const override { return name_; }
-    QList<QPlainTextEdit*> boxes;
-
-private:
-    QString name_;
-};
-
 }  // namespace
 
 class PhotographPicker : public EmployeeWindowTest {
@@ -78,10 +59,14 @@ protected:
         ASSERT_TRUE(bad.open(QIODevice::WriteOnly));
         bad.write("this is no picture");
     }
+    // The picker as the entry window opens it: a click on its photo frame.
     frmloadpic* openPicker(const QString& caller) {
-        Module().PictureCaller = caller;
+        EXPECT_EQ(caller, QStringLiteral("lr"));
+        auto* w = WindowHost::Exists<Formlr>() ? WindowHost::Default<Formlr>() : entry();
+        activate(w);
+        click(w->ui.Frame2);
+        EXPECT_EQ(Module().PictureCaller, caller);
         auto* p = WindowHost::Default<frmloadpic>();
-        WindowHost::Show(p, ShowMode::Modal);
         p->ui.Dir1->SetPath(folder);
         activate(p);
         return p;
@@ -345,7 +330,8 @@ TEST_F(CareerHistoryEditor, OpensOnTheModifyWindowsTextsAndTheCloseBoxDiscardsEd
     EXPECT_FALSE(WindowHost::Exists<frmllrc>());
     EXPECT_EQ(m->ui.Text28->text(), QStringLiteral("工厂"));
 
-    e = openEditor(QStringLiteral("formmod"));
+    m->Command3_Click();
+    e = WindowHost::Default<frmllrc>();
     e->ui.RichTextBox3->setPlainText(QStringLiteral("嘉奖"));
     e->Command1_Click();
     EXPECT_EQ(m->ui.Text29->text(), QStringLiteral("嘉奖"));
@@ -353,22 +339,34 @@ TEST_F(CareerHistoryEditor, OpensOnTheModifyWindowsTextsAndTheCloseBoxDiscardsEd
 }
 
 TEST_F(CareerHistoryEditor, RecordViewsGetTheirTextsReadOnly) {
-    for (const QString& name : {QStringLiteral("formshow"), QStringLiteral("Formshow1")}) {
-        FakeRecordView view(name);
-        view.Load();
-        view.show();
-        view.boxes[0]->setPlainText(QStringLiteral("教育"));
-        view.boxes[3]->setPlainText(QStringLiteral("本公司"));
-        auto* e = openEditor(name == QLatin1String("formshow") ? QStringLiteral("formshow") : QStringLiteral("formshow1"));
+    addEmployee(QStringLiteral("E01"), QStringLiteral("张三"));
+    db()->execute(QStringLiteral("insert into 员工离职 (员工编号, 姓名) values ('L01', '李四')"));
+    for (const QString& no : {QStringLiteral("E01"), QStringLiteral("L01")})
+        db()->execute(QStringLiteral("insert into 覆历 (员工编号,教育背景,本公司经历) values (?,'教育','本公司')"), {no});
+    const auto check = [this](Form* view, QPushButton* historyButton, QPlainTextEdit* first, QPlainTextEdit* last) {
+        activate(view);
+        click(historyButton);
+        ASSERT_TRUE(WindowHost::Exists<frmllrc>());
+        auto* e = WindowHost::Default<frmllrc>();
         EXPECT_TRUE(e->IsReadOnly());
         EXPECT_TRUE(e->ui.RichTextBox4->isReadOnly());
         EXPECT_EQ(e->ui.RichTextBox1->toPlainText(), QStringLiteral("教育"));
         EXPECT_EQ(e->ui.RichTextBox4->toPlainText(), QStringLiteral("本公司"));
         e->Command1_Click();
-        EXPECT_EQ(view.boxes[0]->toPlainText(), QStringLiteral("教育"));
-        EXPECT_EQ(view.boxes[3]->toPlainText(), QStringLiteral("本公司"));
+        EXPECT_EQ(first->toPlainText(), QStringLiteral("教育"));
+        EXPECT_EQ(last->toPlainText(), QStringLiteral("本公司"));
         processEvents();
-    }
+    };
+    Module().ViewEmployeeNo = QStringLiteral("E01");
+    auto* current = WindowHost::Default<formshow>();
+    WindowHost::Show(current, ShowMode::Modal);
+    check(current, current->ui.Command1, current->ui.Text27, current->ui.Text30);
+    EXPECT_EQ(Module().HistoryCaller, QStringLiteral("formshow"));
+    Module().ViewEmployeeNo = QStringLiteral("L01");
+    auto* leaver = WindowHost::Default<Formshow1>();
+    WindowHost::Show(leaver, ShowMode::Modal);
+    check(leaver, leaver->ui.Command1, leaver->ui.Text27, leaver->ui.Text30);
+    EXPECT_EQ(Module().HistoryCaller, QStringLiteral("formshow1"));
 }
 
 TEST_F(CareerHistoryEditor, AnUnknownCallerGetsFourEmptyEditableBoxes) {
