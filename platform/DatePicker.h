@@ -7,7 +7,6 @@
 namespace platform {
 
 class DatePicker : public QDateTimeEdit {
-    Q_OBJECT
 public:
     using QDateTimeEdit::QDateTimeEdit;
 

@@ -15,7 +15,6 @@
 namespace platform {
 
 class Form : public QWidget {
-    Q_OBJECT
 public:
     explicit Form(QWidget* parent = nullptr);
     ~Form() override;

@@ -11,7 +11,6 @@ namespace halvern {
 // Combined search: up to 21 conditions on 员工信息, each joined to the one
 // above by 并且 or 或者; the employees found fill the main window's grid.
 class AddSearch : public platform::Form {
-    Q_OBJECT
 public:
     AddSearch();
     QString FormName() const override { return QStringLiteral("AddSearch"); }

@@ -14,7 +14,6 @@
 namespace halvern {
 
 class EmployeeWindow : public platform::Form {
-    Q_OBJECT
 public:
     QString ConnString;
 

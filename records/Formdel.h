@@ -7,7 +7,6 @@ namespace halvern {
 
 // Deletes a leaver for good: the 员工离职 row, the 覆历 row and the photograph in pic.
 class Formdel : public platform::Form {
-    Q_OBJECT
 public:
     Formdel();
     QString FormName() const override { return QStringLiteral("Formdel"); }

@@ -8,7 +8,6 @@ namespace halvern {
 // Entry of new employees, one after another: the window clears itself after
 // each save and stays open.
 class Formlr : public EmployeeWindow {
-    Q_OBJECT
 public:
     Formlr();
     QString FormName() const override { return QStringLiteral("Formlr"); }

@@ -9,7 +9,6 @@ namespace halvern {
 // 员工信息 and 覆历 rows, saves both back together and closes. Opened with
 // no employee (or a number that names none) it enters a new employee.
 class Formmod : public EmployeeWindow {
-    Q_OBJECT
 public:
     Formmod();
     QString FormName() const override { return QStringLiteral("Formmod"); }

@@ -8,7 +8,6 @@ namespace halvern {
 
 // Read-only view of one leaver (员工离职), the number taken from ViewEmployeeNo.
 class Formshow1 : public platform::Form {
-    Q_OBJECT
 public:
     Formshow1();
     QString FormName() const override { return QStringLiteral("Formshow1"); }

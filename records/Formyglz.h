@@ -8,7 +8,6 @@ namespace halvern {
 // Moves a current employee (员工信息) into the leavers (员工离职) with the reason
 // and date of leaving; history and photograph stay.
 class Formyglz : public platform::Form {
-    Q_OBJECT
 public:
     Formyglz();
     QString FormName() const override { return QStringLiteral("Formyglz"); }

@@ -8,7 +8,6 @@ namespace halvern {
 
 // Shows the lookup table of nationalities (民族); changes nothing.
 class formmzb : public platform::Form {
-    Q_OBJECT
 public:
     formmzb();
     QString FormName() const override { return QStringLiteral("formmzb"); }

@@ -8,7 +8,6 @@ namespace halvern {
 
 // Shows the lookup table of region codes and names (行政区划); changes nothing.
 class formqhb : public platform::Form {
-    Q_OBJECT
 public:
     formqhb();
     QString FormName() const override { return QStringLiteral("formqhb"); }

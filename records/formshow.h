@@ -8,7 +8,6 @@ namespace halvern {
 
 // Read-only view of one current employee (员工信息), the number taken from ViewEmployeeNo.
 class formshow : public platform::Form {
-    Q_OBJECT
 public:
     formshow();
     QString FormName() const override { return QStringLiteral("formshow"); }

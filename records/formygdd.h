@@ -8,7 +8,6 @@ namespace halvern {
 // Moves a current employee to another department and notes the move in the
 // employee's company history (覆历.本公司经历). Stays open for further transfers.
 class formygdd : public platform::Form {
-    Q_OBJECT
 public:
     formygdd();
     QString FormName() const override { return QStringLiteral("formygdd"); }

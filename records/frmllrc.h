@@ -23,7 +23,6 @@ using HistoryTexts = std::array<QString, 4>;
 //   "formshow1" Formshow1  read-only
 // Any other HistoryCaller gives four empty boxes and hands nothing back.
 class frmllrc : public platform::Form {
-    Q_OBJECT
 public:
     frmllrc();
     QString FormName() const override { return QStringLiteral("frmllrc"); }

@@ -12,7 +12,6 @@ namespace halvern {
 // window, "mod" the modify window). The file itself is handed over by its path
 // in PicturePath; the opener copies it when it saves.
 class frmloadpic : public platform::Form {
-    Q_OBJECT
 public:
     frmloadpic();
     QString FormName() const override { return QStringLiteral("frmloadpic"); }

@@ -24,7 +24,6 @@ QString SetJournal(const QString& folder);
 // What the backup (Formsjbf) and restore (Formsjhf) windows share: picking the folder of
 // the backup set by drive and folder. Each window copies in its own direction on OK.
 class BackupFolderForm : public platform::Form {
-    Q_OBJECT
 public:
     BackupFolderUi ui;
 

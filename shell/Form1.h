@@ -21,7 +21,6 @@ struct View;
 // The main window: navigation tree, the main grid and its views, the detail
 // panel, the contract reminder, toolbar, quick search and the menus.
 class Form1 : public platform::Form, public MainWindowAccess {
-    Q_OBJECT
 public:
     Form1();
     ~Form1() override;

@@ -6,7 +6,6 @@ namespace halvern {
 
 // Backup: copies db2.mdb, cuser.mdb and the photographs of pic into a folder the user picks.
 class Formsjbf : public BackupFolderForm {
-    Q_OBJECT
 public:
     Formsjbf();
     QString FormName() const override { return QStringLiteral("Formsjbf"); }

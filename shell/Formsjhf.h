@@ -7,7 +7,6 @@ namespace halvern {
 // Restore: copies a backup set (db2.mdb, cuser.mdb, pic) from a folder the user
 // picks back into the program directory, once the folder proved to hold one.
 class Formsjhf : public BackupFolderForm {
-    Q_OBJECT
 public:
     Formsjhf();
     QString FormName() const override { return QStringLiteral("Formsjhf"); }

@@ -8,7 +8,6 @@ namespace halvern {
 // Account management: the signed-in user replaces the name and password of the
 // account used to sign in (table cuser of cuser.mdb).
 class Formyf : public platform::Form {
-    Q_OBJECT
 public:
     Formyf();
     QString FormName() const override { return QStringLiteral("Formyf"); }

@@ -7,7 +7,6 @@ namespace halvern {
 
 // The sign-in window: a name and password checked against table cuser of cuser.mdb.
 class frmLogin : public platform::Form {
-    Q_OBJECT
 public:
     frmLogin();
     QString FormName() const override { return QStringLiteral("frmLogin"); }

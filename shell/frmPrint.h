@@ -11,7 +11,6 @@ namespace halvern {
 // with the report's page set-up, the grid, its title and the print options.
 // Each print request makes a new one; it stays open beside the main window.
 class frmPrint : public platform::Form {
-    Q_OBJECT
 public:
     frmPrint();
     QString FormName() const override { return QStringLiteral("frmPrint"); }

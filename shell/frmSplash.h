@@ -7,7 +7,6 @@ namespace halvern {
 
 // The splash window: its picture for 13 ticks of 200 ms, then the sign-in.
 class frmSplash : public platform::Form {
-    Q_OBJECT
 public:
     frmSplash();
     QString FormName() const override { return QStringLiteral("frmSplash"); }

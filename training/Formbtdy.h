@@ -6,7 +6,6 @@ namespace halvern {
 
 // 定义表头: the column headings of the assessment sheets (横). Modal.
 class Formbtdy : public ListEditor {
-    Q_OBJECT
 public:
     Formbtdy();
     QString FormName() const override { return QStringLiteral("Formbtdy"); }

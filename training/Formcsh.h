@@ -6,7 +6,6 @@ namespace halvern {
 
 // 部门管理: the department list (部门表) that the department boxes offer. Modeless.
 class Formcsh : public ListEditor {
-    Q_OBJECT
 public:
     Formcsh();
     QString FormName() const override { return QStringLiteral("Formcsh"); }

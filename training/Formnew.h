@@ -17,7 +17,6 @@ struct RowLevelSql {
 // groups) in the upper half, level 2 (row items) in the lower half. Each half
 // adds the typed name and deletes one row of the chosen name.
 class RowLayoutEditor : public platform::Form {
-    Q_OBJECT
 public:
     RowLayoutEditor(const QString& caption, RowLevelSql level1, RowLevelSql level2);
     FormnewUi ui;
@@ -50,7 +49,6 @@ private:
 
 // Row layout of the managers' assessment sheet (经理竖2 groups, 经理竖1 items).
 class Formnew : public RowLayoutEditor {
-    Q_OBJECT
 public:
     Formnew();
     QString FormName() const override { return QStringLiteral("Formnew"); }

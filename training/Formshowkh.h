@@ -21,7 +21,6 @@ struct SheetSql {
 // One employee's assessment sheet: the grid laid out from the headings,
 // filled from the stored rows, edited in place, saved and exported.
 class AssessmentSheet : public platform::Form {
-    Q_OBJECT
 public:
     using Layout = void (*)(FormshowkhUi& ui, QWidget* window);
     AssessmentSheet(SheetSql sql, Layout layout, bool gridFirstInTabOrder);
@@ -83,7 +82,6 @@ private:
 
 // The managers' assessment sheet (经理, 经理竖1, 经理竖2).
 class Formshowkh : public AssessmentSheet {
-    Q_OBJECT
 public:
     Formshowkh();
     QString FormName() const override { return QStringLiteral("Formshowkh"); }

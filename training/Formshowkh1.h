@@ -6,7 +6,6 @@ namespace halvern {
 
 // The staff assessment sheet (员工, 员工竖1, 员工竖2).
 class Formshowkh1 : public AssessmentSheet {
-    Q_OBJECT
 public:
     Formshowkh1();
     QString FormName() const override { return QStringLiteral("Formshowkh1"); }

@@ -8,7 +8,6 @@ namespace halvern {
 
 // Training record view: the selected training record, read-only.
 class Formshowpx : public platform::Form {
-    Q_OBJECT
 public:
     Formshowpx();
     QString FormName() const override { return QStringLiteral("Formshowpx"); }

@@ -22,7 +22,6 @@ struct ListEditorTexts {
 };
 
 class ListEditor : public platform::Form {
-    Q_OBJECT
 public:
     explicit ListEditor(ListEditorTexts texts);
     ListEditorUi ui;

@@ -35,7 +35,6 @@ TrainingSaved SaveTrainingRow(const QString& connString, const QString& sql, con
 // Training record register: adds rows to 培训 one after another; a quick
 // search and the Enter look-ups find the employee.
 class frmdadj : public platform::Form {
-    Q_OBJECT
 public:
     frmdadj();
     QString FormName() const override { return QStringLiteral("frmdadj"); }

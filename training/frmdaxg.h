@@ -12,7 +12,6 @@ qint64 LoadTrainingRecord(const QString& connString, TrainingBoxes& boxes);
 
 // Training record modify: overwrites the selected training record once.
 class frmdaxg : public platform::Form {
-    Q_OBJECT
 public:
     frmdaxg();
     QString FormName() const override { return QStringLiteral("frmdaxg"); }

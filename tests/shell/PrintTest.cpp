@@ -28,7 +28,7 @@ namespace {
 QList<frmPrint*> previews() {
     QList<frmPrint*> out;
     for (QWidget* w : QApplication::topLevelWidgets())
-        if (auto* p = qobject_cast<frmPrint*>(w); p && p->isVisible()) out << p;
+        if (auto* p = dynamic_cast<frmPrint*>(w); p && p->isVisible()) out << p;
     return out;
 }
 
