@@ -58,7 +58,8 @@ private:
     void watch(QWidget* w) {
         if (w != control_ && w->isWindow()) return;
         w->installEventFilter(this);
-        for (QWidget* child : w->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) watch(child);
+        for (QObject* child : w->children())
+            if (child->isWidgetType()) watch(static_cast<QWidget*>(child));
     }
 
     QWidget* control_;

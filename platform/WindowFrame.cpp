@@ -54,7 +54,9 @@ private:
 
 void SetFrameGeometry(QWidget* window, const QRect& frame) {
     if (!window) return;
-    for (QObject* old : window->findChildren<QObject*>(FrameFitter::kName, Qt::FindDirectChildrenOnly)) delete old;
+    const QObjectList children = window->children();  // a copy: deleting changes the window's list
+    for (QObject* old : children)
+        if (old->objectName() == FrameFitter::kName) delete old;
     window->resize(frame.size());
     window->move(frame.topLeft());
     auto* fitter = new FrameFitter(window, frame);
