@@ -10,6 +10,9 @@
 using namespace platform;
 using namespace halvern;
 using halvern::test::ProgramTest;
+using halvern::test::clickControl;
+using halvern::test::clickItem;
+using halvern::test::clickItemWith;
 
 namespace {
 
@@ -37,7 +40,7 @@ protected:
         w->ui.Combo2->setCurrentIndex(w->ui.Combo2->findText(op));
         w->ui.Text1->setText(value);
         w->ui.Combo3->setCurrentIndex(w->ui.Combo3->findText(relation));
-        w->Command1_Click();
+        clickControl(w->ui.Command1);
     }
     QStringList found() const {
         QStringList out;
@@ -76,7 +79,7 @@ TEST_F(CombinedSearchTest, ConditionsJoinedByAndFillTheMainGridAndStayForRefinin
     EXPECT_EQ(w->ui.list1->item(1)->text(), QStringLiteral("性别        =(等于)        男并且"));
     EXPECT_EQ(w->CondValues[1], QStringLiteral("'男'"));
 
-    w->Command3_Click();
+    clickControl(w->ui.Command3);
     EXPECT_TRUE(messages().empty());
     EXPECT_EQ(found(), QStringList{QStringLiteral("1")});
     EXPECT_EQ(main->PanelText(5), QStringLiteral("共有符合条件的记录1条"));
@@ -86,26 +89,26 @@ TEST_F(CombinedSearchTest, ConditionsJoinedByAndFillTheMainGridAndStayForRefinin
 
     // Or binds looser than and, as the conditions read: 张 and 男, or 人事部.
     add(QStringLiteral("部门"), QStringLiteral("=(等于)"), QStringLiteral("人事部"), QStringLiteral("或者"));
-    w->Command3_Click();
+    clickControl(w->ui.Command3);
     EXPECT_EQ(found(), (QStringList{QStringLiteral("1"), QStringLiteral("3"), QStringLiteral("4")}));
     EXPECT_EQ(main->PanelText(5), QStringLiteral("共有符合条件的记录3条"));
 }
 
 TEST_F(CombinedSearchTest, TheFirstRowsRelationIsIgnoredQuotesMatchLiterallyAndLikeKeepsItsWildcards) {
     add(QStringLiteral("姓名"), QStringLiteral("=(等于)"), QStringLiteral("O'Brien"), QStringLiteral("或者"));
-    w->Command3_Click();
+    clickControl(w->ui.Command3);
     EXPECT_EQ(found(), QStringList{QStringLiteral("5")});
-    w->Command2_Click();
+    clickControl(w->ui.Command2);
     add(QStringLiteral("姓名"), QStringLiteral("like(包含)"), QStringLiteral("_四"), QStringLiteral("并且"));
-    w->Command3_Click();
+    clickControl(w->ui.Command3);
     EXPECT_EQ(found(), QStringList{QStringLiteral("3")});
-    w->Command2_Click();
+    clickControl(w->ui.Command2);
     add(QStringLiteral("姓名"), QStringLiteral("like(包含)"), QStringLiteral("张%丽"));
-    w->Command3_Click();
+    clickControl(w->ui.Command3);
     EXPECT_EQ(found(), QStringList{QStringLiteral("2")});
-    w->Command2_Click();
+    clickControl(w->ui.Command2);
     add(QStringLiteral("姓名"), QStringLiteral("like(包含)"), QStringLiteral("张_丽"));
-    w->Command3_Click();
+    clickControl(w->ui.Command3);
     ASSERT_EQ(messages().size(), 1u);
     EXPECT_EQ(messages()[0].text, QStringLiteral("查询到0条记录"));
     EXPECT_EQ(messages()[0].icon, MsgIcon::Exclamation);
@@ -183,7 +186,7 @@ TEST_F(CombinedSearchTest, IncompleteRowsMissingRelationsAndA22ndConditionAreRef
 
     // All 21 still search together.
     clearMessages();
-    w->Command3_Click();
+    clickControl(w->ui.Command3);
     EXPECT_TRUE(messages().empty());
     EXPECT_EQ(found(), (QStringList{QStringLiteral("1"), QStringLiteral("2")}));
 }
@@ -192,31 +195,36 @@ TEST_F(CombinedSearchTest, DeleteRemovesTheSelectedRowOrElseTheLastWithItsStored
     add(QStringLiteral("姓名"), QStringLiteral("like(包含)"), QStringLiteral("张"));
     add(QStringLiteral("性别"), QStringLiteral("=(等于)"), QStringLiteral("女"), QStringLiteral("并且"));
     add(QStringLiteral("部门"), QStringLiteral("=(等于)"), QStringLiteral("销售部"), QStringLiteral("并且"));
-    w->ui.list1->item(1)->setSelected(true);
-    w->Command2_Click();
+    clickItem(w->ui.list1, w->ui.list1->model()->index(1, 0));
+    ASSERT_TRUE(w->ui.list1->item(1)->isSelected());
+    clickControl(w->ui.Command2);
     ASSERT_EQ(rows(), 2);
     EXPECT_EQ(w->CondFields[1], QStringLiteral("部门"));
     EXPECT_EQ(w->CondValues[1], QStringLiteral("'销售部'"));
     EXPECT_TRUE(w->CondFields[2].isEmpty());
-    w->Command3_Click();
+    clickControl(w->ui.Command3);
     EXPECT_EQ(found(), (QStringList{QStringLiteral("1"), QStringLiteral("2")}));
 
-    w->ui.list1->clearSelection();
-    w->Command2_Click();
+    // Ctrl+click takes the highlight off the row that has it now: nothing is chosen.
+    const QList<QListWidgetItem*> chosen = w->ui.list1->selectedItems();
+    if (!chosen.isEmpty())
+        clickItemWith(w->ui.list1, w->ui.list1->indexFromItem(chosen.first()), Qt::ControlModifier);
+    ASSERT_TRUE(w->ui.list1->selectedItems().isEmpty());
+    clickControl(w->ui.Command2);
     ASSERT_EQ(rows(), 1);
     EXPECT_EQ(w->CondFields[0], QStringLiteral("姓名"));
-    w->Command2_Click();
-    w->Command2_Click();  // nothing left: nothing happens
+    clickControl(w->ui.Command2);
+    clickControl(w->ui.Command2);  // nothing left: nothing happens
     EXPECT_EQ(rows(), 0);
 }
 
 TEST_F(CombinedSearchTest, SearchingAnEmptyListOrFindingNothingLeavesTheMainWindowAlone) {
     const QString source = main->data1->RecordSource;
     const QString panel5 = main->PanelText(5);
-    w->Command3_Click();
+    clickControl(w->ui.Command3);
     EXPECT_TRUE(messages().empty());
     add(QStringLiteral("籍贯"), QStringLiteral("=(等于)"), QStringLiteral("火星"));
-    w->Command3_Click();
+    clickControl(w->ui.Command3);
     ASSERT_EQ(messages().size(), 1u);
     EXPECT_EQ(messages()[0].text, QStringLiteral("查询到0条记录"));
     EXPECT_EQ(main->data1->RecordSource, source);
@@ -226,7 +234,7 @@ TEST_F(CombinedSearchTest, SearchingAnEmptyListOrFindingNothingLeavesTheMainWind
 
 TEST_F(CombinedSearchTest, CancelClosesTheWindowAndTheNextOpeningStartsEmpty) {
     add(QStringLiteral("姓名"), QStringLiteral("like(包含)"), QStringLiteral("张"));
-    w->Command4_Click();
+    clickControl(w->ui.Command4);
     EXPECT_FALSE(WindowHost::Exists<AddSearch>());
     processEvents();
     w = WindowHost::Default<AddSearch>();
@@ -243,23 +251,23 @@ TEST_F(CombinedSearchTest, TypedFieldsAndOperatorsSearchAndTheirDatesAreConverte
     typeInto(w->ui.Text1, QStringLiteral("1985/1/1"));
     EXPECT_EQ(w->ui.Combo1->currentText(), QStringLiteral("出生日期"));
     EXPECT_EQ(w->ui.Combo2->currentText(), QStringLiteral(">="));
-    w->Command1_Click();
+    clickControl(w->ui.Command1);
     ASSERT_EQ(rows(), 1) << lastMessage().toStdString();
     EXPECT_EQ(w->ui.list1->item(0)->text(), QStringLiteral("出生日期        >=        1985/1/1"));
-    w->Command3_Click();
+    clickControl(w->ui.Command3);
     EXPECT_TRUE(messages().empty()) << lastMessage().toStdString();
     EXPECT_EQ(found(), (QStringList{QStringLiteral("2"), QStringLiteral("4")}));
 
     // A typed like without "(" works as the item does.
-    w->Command2_Click();
+    clickControl(w->ui.Command2);
     w->ui.Combo1->setEditText(QString());
     w->ui.Combo2->setEditText(QString());
     w->ui.Text1->clear();
     typeInto(w->ui.Combo1, QStringLiteral("姓名"));
     typeInto(w->ui.Combo2, QStringLiteral("like"));
     typeInto(w->ui.Text1, QStringLiteral("张"));
-    w->Command1_Click();
-    w->Command3_Click();
+    clickControl(w->ui.Command1);
+    clickControl(w->ui.Command3);
     EXPECT_EQ(found(), (QStringList{QStringLiteral("1"), QStringLiteral("2")}));
 }
 
@@ -268,7 +276,7 @@ TEST_F(CombinedSearchTest, TypedFieldsOutsideTheTableAndDatesThatAreNoDatesQuery
     w->ui.Combo1->setEditText(QStringLiteral("培训方式"));
     w->ui.Combo2->setCurrentIndex(0);
     w->ui.Text1->setText(QStringLiteral("面授"));
-    w->Command1_Click();
+    clickControl(w->ui.Command1);
     EXPECT_EQ(rows(), 0);
     ASSERT_EQ(messages().size(), 1u);
     EXPECT_TRUE(messages()[0].text.contains(QStringLiteral("培训方式")));
@@ -278,7 +286,7 @@ TEST_F(CombinedSearchTest, TypedFieldsOutsideTheTableAndDatesThatAreNoDatesQuery
     clearMessages();
     w->ui.Combo1->setEditText(QStringLiteral("姓名"));
     w->ui.Combo2->setEditText(QStringLiteral("≈"));
-    w->Command1_Click();
+    clickControl(w->ui.Command1);
     EXPECT_EQ(rows(), 0);
     ASSERT_EQ(messages().size(), 1u);
 
@@ -286,9 +294,9 @@ TEST_F(CombinedSearchTest, TypedFieldsOutsideTheTableAndDatesThatAreNoDatesQuery
     w->ui.Combo1->setEditText(QStringLiteral("录用日期"));
     w->ui.Combo2->setEditText(QStringLiteral("<"));
     w->ui.Text1->setText(QStringLiteral("去年"));
-    w->Command1_Click();
+    clickControl(w->ui.Command1);
     ASSERT_EQ(rows(), 1);
-    w->Command3_Click();
+    clickControl(w->ui.Command3);
     ASSERT_EQ(messages().size(), 1u);
     EXPECT_TRUE(messages()[0].text.contains(QStringLiteral("去年")));
     EXPECT_EQ(messages()[0].icon, MsgIcon::Critical);

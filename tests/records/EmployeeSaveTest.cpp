@@ -2,12 +2,14 @@
 // history and photograph and clears itself; the modify window writes an
 // employee back. Both store all or nothing.
 #include "EmployeeWindowTest.h"
+#include "MainWindowInput.h"
 
 #include "platform/Recordset.h"
 #include "platform/WindowHost.h"
 #include "records/Formlr.h"
 #include "records/Formmod.h"
 #include "shell/Form1.h"
+#include "shell/Views.h"
 #include "common/ModuleState.h"
 
 #include <QDir>
@@ -17,6 +19,10 @@
 using namespace platform;
 using namespace halvern;
 using halvern::test::EmployeeWindowTest;
+using halvern::test::chooseFromGridPopup;
+using halvern::test::chooseMainMenu;
+using halvern::test::chooseView;
+using halvern::test::clickControl;
 
 namespace {
 
@@ -67,7 +73,7 @@ TEST_F(EmployeeSave, EntryStoresEveryFieldAsTheWindowPromises) {
     u.Text18->setText(QStringLiteral("备注 "));
     u.Text27->setText(QStringLiteral("大学"));
     u.Text30->setText(QStringLiteral("入职"));
-    w->Command1_Click();
+    clickControl(w->ui.Command1);
     EXPECT_TRUE(messages().empty()) << lastMessage().toStdString();
 
     const QVariantMap r = row(QStringLiteral("员工信息"), QStringLiteral("E01"));
@@ -111,7 +117,7 @@ TEST_F(EmployeeSave, EntryClearsItselfForTheNextEmployeeAndShowsItInTheMainGrid)
     u.Text28->setText(QStringLiteral("工作"));
     Module().PicturePath = sourcePicture(QStringLiteral("a.jpg"));
     u.SetPhoto(QPixmap(Module().PicturePath));
-    w->Command1_Click();
+    clickControl(w->ui.Command1);
     EXPECT_TRUE(messages().empty()) << lastMessage().toStdString();
     EXPECT_TRUE(WindowHost::Exists<Formlr>());  // stays open
     EXPECT_TRUE(u.Text1->text().isEmpty());
@@ -141,7 +147,7 @@ TEST_F(EmployeeSave, PhotographIsCopiedUnderTheNumberAsTypedWithTheFileSuffix) {
     w->ui.Text2->setText(QStringLiteral("张三"));
     const QString source = writePicture(path(QStringLiteral("photos/Face.JPG")), Qt::blue);
     Module().PicturePath = source;
-    w->Command1_Click();
+    clickControl(w->ui.Command1);
     EXPECT_TRUE(messages().empty()) << lastMessage().toStdString();
     const QVariantMap r = row(QStringLiteral("员工信息"), QStringLiteral("E01"));
     EXPECT_EQ(r[QStringLiteral("员工编号")], QStringLiteral("E01"));
@@ -164,7 +170,7 @@ TEST_F(EmployeeSave, DuplicateNumberLeavesTheFirstEmployeeAndItsPhotographUntouc
     w->ui.Text4->setText(QStringLiteral("经理"));
     const QString chosen = sourcePicture(QStringLiteral("b.jpg"), Qt::yellow);
     Module().PicturePath = chosen;
-    w->Command1_Click();
+    clickControl(w->ui.Command1);
 
     ASSERT_EQ(messages().size(), 1u);
     EXPECT_EQ(messages()[0].text, QStringLiteral("出现错误或者编号重复，请重新录入！"));
@@ -188,7 +194,7 @@ TEST_F(EmployeeSave, EntryStoresBothRowsOrNeither) {
     w->ui.Text1->setText(QStringLiteral("E01"));
     w->ui.Text2->setText(QStringLiteral("张三"));
     Module().PicturePath = sourcePicture(QStringLiteral("a.jpg"));
-    w->Command1_Click();
+    clickControl(w->ui.Command1);
     ASSERT_EQ(messages().size(), 1u);
     EXPECT_EQ(messages()[0].text, QStringLiteral("出现错误或者编号重复，请重新录入！"));
     EXPECT_EQ(count(QStringLiteral("员工信息"), QStringLiteral("员工编号='E01'")), 0);
@@ -200,7 +206,7 @@ TEST_F(EmployeeSave, EntryRefusesMissingNumberOrNameAndADateThatIsNoDate) {
     auto* w = entry();
     w->ui.Label5->setVisible(false);
     w->ui.Text1->setText(QStringLiteral("E01"));
-    w->Command1_Click();
+    clickControl(w->ui.Command1);
     ASSERT_EQ(messages().size(), 1u);
     EXPECT_EQ(messages()[0].text, QStringLiteral("员工编号 和 姓名 不能为空!"));
     EXPECT_EQ(messages()[0].icon, MsgIcon::Information);
@@ -209,14 +215,14 @@ TEST_F(EmployeeSave, EntryRefusesMissingNumberOrNameAndADateThatIsNoDate) {
 
     w->ui.Text2->setText(QStringLiteral("张三"));
     w->ui.Text25->setText(QStringLiteral("2020-13-01"));
-    w->Command1_Click();
+    clickControl(w->ui.Command1);
     ASSERT_EQ(messages().size(), 2u);
     EXPECT_EQ(messages()[1].text, QStringLiteral("出现错误或者编号重复，请重新录入！"));
 
     // Blanks pass the empty test; stored trimmed they make no number.
     w->ui.Text25->clear();
     w->ui.Text1->setText(QStringLiteral("   "));
-    w->Command1_Click();
+    clickControl(w->ui.Command1);
     ASSERT_EQ(messages().size(), 3u);
     EXPECT_EQ(messages()[2].text, QStringLiteral("出现错误或者编号重复，请重新录入！"));
     EXPECT_EQ(count(QStringLiteral("员工信息")), 1);  // the placeholder only
@@ -226,7 +232,7 @@ TEST_F(EmployeeSave, EntryRefusesMissingNumberOrNameAndADateThatIsNoDate) {
 TEST_F(EmployeeSave, APictureOfAnAbandonedWindowNeverReachesALaterSave) {
     auto* w = entry();
     Module().PicturePath = sourcePicture(QStringLiteral("a.jpg"));
-    w->Command2_Click();
+    clickControl(w->ui.Command2);
     EXPECT_FALSE(WindowHost::Exists<Formlr>());
     EXPECT_TRUE(Module().PicturePath.isEmpty());
     Module().PicturePath = sourcePicture(QStringLiteral("b.jpg"));  // say, left by a picker of another window
@@ -234,7 +240,7 @@ TEST_F(EmployeeSave, APictureOfAnAbandonedWindowNeverReachesALaterSave) {
     EXPECT_TRUE(Module().PicturePath.isEmpty());
     w->ui.Text1->setText(QStringLiteral("E01"));
     w->ui.Text2->setText(QStringLiteral("张三"));
-    w->Command1_Click();
+    clickControl(w->ui.Command1);
     EXPECT_TRUE(row(QStringLiteral("员工信息"), QStringLiteral("E01"))[QStringLiteral("图片")].isNull());
     Module().PicturePath = sourcePicture(QStringLiteral("c.jpg"));
     modify(QStringLiteral("E01"));
@@ -285,7 +291,7 @@ TEST_F(EmployeeModify, LoadsTheEmployeeTrimmedWithItsHistoryAndPhotograph) {
 TEST_F(EmployeeModify, SavesBackWithBlanksAppendedAndClosesKeepingThePhotograph) {
     auto* w = modify(QStringLiteral("E01"));
     w->ui.Text27->setText(QStringLiteral("研究生"));
-    w->Command1_Click();
+    clickControl(w->ui.Command1);
     EXPECT_TRUE(messages().empty()) << lastMessage().toStdString();
     EXPECT_FALSE(WindowHost::Exists<Formmod>());
     const QVariantMap r = row(QStringLiteral("员工信息"), QStringLiteral("E01"));
@@ -308,7 +314,7 @@ TEST_F(EmployeeModify, ChangedNumberMovesBothRowsAndANewPhotographIsCopied) {
     w->ui.Text1->setText(QStringLiteral("E09"));
     w->ui.Text6->setText(QStringLiteral("1980-1-5"));
     Module().PicturePath = sourcePicture(QStringLiteral("new.bmp"));
-    w->Command1_Click();
+    clickControl(w->ui.Command1);
     EXPECT_TRUE(messages().empty()) << lastMessage().toStdString();
     EXPECT_EQ(count(QStringLiteral("员工信息"), QStringLiteral("员工编号='E01'")), 0);
     EXPECT_EQ(count(QStringLiteral("覆历"), QStringLiteral("员工编号='E01'")), 0);
@@ -325,7 +331,7 @@ TEST_F(EmployeeModify, EmployeeWithoutHistoryShowsMainHistoryAndGetsAHistoryRow)
     db()->execute(QStringLiteral("delete from 覆历"));
     auto* w = modify(QStringLiteral("E01"));
     EXPECT_EQ(w->ui.Text27->text(), QStringLiteral("主要"));
-    w->Command1_Click();
+    clickControl(w->ui.Command1);
     const QVariantMap h = row(QStringLiteral("覆历"), QStringLiteral("E01"));
     ASSERT_FALSE(h.isEmpty());
     EXPECT_EQ(h[QStringLiteral("教育背景")], QStringLiteral("主要 "));
@@ -342,7 +348,7 @@ TEST_F(EmployeeModify, FailedSaveStoresNothingAndKeepsTheWindowOpen) {
     auto* w = modify(QStringLiteral("E01"));
     w->ui.Text28->setText(QStringLiteral("改过"));
     w->ui.Text14->setText(QStringLiteral("2001-02-30"));  // no such day
-    w->Command1_Click();
+    clickControl(w->ui.Command1);
     ASSERT_EQ(messages().size(), 1u);
     EXPECT_EQ(messages()[0].text, QStringLiteral("出现错误或者编号重复，请重新录入！"));
     EXPECT_EQ(messages()[0].title, QStringLiteral("错误"));
@@ -351,7 +357,7 @@ TEST_F(EmployeeModify, FailedSaveStoresNothingAndKeepsTheWindowOpen) {
     w->ui.Text14->clear();
     w->ui.Text1->setText(QStringLiteral("E02"));  // a number someone else holds
     Module().PicturePath = sourcePicture(QStringLiteral("x.jpg"), Qt::magenta);
-    w->Command1_Click();
+    clickControl(w->ui.Command1);
     ASSERT_EQ(messages().size(), 2u);
     EXPECT_EQ(messages()[1].text, QStringLiteral("出现错误或者编号重复，请重新录入！"));
     EXPECT_TRUE(WindowHost::Exists<Formmod>());
@@ -366,7 +372,7 @@ TEST_F(EmployeeModify, FailedSaveStoresNothingAndKeepsTheWindowOpen) {
 TEST_F(EmployeeModify, EmptyNumberIsRefusedInAPlainBox) {
     auto* w = modify(QStringLiteral("E01"));
     w->ui.Text2->clear();
-    w->Command1_Click();
+    clickControl(w->ui.Command1);
     ASSERT_EQ(messages().size(), 1u);
     EXPECT_EQ(messages()[0].text, QStringLiteral("员工编号 和 姓名 不能为空!"));
     EXPECT_EQ(messages()[0].icon, MsgIcon::None);
@@ -386,7 +392,7 @@ TEST_F(EmployeeModify, WithNoEmployeeSelectedTheEntriesBecomeANewEmployee) {
         const QString no = key.isEmpty() ? QStringLiteral("N1") : QStringLiteral("N2");
         w->ui.Text1->setText(no);
         w->ui.Text2->setText(QStringLiteral("新人"));
-        w->Command1_Click();
+        clickControl(w->ui.Command1);
         EXPECT_EQ(messages().size(), 1u) << lastMessage().toStdString();
         EXPECT_FALSE(WindowHost::Exists<Formmod>());
         EXPECT_EQ(row(QStringLiteral("员工信息"), no)[QStringLiteral("性别")], QStringLiteral("男"));
@@ -396,7 +402,7 @@ TEST_F(EmployeeModify, WithNoEmployeeSelectedTheEntriesBecomeANewEmployee) {
     auto* w = modify(QString());
     w->ui.Text1->setText(QStringLiteral("E01"));
     w->ui.Text2->setText(QStringLiteral("重复"));
-    w->Command1_Click();
+    clickControl(w->ui.Command1);
     EXPECT_EQ(lastMessage(), QStringLiteral("出现错误或者编号重复，请重新录入！"));
     EXPECT_EQ(row(QStringLiteral("员工信息"), QStringLiteral("E01"))[QStringLiteral("姓名")], QStringLiteral("张三"));
 }
@@ -415,14 +421,20 @@ TEST_F(EmployeeSave, MainWindowMenuAndPopupOpenTheEntryAndModifyWindows) {
     auto* main = WindowHost::Default<Form1>();
     WindowHost::Show(main, ShowMode::Modeless);
     WindowHost::ClearLog();
-    main->ui.lrxyg->trigger();
+    const QString staff = QStringLiteral("员工管理(&Y)");
+    ASSERT_TRUE(chooseMainMenu(main, staff, QStringLiteral("录入新进员工")));
     EXPECT_TRUE(WindowHost::Default<Formlr>()->IsModal());
-    WindowHost::Default<Formlr>()->Command2_Click();
-    main->ui.CreatNew->trigger();
-    WindowHost::Default<Formlr>()->Command2_Click();
-    main->ui.modzl->trigger();
-    WindowHost::Default<Formmod>()->Command2_Click();
-    main->ui.up->trigger();
+    clickControl(WindowHost::Default<Formlr>()->ui.Command2);  // 退  出
+    processEvents();
+    chooseView(main, kFullView);  // the welcome gives way to the grid
+    ASSERT_GT(main->dgrid->Rows(), 1);
+    ASSERT_TRUE(chooseFromGridPopup(main, 1, QStringLiteral("新建 (&CR)")));
+    clickControl(WindowHost::Default<Formlr>()->ui.Command2);
+    processEvents();
+    ASSERT_TRUE(chooseMainMenu(main, staff, QStringLiteral("修改员工资料")));
+    clickControl(WindowHost::Default<Formmod>()->ui.Command2);
+    processEvents();
+    ASSERT_TRUE(chooseFromGridPopup(main, 1, QStringLiteral("修改 (&C)")));
     EXPECT_EQ(shown(), (QStringList{QStringLiteral("Formlr"), QStringLiteral("Formlr"), QStringLiteral("Formmod"),
                                     QStringLiteral("Formmod")}));
 }

@@ -1,8 +1,10 @@
+#include "MainWindowInput.h"
 #include "TestProgram.h"
 
 #include "platform/WindowHost.h"
 #include "records/Formdel.h"
 #include "shell/Form1.h"
+#include "shell/Views.h"
 #include "common/ModuleState.h"
 
 #include <QDir>
@@ -14,6 +16,7 @@
 using namespace platform;
 using namespace halvern;
 using halvern::test::ProgramTest;
+using namespace halvern::test;
 
 class LeaverDeletion : public ProgramTest {
 protected:
@@ -40,7 +43,7 @@ protected:
         auto* w = WindowHost::Default<Formdel>();
         WindowHost::Show(w, ShowMode::Modal);
         w->ui.Text1->setText(no);
-        w->Command1_Click();
+        clickControl(w->ui.Command1);  // 确  定
     }
     int rows(const QString& table, const QString& no) { return count(table, QStringLiteral("员工编号=?"), {no}); }
 };
@@ -154,16 +157,20 @@ TEST_F(LeaverDeletion, APhotographThatCannotBeDeletedIsReportedAndNothingIsDelet
 
 TEST_F(LeaverDeletion, TheMenuAsksFirstThePopupDoesNot) {
     auto* main = WindowHost::Default<Form1>();
+    const QString staff = QStringLiteral("员工管理(&Y)");
+    const QString deleteLeavers = QStringLiteral("删除离职人员资料");
     answer(MsgAnswer::Cancel);
-    main->delzl_Click();
+    ASSERT_TRUE(chooseMainMenu(main, staff, deleteLeavers));
     EXPECT_FALSE(WindowHost::Exists<Formdel>());
-    main->delzl_Click();
+    ASSERT_TRUE(chooseMainMenu(main, staff, deleteLeavers));
     EXPECT_TRUE(WindowHost::Exists<Formdel>());
     ASSERT_EQ(messages().size(), 2u);
     EXPECT_EQ(messages()[0].text, QStringLiteral("此操作将真正删除数据库中数据，请慎重操作"));
     WindowHost::Default<Formdel>()->Unload();
     processEvents();
-    main->dellizhi_Click();
+    chooseView(main, kLeaverView);
+    ASSERT_GT(main->dgrid->Rows(), 1);
+    ASSERT_TRUE(chooseFromGridPopup(main, 1, QStringLiteral("删除资料(&D)")));
     EXPECT_TRUE(WindowHost::Exists<Formdel>());
     EXPECT_EQ(messages().size(), 2u);
 }

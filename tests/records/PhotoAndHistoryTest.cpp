@@ -22,6 +22,7 @@ using halvern::test::EmployeeWindowTest;
 using halvern::test::ProgramTest;
 using halvern::test::activate;
 using halvern::test::click;
+using halvern::test::clickControl;
 using halvern::test::clickItem;
 using halvern::test::doubleClickItem;
 using halvern::test::focused;
@@ -64,7 +65,7 @@ protected:
         EXPECT_EQ(caller, QStringLiteral("lr"));
         auto* w = WindowHost::Exists<Formlr>() ? WindowHost::Default<Formlr>() : entry();
         activate(w);
-        click(w->ui.Frame2);
+        clickControl(w->ui.Frame2);
         EXPECT_EQ(Module().PictureCaller, caller);
         auto* p = WindowHost::Default<frmloadpic>();
         p->ui.Dir1->SetPath(folder);
@@ -101,7 +102,7 @@ TEST_F(PhotographPicker, ListsThePictureKindsWhateverTheCaseOfTheirExtension) {
 
 TEST_F(PhotographPicker, ConfirmedChoiceFillsTheEntryWindowsPhotoBoxAndIsSavedWithTheEmployee) {
     auto* w = entry();
-    w->Label5_Click();
+    clickControl(w->ui.Label5);  // 点击此处添加图片
     ASSERT_TRUE(WindowHost::Exists<frmloadpic>());
     EXPECT_EQ(Module().PictureCaller, QStringLiteral("lr"));
     auto* p = WindowHost::Default<frmloadpic>();
@@ -119,7 +120,7 @@ TEST_F(PhotographPicker, ConfirmedChoiceFillsTheEntryWindowsPhotoBoxAndIsSavedWi
 
     w->ui.Text1->setText(QStringLiteral("E01"));
     w->ui.Text2->setText(QStringLiteral("张三"));
-    w->Command1_Click();
+    clickControl(w->ui.Command1);
     EXPECT_TRUE(QFile::exists(path(QStringLiteral("pic/E01.JPG"))));
 }
 
@@ -142,7 +143,7 @@ TEST_F(PhotographPicker, ClosingByTheCloseBoxWithdrawsAChoiceOfThatOpening) {
     // Opened again and confirmed without a click, the earlier file is handed over again.
     w->ui.SetPhoto(QPixmap());
     p = openPicker(QStringLiteral("lr"));
-    p->Command1_Click();
+    clickControl(p->ui.Command1);
     EXPECT_FALSE(w->ui.Image1->pixmap().isNull());
     EXPECT_EQ(Module().PicturePath, first);
 }
@@ -254,7 +255,7 @@ TEST_F(PhotographPicker, AFileThatIsNoPictureIsReportedAndThePickerStaysOpen) {
     // A chosen file that has gone bad by 确定 is refused too.
     QFile::remove(folder + QStringLiteral("/a.jpg"));
     QFile::copy(folder + QStringLiteral("/broken.jpg"), folder + QStringLiteral("/a.jpg"));
-    p->Command1_Click();
+    clickControl(p->ui.Command1);
     EXPECT_EQ(messages().size(), 2u);
     EXPECT_TRUE(WindowHost::Exists<frmloadpic>());
 }
@@ -267,12 +268,12 @@ TEST_F(PhotographPicker, ConfirmingWithNothingChosenEmptiesTheModifyWindowsPhoto
     auto* m = WindowHost::Default<Formmod>();
     WindowHost::Show(m, ShowMode::Modal);
     ASSERT_FALSE(m->ui.Image1->pixmap().isNull());
-    m->Image1_Click();
+    clickControl(m->ui.Image1);  // the photograph
     EXPECT_EQ(Module().PictureCaller, QStringLiteral("mod"));
-    WindowHost::Default<frmloadpic>()->Command1_Click();
+    clickControl(WindowHost::Default<frmloadpic>()->ui.Command1);
     EXPECT_TRUE(m->ui.Image1->pixmap().isNull());
     EXPECT_TRUE(m->ui.Label5->isHidden());
-    m->Command1_Click();  // saves no photograph: 图片 keeps its value
+    clickControl(m->ui.Command1);  // saves no photograph: 图片 keeps its value
     EXPECT_EQ(db()->scalar(QStringLiteral("select 图片 from 员工信息 where 员工编号='E01'")).toString(),
               QStringLiteral("\\pic\\E01.bmp"));
 }
@@ -292,7 +293,7 @@ protected:
 TEST_F(CareerHistoryEditor, TextsConfirmedForTheEntryWindowReachTheDatabaseOnlyWithItsSave) {
     auto* w = WindowHost::Default<Formlr>();
     WindowHost::Show(w, ShowMode::Modal);
-    w->Command3_Click();
+    clickControl(w->ui.Command3);
     ASSERT_TRUE(WindowHost::Exists<frmllrc>());
     auto* e = WindowHost::Default<frmllrc>();
     EXPECT_EQ(e->windowTitle(), QStringLiteral("详细覆历"));
@@ -300,7 +301,7 @@ TEST_F(CareerHistoryEditor, TextsConfirmedForTheEntryWindowReachTheDatabaseOnlyW
     EXPECT_TRUE(e->ui.RichTextBox1->toPlainText().isEmpty());
     e->ui.RichTextBox1->setPlainText(QStringLiteral("1998 中学\n2002 大学"));
     e->ui.RichTextBox4->setPlainText(QStringLiteral("技术部"));
-    e->Command1_Click();
+    clickControl(e->ui.Command1);
     EXPECT_FALSE(WindowHost::Exists<frmllrc>());
     EXPECT_EQ(w->ui.Text27->text(), QStringLiteral("1998 中学\n2002 大学"));
     EXPECT_EQ(w->ui.Text30->text(), QStringLiteral("技术部"));
@@ -308,7 +309,7 @@ TEST_F(CareerHistoryEditor, TextsConfirmedForTheEntryWindowReachTheDatabaseOnlyW
 
     w->ui.Text1->setText(QStringLiteral("E01"));
     w->ui.Text2->setText(QStringLiteral("张三"));
-    w->Command1_Click();
+    clickControl(w->ui.Command1);
     EXPECT_EQ(db()->scalar(QStringLiteral("select 教育背景 from 覆历 where 员工编号='E01'")).toString(),
               QStringLiteral("1998 中学\n2002 大学 "));
 }
@@ -319,7 +320,7 @@ TEST_F(CareerHistoryEditor, OpensOnTheModifyWindowsTextsAndTheCloseBoxDiscardsEd
     Module().CurrentEmployeeNo = QStringLiteral("E01");
     auto* m = WindowHost::Default<Formmod>();
     WindowHost::Show(m, ShowMode::Modal);
-    m->Command3_Click();
+    clickControl(m->ui.Command3);
     EXPECT_EQ(Module().HistoryCaller, QStringLiteral("formmod"));
     auto* e = WindowHost::Default<frmllrc>();
     EXPECT_EQ(e->ui.RichTextBox1->toPlainText(), QStringLiteral("大学"));
@@ -330,10 +331,10 @@ TEST_F(CareerHistoryEditor, OpensOnTheModifyWindowsTextsAndTheCloseBoxDiscardsEd
     EXPECT_FALSE(WindowHost::Exists<frmllrc>());
     EXPECT_EQ(m->ui.Text28->text(), QStringLiteral("工厂"));
 
-    m->Command3_Click();
+    clickControl(m->ui.Command3);
     e = WindowHost::Default<frmllrc>();
     e->ui.RichTextBox3->setPlainText(QStringLiteral("嘉奖"));
-    e->Command1_Click();
+    clickControl(e->ui.Command1);
     EXPECT_EQ(m->ui.Text29->text(), QStringLiteral("嘉奖"));
     EXPECT_EQ(m->ui.Text28->text(), QStringLiteral("工厂"));
 }
@@ -345,14 +346,14 @@ TEST_F(CareerHistoryEditor, RecordViewsGetTheirTextsReadOnly) {
         db()->execute(QStringLiteral("insert into 覆历 (员工编号,教育背景,本公司经历) values (?,'教育','本公司')"), {no});
     const auto check = [this](Form* view, QPushButton* historyButton, QPlainTextEdit* first, QPlainTextEdit* last) {
         activate(view);
-        click(historyButton);
+        clickControl(historyButton);
         ASSERT_TRUE(WindowHost::Exists<frmllrc>());
         auto* e = WindowHost::Default<frmllrc>();
         EXPECT_TRUE(e->IsReadOnly());
         EXPECT_TRUE(e->ui.RichTextBox4->isReadOnly());
         EXPECT_EQ(e->ui.RichTextBox1->toPlainText(), QStringLiteral("教育"));
         EXPECT_EQ(e->ui.RichTextBox4->toPlainText(), QStringLiteral("本公司"));
-        e->Command1_Click();
+        clickControl(e->ui.Command1);
         EXPECT_EQ(first->toPlainText(), QStringLiteral("教育"));
         EXPECT_EQ(last->toPlainText(), QStringLiteral("本公司"));
         processEvents();
@@ -377,7 +378,7 @@ TEST_F(CareerHistoryEditor, AnUnknownCallerGetsFourEmptyEditableBoxes) {
     EXPECT_TRUE(e->ui.RichTextBox1->toPlainText().isEmpty());
     EXPECT_FALSE(e->IsReadOnly());
     e->ui.RichTextBox1->setPlainText(QStringLiteral("不应写回"));
-    e->Command1_Click();
+    clickControl(e->ui.Command1);
     EXPECT_FALSE(WindowHost::Exists<frmllrc>());
     EXPECT_EQ(w->ui.Text27->text(), QStringLiteral("保留"));
 }

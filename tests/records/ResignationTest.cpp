@@ -1,14 +1,17 @@
+#include "MainWindowInput.h"
 #include "TestProgram.h"
 
 #include "platform/Database.h"
 #include "platform/WindowHost.h"
 #include "records/Formyglz.h"
 #include "shell/Form1.h"
+#include "shell/Views.h"
 #include "common/ModuleState.h"
 
 using namespace platform;
 using namespace halvern;
 using halvern::test::ProgramTest;
+using namespace halvern::test;
 
 namespace {
 
@@ -81,7 +84,7 @@ TEST_F(Resignation, CopiesEveryColumnAsStoredWithReasonAndThePickersTimeOfDay) {
     w->ui.Text1->setText(QStringLiteral("A1"));
     w->ui.Text2->setText(QStringLiteral("个人原因"));
     w->ui.text3->setDateTime(QDateTime(QDate(2023, 5, 6), QTime(14, 25, 36)));
-    w->Command1_Click();
+    clickControl(w->ui.Command1);
 
     EXPECT_TRUE(messages().empty()) << lastMessage().toStdString();
     EXPECT_EQ(employees(QStringLiteral("A1")), 0);
@@ -102,13 +105,10 @@ TEST_F(Resignation, CopiesEveryColumnAsStoredWithReasonAndThePickersTimeOfDay) {
 TEST_F(Resignation, OpensWithTheMainGridsNumberTrimmedAndTheCurrentTime) {
     addEmployee(QStringLiteral("B7  "), QStringLiteral("李四"));
     auto* main = WindowHost::Default<Form1>();
-    RefreshMainGrid();
-    for (int r = 1; r < main->dgrid->Rows(); ++r)
-        for (int c = 0; c < main->dgrid->Cols(); ++c)
-            if (main->dgrid->TextMatrix(r, c) == QStringLiteral("B7  ")) {
-                main->dgrid->SetRow(r);
-                main->dgrid->SetCol(c);
-            }
+    chooseView(main, kFullView);
+    const int row = mainGridRow(main, QStringLiteral("B7"));
+    ASSERT_GT(row, 0);
+    clickCell(main->dgrid, row, 0);
     ASSERT_EQ(main->dgrid->Text(), QStringLiteral("B7  "));
     const QDateTime before = QDateTime::currentDateTime().addSecs(-1);
     auto* w = open();
@@ -125,7 +125,7 @@ TEST_F(Resignation, AFailureAfterTheLeaverRowWasWrittenLeavesTheEmployeeAsBefore
     auto* w = open();
     w->ui.Text1->setText(QStringLiteral("A2"));
     w->ui.Text2->setText(QStringLiteral("调走"));
-    w->Command1_Click();
+    clickControl(w->ui.Command1);
 
     ASSERT_EQ(messages().size(), 1u);
     EXPECT_EQ(messages()[0].text, QStringLiteral("该员工已经离职或者员工编号不存在或者出现异常错误! "));
@@ -142,7 +142,7 @@ TEST_F(Resignation, ThePlaceholderIsRefusedWithAPlainBox) {
     auto* w = open();
     w->ui.Text1->setText(QStringLiteral("."));
     w->ui.Text2->setText(QStringLiteral("x"));
-    w->Command1_Click();
+    clickControl(w->ui.Command1);
     ASSERT_EQ(messages().size(), 1u);
     EXPECT_EQ(messages()[0].text, QStringLiteral("不能离职此员工"));
     EXPECT_EQ(messages()[0].icon, MsgIcon::None);
@@ -156,10 +156,10 @@ TEST_F(Resignation, EmptyNumberOrReasonIsRefusedButBlanksCount) {
     auto* w = open();
     w->ui.Text1->setText(QStringLiteral("A3"));
     w->ui.Text2->clear();
-    w->Command1_Click();
+    clickControl(w->ui.Command1);
     w->ui.Text1->clear();
     w->ui.Text2->setText(QStringLiteral("原因"));
-    w->Command1_Click();
+    clickControl(w->ui.Command1);
     ASSERT_EQ(messages().size(), 2u);
     for (const auto& m : messages()) {
         EXPECT_EQ(m.text, QStringLiteral("员工编号不存在或者出现异常错误!或填定不完整！！ "));
@@ -171,7 +171,7 @@ TEST_F(Resignation, EmptyNumberOrReasonIsRefusedButBlanksCount) {
     clearMessages();
     w->ui.Text1->setText(QStringLiteral("A3"));
     w->ui.Text2->setText(QStringLiteral("   "));
-    w->Command1_Click();
+    clickControl(w->ui.Command1);
     EXPECT_TRUE(messages().empty());
     EXPECT_EQ(storedRow(db(), QStringLiteral("员工离职"), QStringLiteral("A3")).value(QStringLiteral("离职原因")),
               QVariant(QStringLiteral("   ")));
@@ -183,7 +183,7 @@ TEST_F(Resignation, UnknownOrAlreadyResignedNumbersAndQuotesWriteNothing) {
     w->ui.Text2->setText(QStringLiteral("原因"));
     for (const QString& no : {QStringLiteral("ZZ"), QStringLiteral("A4'"), QStringLiteral(" A4")}) {
         w->ui.Text1->setText(no);
-        w->Command1_Click();
+        clickControl(w->ui.Command1);
     }
     ASSERT_EQ(messages().size(), 3u);
     for (const auto& m : messages())
@@ -192,12 +192,12 @@ TEST_F(Resignation, UnknownOrAlreadyResignedNumbersAndQuotesWriteNothing) {
 
     clearMessages();
     w->ui.Text1->setText(QStringLiteral("A4"));
-    w->Command1_Click();
+    clickControl(w->ui.Command1);
     EXPECT_TRUE(messages().empty());
     auto* again = open();
     again->ui.Text1->setText(QStringLiteral("A4"));
     again->ui.Text2->setText(QStringLiteral("原因"));
-    again->Command1_Click();
+    clickControl(again->ui.Command1);
     ASSERT_EQ(messages().size(), 1u);
     EXPECT_EQ(leavers(QStringLiteral("A4")), 1);
 }
@@ -205,17 +205,19 @@ TEST_F(Resignation, UnknownOrAlreadyResignedNumbersAndQuotesWriteNothing) {
 TEST_F(Resignation, MenuAndPopupOpenTheWindowAndTheLeaverLeavesTheEmployeeViews) {
     addEmployee(QStringLiteral("A5"), QStringLiteral("孙五"));
     auto* main = WindowHost::Default<Form1>();
-    main->ShowFullView();
-    main->lizhi_Click();
+    chooseView(main, kFullView);
+    const int row = mainGridRow(main, QStringLiteral("A5"));
+    ASSERT_GT(row, 0);
+    ASSERT_TRUE(chooseFromGridPopup(main, row, QStringLiteral("离职 (&L)")));
     ASSERT_TRUE(WindowHost::Exists<Formyglz>());
     auto* w = WindowHost::Default<Formyglz>();
     w->ui.Text1->setText(QStringLiteral("A5"));
     w->ui.Text2->setText(QStringLiteral("退休"));
-    w->Command1_Click();
+    clickControl(w->ui.Command1);
     EXPECT_FALSE(WindowHost::Exists<Formyglz>());
     bool listed = false;
     for (int r = 1; r < main->dgrid->Rows(); ++r) listed |= main->dgrid->TextMatrix(r, 0) == QStringLiteral("A5");
     EXPECT_FALSE(listed);
-    main->yglz_Click();
+    ASSERT_TRUE(chooseMainMenu(main, QStringLiteral("员工管理(&Y)"), QStringLiteral("员工离职处理")));
     EXPECT_EQ(shown().count(QStringLiteral("Formyglz")), 2);
 }

@@ -27,6 +27,7 @@ using halvern::test::DamagePages;
 using halvern::test::EmployeeWindowTest;
 using halvern::test::FileBytes;
 using halvern::test::PageCount;
+using halvern::test::clickControl;
 
 class SafeKeeping : public EmployeeWindowTest {
 protected:
@@ -58,7 +59,7 @@ protected:
         w->ui.Text1->setText(no);
         w->ui.Text2->setText(QStringLiteral("某人"));
         Module().PicturePath = photo;
-        w->Command1_Click();
+        clickControl(w->ui.Command1);
     }
 };
 
@@ -101,7 +102,7 @@ TEST_F(SafeKeeping, EveryNumberGetsAPhotographFileOfItsOwnInPic) {
     auto* w = modify(QStringLiteral("A/B"));
     w->ui.Text1->setText(QStringLiteral("A/B/C"));
     Module().PicturePath = chosenPicture();
-    w->Command1_Click();
+    clickControl(w->ui.Command1);
     EXPECT_EQ(picture(QStringLiteral("A/B/C")), QStringLiteral("\\pic\\A%2FB%2FC.jpg"));
     EXPECT_TRUE(QFileInfo(path(QStringLiteral("pic/A%2FB%2FC.jpg"))).isFile());
     EXPECT_EQ(FileBytes(path(QStringLiteral("pic/A_B.jpg"))), photoOf.value(QStringLiteral("A_B")));
@@ -123,7 +124,7 @@ TEST_F(SafeKeeping, ANumberHiredAgainNeverTakesOrLosesTheLeaversPhotograph) {
     auto* w = modify(QStringLiteral("E2"));
     writeFile(QStringLiteral("tmp/later.jpg"), "a later photo of the new E2");
     Module().PicturePath = path(QStringLiteral("tmp/later.jpg"));
-    w->Command1_Click();
+    clickControl(w->ui.Command1);
     EXPECT_EQ(picture(QStringLiteral("E2")), newPhoto);
     EXPECT_EQ(FileBytes(ProgramPath(newPhoto)), QByteArray("a later photo of the new E2"));
     EXPECT_EQ(FileBytes(path(QStringLiteral("pic/E2.jpg"))), QByteArray("the leaver's photo"));
@@ -132,7 +133,7 @@ TEST_F(SafeKeeping, ANumberHiredAgainNeverTakesOrLosesTheLeaversPhotograph) {
     auto* del = WindowHost::Default<Formdel>();
     WindowHost::Show(del, ShowMode::Modal);
     del->ui.Text1->setText(QStringLiteral("E2"));
-    del->Command1_Click();
+    clickControl(del->ui.Command1);
     EXPECT_TRUE(messages().empty()) << lastMessage().toStdString();
     EXPECT_EQ(count(QStringLiteral("员工离职"), QStringLiteral("员工编号<>'.'")), 0);
     EXPECT_FALSE(QFileInfo::exists(path(QStringLiteral("pic/E2.jpg"))));
@@ -147,7 +148,7 @@ TEST_F(SafeKeeping, AFileTwoRowsNameOutlivesTheDeletionOfOne) {
     auto* del = WindowHost::Default<Formdel>();
     WindowHost::Show(del, ShowMode::Modal);
     del->ui.Text1->setText(QStringLiteral("e3"));
-    del->Command1_Click();
+    clickControl(del->ui.Command1);
     EXPECT_TRUE(messages().empty()) << lastMessage().toStdString();
     EXPECT_EQ(count(QStringLiteral("员工离职"), QStringLiteral("员工编号<>'.'")), 0);
     EXPECT_EQ(FileBytes(path(QStringLiteral("pic/E3.jpg"))), QByteArray("the photo both rows name"));
@@ -160,6 +161,8 @@ TEST_F(SafeKeeping, FailuresUnderAnotherProgramsLockKeepTheFixedTextAndAddTheCau
     entryWindow->ui.Text1->setText(QStringLiteral("N01"));
     entryWindow->ui.Text2->setText(QStringLiteral("新人"));
 
+    // What each save computes under the lock: the three windows stand open at
+    // once, as no clerk has them, so their handlers are called directly.
     auto other = db();
     other->execute(QStringLiteral("BEGIN EXCLUSIVE"));
     entryWindow->Command1_Click();
@@ -252,7 +255,7 @@ TEST_F(SafeKeeping, PastedLineBreaksAndTabsBecomeBlanksInSingleLineBoxes) {
     EXPECT_EQ(w->ui.Text18->text(), QStringLiteral("第一行  第三行X"));
 
     Module().PicturePath = chosenPicture();
-    w->Command1_Click();
+    clickControl(w->ui.Command1);
     EXPECT_TRUE(messages().empty()) << lastMessage().toStdString();
     EXPECT_EQ(picture(QStringLiteral("N1 N2")), QStringLiteral("\\pic\\N1 N2.jpg"));
     EXPECT_TRUE(QFileInfo(path(QStringLiteral("pic/N1 N2.jpg"))).isFile());

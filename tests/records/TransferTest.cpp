@@ -1,9 +1,11 @@
+#include "MainWindowInput.h"
 #include "TestProgram.h"
 #include "UserInput.h"
 
 #include "platform/WindowHost.h"
 #include "records/formygdd.h"
 #include "shell/Form1.h"
+#include "shell/Views.h"
 #include "common/ModuleState.h"
 
 using namespace platform;
@@ -28,7 +30,7 @@ protected:
         w->ui.Text1->setText(no);
         w->ui.Text2->setEditText(department);
         w->ui.text3->setDateTime(QDateTime(on, QTime(9, 30)));
-        w->Command1_Click();
+        clickControl(w->ui.Command1);
     }
     QVariant companyHistory(const QString& no) {
         return db()->scalar(QStringLiteral("select 本公司经历 from 覆历 where 员工编号=?"), {no});
@@ -125,13 +127,10 @@ TEST_F(Transfer, IncompleteInputAndUnknownNumbersChangeNothing) {
 TEST_F(Transfer, OpensWithTheDepartmentsAndTheMainGridsNumber) {
     addEmployee(QStringLiteral("T6"), QStringLiteral("孙八"));
     auto* main = WindowHost::Default<Form1>();
-    RefreshMainGrid();
-    for (int r = 1; r < main->dgrid->Rows(); ++r)
-        for (int c = 0; c < main->dgrid->Cols(); ++c)
-            if (main->dgrid->TextMatrix(r, c) == QStringLiteral("T6")) {
-                main->dgrid->SetRow(r);
-                main->dgrid->SetCol(c);
-            }
+    chooseView(main, kFullView);
+    const int row = mainGridRow(main, QStringLiteral("T6"));
+    ASSERT_GT(row, 0);
+    clickCell(main->dgrid, row, 0);
     clearMessages();
     const QDate today = QDate::currentDate();
     auto* w = open();

@@ -52,3 +52,44 @@ inline void quickSearch(Form1* w, const QString& key, const QString& field, cons
 }
 
 }  // namespace halvern::test
+
+// records and training tests
+#include <QMenu>
+#include <QMenuBar>
+
+namespace halvern::test {
+
+// The main grid's row (1 = the first data row) whose first column reads text
+// without its blanks; 0 when no row does.
+inline int mainGridRow(Form1* w, const QString& text) {
+    for (int r = 1; r < w->dgrid->Rows(); ++r)
+        if (w->dgrid->TextMatrix(r, 0).trimmed() == text) return r;
+    return 0;
+}
+
+// A command of the main window's menu bar, chosen with the mouse.
+inline bool chooseMainMenu(Form1* w, const QString& heading, const QString& command) {
+    if (!w->isVisible()) platform::WindowHost::Show(w, platform::ShowMode::Modeless);
+    return chooseMenu(w->ui.menuBar, heading, command);
+}
+
+// A left click on the row's first cell in the main grid, a right click on it,
+// then the command of the popup that opens.
+inline bool chooseFromGridPopup(Form1* w, int row, const QString& command) {
+    if (!w->isVisible()) platform::WindowHost::Show(w, platform::ShowMode::Modeless);
+    if (!canClick(w->dgrid)) return false;
+    activate(w);
+    clickCell(w->dgrid, row, 0);
+    clickCell(w->dgrid, row, 0, Qt::RightButton);
+    QMenu* popup = openPopup();
+    if (!popup) {
+        ADD_FAILURE() << "a right click on row " << row << " opened no popup";
+        return false;
+    }
+    if (choose(popup, command)) return true;
+    popup->hide();
+    ADD_FAILURE() << "the popup has no command " << command.toStdString();
+    return false;
+}
+
+}  // namespace halvern::test

@@ -156,3 +156,99 @@ bool choose(QMenu* popup, const QString& text) {
 }
 
 }  // namespace halvern::test
+
+// records and training tests
+#include <QCheckBox>
+#include <QMenuBar>
+#include <QRadioButton>
+#include <QStyleOptionButton>
+
+#include <gtest/gtest.h>
+
+namespace halvern::test {
+
+namespace {
+QString clickTargetName(const QWidget* w) {
+    const QString name = w->objectName();
+    return name.isEmpty() ? QString::fromLatin1(w->metaObject()->className()) : name;
+}
+
+// Where a person clicks a control: on the little box of a check box or an
+// option button (its middle may lie beyond its text), else in its middle.
+QPoint clickPointOf(QWidget* control) {
+    QStyle::SubElement indicator = QStyle::SE_CustomBase;
+    if (qobject_cast<QCheckBox*>(control)) indicator = QStyle::SE_CheckBoxIndicator;
+    if (qobject_cast<QRadioButton*>(control)) indicator = QStyle::SE_RadioButtonIndicator;
+    if (indicator == QStyle::SE_CustomBase) return control->rect().center();
+    QStyleOptionButton option;
+    option.initFrom(control);
+    return control->style()->subElementRect(indicator, &option, control).center();
+}
+}  // namespace
+
+bool canClick(QWidget* control) {
+    if (!control) {
+        ADD_FAILURE() << "no control to click";
+        return false;
+    }
+    const std::string name = clickTargetName(control).toStdString();
+    if (!control->isVisible()) {
+        ADD_FAILURE() << name << " is not shown";
+        return false;
+    }
+    if (!control->isEnabled()) {
+        ADD_FAILURE() << name << " is disabled";
+        return false;
+    }
+    QWidget* window = control->window();
+    if (QWidget* modal = QApplication::activeModalWidget(); modal && modal != window) {
+        ADD_FAILURE() << name << " lies in " << clickTargetName(window).toStdString() << ", which the modal window "
+                      << clickTargetName(modal).toStdString() << " blocks";
+        return false;
+    }
+    QWidget* top = window->childAt(control->mapTo(window, clickPointOf(control)));
+    if (top != control && !control->isAncestorOf(top)) {
+        ADD_FAILURE() << name << " lies under " << (top ? clickTargetName(top).toStdString() : std::string("nothing"));
+        return false;
+    }
+    return true;
+}
+
+void clickControl(QWidget* control) {
+    if (!canClick(control)) return;
+    activate(control->window());
+    click(control, Qt::LeftButton, clickPointOf(control));
+}
+
+void clickItemWith(QAbstractItemView* view, const QModelIndex& index, Qt::KeyboardModifiers modifiers) {
+    view->scrollTo(index);
+    QTest::mouseClick(view->viewport(), Qt::LeftButton, modifiers, view->visualRect(index).center());
+    QApplication::processEvents();
+}
+
+bool chooseMenu(QMenuBar* bar, const QString& heading, const QString& command) {
+    for (QAction* a : bar->actions()) {
+        if (a->text() != heading || !a->menu()) continue;
+        if (!canClick(bar)) return false;
+        activate(bar->window());
+        click(bar, Qt::LeftButton, bar->actionGeometry(a).center());
+        if (openPopup() != a->menu()) {
+            ADD_FAILURE() << "the heading " << heading.toStdString() << " opened no menu";
+            return false;
+        }
+        for (QAction* item : a->menu()->actions())
+            if (item->text() == command && !item->isEnabled()) {
+                ADD_FAILURE() << "the command " << command.toStdString() << " is greyed";
+                a->menu()->hide();
+                return false;
+            }
+        if (choose(a->menu(), command)) return true;
+        a->menu()->hide();
+        ADD_FAILURE() << "no command " << command.toStdString() << " under " << heading.toStdString();
+        return false;
+    }
+    ADD_FAILURE() << "no heading " << heading.toStdString();
+    return false;
+}
+
+}  // namespace halvern::test

@@ -52,3 +52,25 @@ QMenu* openPopup();
 bool choose(QMenu* popup, const QString& text);
 
 }  // namespace halvern::test
+
+// records and training tests
+class QMenuBar;
+
+namespace halvern::test {
+
+// Whether a person could click control now: it is shown and enabled, nothing
+// lies over its middle and no modal window blocks its window. When not, the
+// test fails with the reason.
+bool canClick(QWidget* control);
+// A left click on a button, check box, label or frame a person can click
+// (canClick), its window made the active one first, as the click makes it.
+void clickControl(QWidget* control);
+// A left click on an item with keys held, as Ctrl+click takes the highlight
+// off the chosen item of a list.
+void clickItemWith(QAbstractItemView* view, const QModelIndex& index, Qt::KeyboardModifiers modifiers);
+// Chooses a command of a menu bar as the mouse does: a click on the heading
+// opens its menu, a click on the command chooses it. Captions as shown, with
+// their & marks. False (and a test failure) when there is no such command.
+bool chooseMenu(QMenuBar* bar, const QString& heading, const QString& command);
+
+}  // namespace halvern::test

@@ -92,8 +92,8 @@ protected:
     }
 
     static void save(AssessmentSheet* w) {
-        w->Command2_Click();  // 编  辑
-        w->Command2_Click();  // 保  存
+        clickControl(w->ui.Command2);  // 编  辑
+        clickControl(w->ui.Command2);  // 保  存
     }
 
     QStringList opened_;
@@ -282,7 +282,7 @@ TEST_F(AssessmentSheetTest, AFailedSaveStoresNothingAndKeepsTheEdits) {
     EXPECT_EQ(w->ui.Command2->text(), QStringLiteral("保  存"));
     EXPECT_EQ(w->MissingRows, 1);
     w->ui.MSFlexGrid1->SetTextMatrix(2, 2, QStringLiteral("fine"));
-    w->Command2_Click();
+    clickControl(w->ui.Command2);
     EXPECT_EQ(stored(1).size(), 2);
 }
 
@@ -469,7 +469,7 @@ TEST_F(AssessmentSheetTest, ExportWritesTheFirstSevenColumnsFromB5) {
     EXPECT_EQ(cells[7].text, QStringLiteral("g1"));
     EXPECT_EQ(cells[8].text, QStringLiteral("i1"));
     EXPECT_EQ(cells[13].text, QStringLiteral("5"));
-    w->Command1_Click();
+    clickControl(w->ui.Command1);
     EXPECT_EQ(opened_.size(), 1);
     EXPECT_TRUE(messages().empty()) << lastMessage().toStdString();
 }
@@ -482,7 +482,7 @@ TEST_F(AssessmentSheetTest, ExportOfANarrowSheetStopsAtItsLastColumn) {
     ASSERT_EQ(cells.size(), 3 * 4);
     EXPECT_EQ(cells.last().row, 7);
     EXPECT_EQ(cells.last().column, 5);
-    w->Command1_Click();
+    clickControl(w->ui.Command1);
     EXPECT_EQ(opened_.size(), 1);
 }
 

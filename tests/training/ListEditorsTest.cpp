@@ -1,5 +1,6 @@
 // Keeping the department list (部门管理) and the assessment column headings
 // (定义表头): add from the text box, delete the name in the combo box.
+#include "MainWindowInput.h"
 #include "TestProgram.h"
 
 #include "platform/WindowHost.h"
@@ -10,6 +11,8 @@
 using namespace platform;
 using namespace halvern;
 using halvern::test::ProgramTest;
+using halvern::test::chooseMainMenu;
+using halvern::test::clickControl;
 
 namespace {
 
@@ -57,7 +60,7 @@ TEST_F(ListEditors, DepartmentListShowsTheTableAndEndsTheDeleteBoxOnTheLastName)
 TEST_F(ListEditors, AddedDepartmentIsStoredAsTypedAndShown) {
     auto* w = departments();
     w->ui.Text1->setText(QStringLiteral(" 研发部 "));
-    w->Command1_Click();
+    clickControl(w->ui.Command1);
     EXPECT_TRUE(messages().empty());
     EXPECT_TRUE(departmentNames().contains(QStringLiteral(" 研发部 ")));
     EXPECT_EQ(w->ui.MSHFlexGrid1->Rows(), departmentNames().size() + 1);
@@ -70,7 +73,7 @@ TEST_F(ListEditors, DuplicateDepartmentIsRefusedAndTheNameKept) {
     auto* w = departments();
     const QStringList before = departmentNames();
     w->ui.Text1->setText(QStringLiteral("行政部"));
-    w->Command1_Click();
+    clickControl(w->ui.Command1);
     ASSERT_EQ(messages().size(), 1u);
     EXPECT_EQ(messages()[0].text, QStringLiteral("部门重复！！！"));
     EXPECT_EQ(messages()[0].icon, MsgIcon::Critical);
@@ -82,13 +85,13 @@ TEST_F(ListEditors, DuplicateDepartmentIsRefusedAndTheNameKept) {
 
 TEST_F(ListEditors, EmptyBoxesAreRefusedWithTheWindowsOwnWord) {
     auto* d = departments();
-    d->Command1_Click();
+    clickControl(d->ui.Command1);
     d->ui.Text2->setEditText(QString());
-    d->Command2_Click();
+    clickControl(d->ui.Command2);
     auto* h = headings();
-    h->Command1_Click();
+    clickControl(h->ui.Command1);
     h->ui.Text2->setEditText(QString());
-    h->Command2_Click();
+    clickControl(h->ui.Command2);
     ASSERT_EQ(messages().size(), 4u);
     EXPECT_EQ(messages()[0].text, QStringLiteral("请填写部门"));
     EXPECT_EQ(messages()[1].text, QStringLiteral("请填写部门"));
@@ -102,7 +105,7 @@ TEST_F(ListEditors, DeleteRemovesTheNamedDepartmentAndRefusesAnUnknownOne) {
     auto* w = departments();
     w->ui.Text1->setText(QStringLiteral("保留"));
     w->ui.Text2->setEditText(QStringLiteral("销售部"));
-    w->Command2_Click();
+    clickControl(w->ui.Command2);
     EXPECT_TRUE(messages().empty());
     EXPECT_FALSE(departmentNames().contains(QStringLiteral("销售部")));
     EXPECT_FALSE(items(w->ui.Text2).contains(QStringLiteral("销售部")));
@@ -110,7 +113,7 @@ TEST_F(ListEditors, DeleteRemovesTheNamedDepartmentAndRefusesAnUnknownOne) {
 
     const QStringList before = departmentNames();
     w->ui.Text2->setEditText(QStringLiteral("不存在的部门"));
-    w->Command2_Click();
+    clickControl(w->ui.Command2);
     ASSERT_EQ(messages().size(), 1u);
     EXPECT_EQ(messages()[0].text, QStringLiteral("输入有误！"));
     EXPECT_EQ(departmentNames(), before);
@@ -120,10 +123,10 @@ TEST_F(ListEditors, DeleteRemovesTheNamedDepartmentAndRefusesAnUnknownOne) {
 TEST_F(ListEditors, ANameWithASingleQuoteIsAddedAndDeletedSafely) {
     auto* w = departments();
     w->ui.Text1->setText(QStringLiteral("O'Neil 部"));
-    w->Command1_Click();
+    clickControl(w->ui.Command1);
     EXPECT_TRUE(departmentNames().contains(QStringLiteral("O'Neil 部")));
     w->ui.Text2->setEditText(QStringLiteral("O'Neil 部"));
-    w->Command2_Click();
+    clickControl(w->ui.Command2);
     EXPECT_TRUE(messages().empty()) << lastMessage().toStdString();
     EXPECT_FALSE(departmentNames().contains(QStringLiteral("O'Neil 部")));
     EXPECT_EQ(count(QStringLiteral("部门表")), 6);
@@ -133,7 +136,7 @@ TEST_F(ListEditors, DeletingTheLastDepartmentLeavesAnEmptyGridAndBox) {
     auto* w = departments();
     for (const QString& name : departmentNames()) {
         w->ui.Text2->setEditText(name);
-        w->Command2_Click();
+        clickControl(w->ui.Command2);
     }
     EXPECT_TRUE(messages().empty());
     EXPECT_EQ(count(QStringLiteral("部门表")), 0);
@@ -149,14 +152,14 @@ TEST_F(ListEditors, HeadingsMayRepeatAndOneDeleteRemovesOneOfThem) {
     EXPECT_EQ(w->ui.Text2->currentText(), QStringLiteral("备注"));
     for (int i = 0; i < 2; ++i) {
         w->ui.Text1->setText(QStringLiteral("出勤"));
-        w->Command1_Click();
+        clickControl(w->ui.Command1);
     }
     EXPECT_TRUE(messages().empty());
     EXPECT_EQ(count(QStringLiteral("横"), QStringLiteral("hei='出勤'")), 2);
     // A new heading stands last.
     EXPECT_EQ(db()->scalar(QStringLiteral("select hei from 横 order by id desc limit 1")).toString(), QStringLiteral("出勤"));
     EXPECT_EQ(w->ui.Text2->currentText(), QStringLiteral("出勤"));
-    w->Command2_Click();
+    clickControl(w->ui.Command2);
     EXPECT_EQ(count(QStringLiteral("横"), QStringLiteral("hei='出勤'")), 1);
     EXPECT_EQ(w->ui.MSHFlexGrid1->Rows(), count(QStringLiteral("横")) + 1);
 }
@@ -165,7 +168,7 @@ TEST_F(ListEditors, HeadingThatCannotBeStoredGivesTheHeadingWindowsMessage) {
     db()->execute(QStringLiteral("create trigger no_heading before insert on 横 begin select raise(abort, 'no'); end"));
     auto* w = headings();
     w->ui.Text1->setText(QStringLiteral("出勤"));
-    w->Command1_Click();
+    clickControl(w->ui.Command1);
     ASSERT_EQ(messages().size(), 1u);
     EXPECT_EQ(messages()[0].text, QStringLiteral("异常错误！！"));
     EXPECT_EQ(w->ui.Text1->text(), QStringLiteral("出勤"));
@@ -176,15 +179,15 @@ TEST_F(ListEditors, MainWindowMenuOpensTheDepartmentListBesideItAndTheHeadingsMo
     auto* main = WindowHost::Default<Form1>();
     WindowHost::Show(main, ShowMode::Modeless);
     WindowHost::ClearLog();
-    main->ui.bmcsh->trigger();
+    ASSERT_TRUE(chooseMainMenu(main, QStringLiteral("系统初始化(&I)"), QStringLiteral("部门初始化")));
     auto* list = WindowHost::Default<Formcsh>();
     EXPECT_FALSE(list->IsModal());
     // Chosen again while open: the same window, not reloaded.
     db()->execute(QStringLiteral("insert into 部门表 (部门) values ('外部添加')"));
-    main->ui.bmcsh->trigger();
+    ASSERT_TRUE(chooseMainMenu(main, QStringLiteral("系统初始化(&I)"), QStringLiteral("部门初始化")));
     EXPECT_EQ(WindowHost::Default<Formcsh>(), list);
     EXPECT_FALSE(items(list->ui.Text2).contains(QStringLiteral("外部添加")));
-    main->ui.btdy->trigger();
+    ASSERT_TRUE(chooseMainMenu(main, QStringLiteral("考核情况(&K)"), QStringLiteral("表头定义")));
     EXPECT_TRUE(WindowHost::Default<Formbtdy>()->IsModal());
     EXPECT_EQ(shown(), (QStringList{QStringLiteral("Formcsh"), QStringLiteral("Formcsh"), QStringLiteral("Formbtdy")}));
 }

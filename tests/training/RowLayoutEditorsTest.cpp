@@ -1,4 +1,5 @@
 #include "TestProgram.h"
+#include "UserInput.h"
 
 #include "platform/Recordset.h"
 #include "platform/WindowHost.h"
@@ -8,6 +9,7 @@
 using namespace platform;
 using namespace halvern;
 using halvern::test::ProgramTest;
+using halvern::test::clickControl;
 
 class RowLayoutEditors : public ProgramTest {
 protected:
@@ -57,7 +59,7 @@ TEST_F(RowLayoutEditors, AnAddGoesLastInItsLevelAndLeavesTheOtherHalfAlone) {
     auto* w = open<Formnew>();
     w->ui.Text4->setEditText(QStringLiteral("typed, not deleted"));
     w->ui.Text1->setText(QStringLiteral("全年"));
-    w->Command1_Click();
+    clickControl(w->ui.Command1);
     EXPECT_TRUE(messages().empty());
     EXPECT_EQ(names(QStringLiteral("经理竖2")),
               (QStringList{QStringLiteral("上半年"), QStringLiteral("下半年"), QStringLiteral("全年")}));
@@ -68,7 +70,7 @@ TEST_F(RowLayoutEditors, AnAddGoesLastInItsLevelAndLeavesTheOtherHalfAlone) {
     EXPECT_EQ(w->ui.MSHFlexGrid2->Rows(), 4);
 
     w->ui.text3->setText(QStringLiteral("  "));  // blanks are a name
-    w->Command3_Click();
+    clickControl(w->ui.Command3);
     EXPECT_EQ(names(QStringLiteral("经理竖1")).last(), QStringLiteral("  "));
     EXPECT_EQ(w->ui.Text4->count(), 4);
     EXPECT_EQ(names(QStringLiteral("经理竖2")).size(), 3);
@@ -78,10 +80,10 @@ TEST_F(RowLayoutEditors, EmptyBoxesAreRefusedInBothHalves) {
     auto* w = open<Formnew>();
     w->ui.Text2->setEditText(QString());
     w->ui.Text4->setEditText(QString());
-    w->Command1_Click();
-    w->Command2_Click();
-    w->Command3_Click();
-    w->Command4_Click();
+    clickControl(w->ui.Command1);
+    clickControl(w->ui.Command2);
+    clickControl(w->ui.Command3);
+    clickControl(w->ui.Command4);
     ASSERT_EQ(messages().size(), 4u);
     for (const MsgRecord& m : messages()) {
         EXPECT_EQ(m.text, QStringLiteral("请填写栏目"));
@@ -95,10 +97,10 @@ TEST_F(RowLayoutEditors, EmptyBoxesAreRefusedInBothHalves) {
 TEST_F(RowLayoutEditors, DuplicatesAreKeptAndOneDeleteRemovesOneOfThem) {
     auto* w = open<Formnew>();
     w->ui.text3->setText(QStringLiteral("上级评价"));
-    w->Command3_Click();
+    clickControl(w->ui.Command3);
     EXPECT_EQ(names(QStringLiteral("经理竖1")).count(QStringLiteral("上级评价")), 2);
     w->ui.Text4->setEditText(QStringLiteral("上级评价"));
-    w->Command4_Click();
+    clickControl(w->ui.Command4);
     EXPECT_EQ(names(QStringLiteral("经理竖1")),
               (QStringList{QStringLiteral("自我评价"), QStringLiteral("部门评价"), QStringLiteral("上级评价")}));
     EXPECT_EQ(comboItems(w->ui.Text4), names(QStringLiteral("经理竖1")));
@@ -110,7 +112,7 @@ TEST_F(RowLayoutEditors, DeletingANameNotOnFileSaysSoAndChangesNothing) {
     auto* w = open<Formnew>();
     w->ui.Text2->setEditText(QStringLiteral("第三季度"));
     w->ui.Text1->setText(QStringLiteral("kept"));
-    w->Command2_Click();
+    clickControl(w->ui.Command2);
     ASSERT_EQ(messages().size(), 1u);
     EXPECT_EQ(messages()[0].text, QStringLiteral("输入有误！"));
     EXPECT_EQ(names(QStringLiteral("经理竖2")).size(), 2);
@@ -120,10 +122,10 @@ TEST_F(RowLayoutEditors, DeletingANameNotOnFileSaysSoAndChangesNothing) {
 TEST_F(RowLayoutEditors, ANameWithAQuoteIsAddedAndDeletedLikeAnyOther) {
     auto* w = open<Formnew>();
     w->ui.Text1->setText(QStringLiteral("O'Neil's 'x' or su<>'"));
-    w->Command1_Click();
+    clickControl(w->ui.Command1);
     EXPECT_EQ(names(QStringLiteral("经理竖2")).last(), QStringLiteral("O'Neil's 'x' or su<>'"));
     w->ui.Text2->setEditText(QStringLiteral("O'Neil's 'x' or su<>'"));
-    w->Command2_Click();
+    clickControl(w->ui.Command2);
     EXPECT_TRUE(messages().empty()) << lastMessage().toStdString();
     EXPECT_EQ(names(QStringLiteral("经理竖2")), (QStringList{QStringLiteral("上半年"), QStringLiteral("下半年")}));
 }
@@ -132,7 +134,7 @@ TEST_F(RowLayoutEditors, DeletingTheLastRowEmptiesGridAndCombo) {
     auto* w = open<Formnew>();
     for (const QString& n : {QStringLiteral("上半年"), QStringLiteral("下半年")}) {
         w->ui.Text2->setEditText(n);
-        w->Command2_Click();
+        clickControl(w->ui.Command2);
     }
     EXPECT_TRUE(messages().empty());
     EXPECT_EQ(w->ui.MSHFlexGrid1->Rows(), 1);
@@ -145,9 +147,9 @@ TEST_F(RowLayoutEditors, StaffEditorWorksOnTheStaffTablesOnly) {
     EXPECT_EQ(w->windowTitle(), QStringLiteral("员工考核表定义"));
     EXPECT_EQ(comboItems(w->ui.Text4), (QStringList{QStringLiteral("自我评价"), QStringLiteral("主管评价")}));
     w->ui.Text1->setText(QStringLiteral("全年"));
-    w->Command1_Click();
+    clickControl(w->ui.Command1);
     w->ui.Text4->setEditText(QStringLiteral("主管评价"));
-    w->Command4_Click();
+    clickControl(w->ui.Command4);
     EXPECT_EQ(names(QStringLiteral("员工竖2")).last(), QStringLiteral("全年"));
     EXPECT_EQ(names(QStringLiteral("员工竖1")), QStringList{QStringLiteral("自我评价")});
     EXPECT_EQ(names(QStringLiteral("经理竖2")).size(), 2);

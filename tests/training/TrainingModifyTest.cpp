@@ -10,6 +10,7 @@
 using namespace platform;
 using namespace halvern;
 using halvern::test::ProgramTest;
+using halvern::test::clickControl;
 
 class TrainingModify : public ProgramTest {
 protected:
@@ -72,7 +73,7 @@ TEST_F(TrainingModify, SaveOverwritesThatRecordOnlyAndClearsTheBoxes) {
     ASSERT_TRUE(m);
     m->ui.Text5->setText(QStringLiteral("安全生产"));
     m->ui.Text7->setText(QStringLiteral("300"));
-    m->Command1_Click();
+    clickControl(m->ui.Command1);
     EXPECT_TRUE(messages().empty()) << lastMessage().toStdString();
     EXPECT_EQ(subjects(QStringLiteral("E01")),
               (QStringList{QStringLiteral("安全生产 "), QStringLiteral("消防 "), QStringLiteral("急救 ")}));
@@ -133,7 +134,7 @@ TEST_F(TrainingModify, AnUnchangedSaveKeepsOneBlankAfterEachTextAndASecondChange
     ASSERT_TRUE(m);
     m->ui.Text5->setText(QStringLiteral("安全生产   "));
     m->ui.Text8->setText(QStringLiteral("  王老师"));
-    m->Command1_Click();
+    clickControl(m->ui.Command1);
     once = firstRecord();
     EXPECT_EQ(once[QStringLiteral("培训项目")], QStringLiteral("安全生产 "));
     EXPECT_EQ(once[QStringLiteral("授课师资")], QStringLiteral("  王老师 "));
@@ -143,7 +144,7 @@ TEST_F(TrainingModify, ChangingTheNumberMovesTheRecordToThatEmployee) {
     auto* m = open<frmdaxg>();
     ASSERT_TRUE(m);
     m->ui.Text1->setText(QStringLiteral("E02"));
-    m->Command1_Click();
+    clickControl(m->ui.Command1);
     EXPECT_EQ(subjects(QStringLiteral("E02")), QStringList{QStringLiteral("安全 ")});
     EXPECT_EQ(subjects(QStringLiteral("E01")), (QStringList{QStringLiteral("消防 "), QStringLiteral("急救 ")}));
 }
@@ -152,10 +153,10 @@ TEST_F(TrainingModify, ASecondSaveInOneVisitWritesNothing) {
     auto* m = open<frmdaxg>();
     ASSERT_TRUE(m);
     m->ui.Text1->setText(QStringLiteral("E02"));
-    m->Command1_Click();
+    clickControl(m->ui.Command1);
     // The boxes are empty now; neither the moved record nor the next one of E01 is touched.
     m->ui.Text1->setText(QStringLiteral("E01"));
-    m->Command1_Click();
+    clickControl(m->ui.Command1);
     ASSERT_EQ(messages().size(), 1u);
     EXPECT_EQ(messages()[0].icon, MsgIcon::Critical);
     EXPECT_EQ(subjects(QStringLiteral("E02")), QStringList{QStringLiteral("安全 ")});
@@ -167,7 +168,7 @@ TEST_F(TrainingModify, AnEmptyNumberIsRefusedAndTheRecordStaysAsItWas) {
     ASSERT_TRUE(m);
     m->ui.Text1->clear();
     m->ui.Text5->setText(QStringLiteral("改了"));
-    m->Command1_Click();
+    clickControl(m->ui.Command1);
     ASSERT_EQ(messages().size(), 1u);
     EXPECT_EQ(messages()[0].text, QStringLiteral("员工编号不能为空"));
     EXPECT_EQ(subjects(QStringLiteral("E01")).first(), QStringLiteral("安全 "));
@@ -179,7 +180,7 @@ TEST_F(TrainingModify, ARecordDeletedMeanwhileIsNotWrittenAgain) {
     ASSERT_TRUE(m);
     db()->execute(QStringLiteral("delete from 培训 where 培训项目='安全 '"));
     m->ui.Text5->setText(QStringLiteral("改了"));
-    m->Command1_Click();
+    clickControl(m->ui.Command1);
     ASSERT_EQ(messages().size(), 1u);
     EXPECT_EQ(subjects(QStringLiteral("E01")), (QStringList{QStringLiteral("消防 "), QStringLiteral("急救 ")}));
 }

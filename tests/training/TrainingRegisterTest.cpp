@@ -95,7 +95,7 @@ TEST_F(TrainingRegister, SaveStoresEveryColumnWithOneBlankButTheNumber) {
     w->ui.Text10->setText(QStringLiteral("90"));
     w->ui.Text11->setText(QStringLiteral("证书 A-1"));
     w->ui.Text12->setText(QStringLiteral("备注 "));
-    w->Command1_Click();
+    clickControl(w->ui.Command1);
     EXPECT_TRUE(messages().empty()) << lastMessage().toStdString();
     const QVariantList row = trainingRow(QStringLiteral(" E01"));
     ASSERT_EQ(row.size(), 12);
@@ -117,13 +117,13 @@ TEST_F(TrainingRegister, EmptyBoxesAreStoredAsOneBlank) {
     auto* w = open();
     w->ui.text3->setEditText(QString());
     w->ui.Text2->clear();
-    w->Command1_Click();
+    clickControl(w->ui.Command1);
     const QVariantList row = trainingRow(QStringLiteral("E01"));
     ASSERT_EQ(row.size(), 12);
     EXPECT_EQ(row[0].toString(), QStringLiteral("E01"));
     for (int i = 1; i < 12; ++i) EXPECT_EQ(row[i].toString(), QStringLiteral(" ")) << i;
     w->ui.Text1->setText(QStringLiteral("E01"));
-    w->Command1_Click();
+    clickControl(w->ui.Command1);
     EXPECT_EQ(count(QStringLiteral("培训"), QStringLiteral("员工编号='E01'")), 2);
 }
 
@@ -132,7 +132,7 @@ TEST_F(TrainingRegister, AnEmptyNumberIsRefusedAndNothingIsStored) {
     const int before = count(QStringLiteral("培训"));
     w->ui.Text1->clear();
     w->ui.Text5->setText(QStringLiteral("安全培训"));
-    w->Command1_Click();
+    clickControl(w->ui.Command1);
     ASSERT_EQ(messages().size(), 1u);
     EXPECT_EQ(messages()[0].text, QStringLiteral("员工编号不能为空"));
     EXPECT_EQ(messages()[0].title, QStringLiteral("提示"));
@@ -143,14 +143,15 @@ TEST_F(TrainingRegister, AnEmptyNumberIsRefusedAndNothingIsStored) {
 
 TEST_F(TrainingRegister, QuickSearchByNumberListsEachMatchAsNumberNameDepartment) {
     auto* w = open();
-    w->ui.Check1->setChecked(true);
+    clickControl(w->ui.Check1);
+    ASSERT_TRUE(w->ui.Check1->isChecked());
     w->ui.Text13->setText(QStringLiteral(" 01 "));
-    w->Command2_Click();
+    clickControl(w->ui.Command2);
     EXPECT_EQ(items(w->ui.list1), (QStringList{QStringLiteral("E01;  张三;  人事部;"), QStringLiteral("E010;  李四;  ;")}));
     EXPECT_TRUE(w->ui.Text13->text().isEmpty());
 
     w->ui.Text13->setText(QStringLiteral("999"));
-    w->Command2_Click();
+    clickControl(w->ui.Command2);
     EXPECT_EQ(w->ui.list1->count(), 0);
     EXPECT_EQ(w->ui.Text13->text(), QStringLiteral("999"));
     EXPECT_TRUE(messages().empty());
@@ -158,20 +159,23 @@ TEST_F(TrainingRegister, QuickSearchByNumberListsEachMatchAsNumberNameDepartment
 
 TEST_F(TrainingRegister, WithBothChecksTickedTheListHoldsTheNameResultOnly) {
     auto* w = open();
-    w->ui.Check1->setChecked(true);
+    clickControl(w->ui.Check1);
+    ASSERT_TRUE(w->ui.Check1->isChecked());
     w->ui.Text13->setText(QStringLiteral("E0"));
-    w->ui.Check2->setChecked(true);
+    clickControl(w->ui.Check2);
+    ASSERT_TRUE(w->ui.Check2->isChecked());
     w->ui.Text14->setText(QStringLiteral("王"));
-    w->Command2_Click();
+    clickControl(w->ui.Command2);
     EXPECT_EQ(items(w->ui.list1), QStringList{QStringLiteral("X02;  王五;  财务部;")});
     EXPECT_TRUE(w->ui.Text13->text().isEmpty());
     EXPECT_TRUE(w->ui.Text14->text().isEmpty());
 
     // An unticked part does not run, whatever its box holds.
-    w->ui.Check2->setChecked(false);
+    clickControl(w->ui.Check2);
+    ASSERT_FALSE(w->ui.Check2->isChecked());
     w->ui.Text13->setText(QStringLiteral("X"));
     w->ui.Text14->setText(QStringLiteral("张"));
-    w->Command2_Click();
+    clickControl(w->ui.Command2);
     EXPECT_EQ(items(w->ui.list1), QStringList{QStringLiteral("X02;  王五;  财务部;")});
     EXPECT_EQ(w->ui.Text14->text(), QStringLiteral("张"));
 }
@@ -180,15 +184,16 @@ TEST_F(TrainingRegister, QuickSearchTakesQuotesAndPercentSignsLiterally) {
     addEmployee(QStringLiteral("Q1"), QStringLiteral("O'Neil"));
     addEmployee(QStringLiteral("Q2"), QStringLiteral("百分%之"));
     auto* w = open();
-    w->ui.Check2->setChecked(true);
+    clickControl(w->ui.Check2);
+    ASSERT_TRUE(w->ui.Check2->isChecked());
     w->ui.Text14->setText(QStringLiteral("'"));
-    w->Command2_Click();
+    clickControl(w->ui.Command2);
     EXPECT_EQ(items(w->ui.list1), QStringList{QStringLiteral("Q1;  O'Neil;  ;")});
     w->ui.Text14->setText(QStringLiteral("%"));
-    w->Command2_Click();
+    clickControl(w->ui.Command2);
     EXPECT_EQ(items(w->ui.list1), QStringList{QStringLiteral("Q2;  百分%之;  ;")});
     w->ui.Text14->setText(QStringLiteral("_"));
-    w->Command2_Click();
+    clickControl(w->ui.Command2);
     EXPECT_EQ(w->ui.list1->count(), 0);
     EXPECT_TRUE(messages().empty());
 }
