@@ -156,3 +156,59 @@ bool choose(QMenu* popup, const QString& text) {
 }
 
 }  // namespace halvern::test
+
+// shell tests
+#include <QMenuBar>
+#include <QToolBar>
+
+namespace halvern::test {
+
+void mousePress(QWidget* widget, QPoint at, Qt::MouseButton button, Qt::MouseButtons alsoHeld) {
+    sendMouse(widget, QEvent::MouseButtonPress, widget->mapToGlobal(at), button, alsoHeld | button);
+}
+
+void mouseMove(QWidget* widget, QPoint to, Qt::MouseButtons held) {
+    sendMouse(widget, QEvent::MouseMove, widget->mapToGlobal(to), Qt::NoButton, held);
+}
+
+void mouseRelease(QWidget* widget, QPoint at, Qt::MouseButton button, Qt::MouseButtons stillHeld) {
+    sendMouse(widget, QEvent::MouseButtonRelease, widget->mapToGlobal(at), button, stillHeld);
+}
+
+bool choosePath(QMenu* popup, const QStringList& captions) {
+    for (qsizetype i = 0; i < captions.size(); ++i) {
+        if (!popup || !popup->isVisible()) return false;
+        QAction* found = nullptr;
+        for (QAction* a : popup->actions())
+            if (a->text() == captions[i] && a->isVisible()) found = a;
+        if (!found || !found->isEnabled()) return false;
+        click(popup, Qt::LeftButton, popup->actionGeometry(found).center());
+        if (i + 1 == captions.size()) return !found->menu();
+        // A submenu opens a moment after the press, as it does under a resting mouse.
+        QMenu* sub = found->menu();
+        if (!sub || !QTest::qWaitFor([sub] { return sub->isVisible(); })) return false;
+        popup = sub;
+    }
+    return false;
+}
+
+bool chooseMenu(QMenuBar* bar, const QString& heading, const QStringList& captions) {
+    for (QAction* a : bar->actions()) {
+        if (a->text() != heading) continue;
+        // A heading the bar has no room for is not there to click.
+        if (!a->isEnabled() || !a->menu() || !bar->rect().contains(bar->actionGeometry(a))) return false;
+        click(bar, Qt::LeftButton, bar->actionGeometry(a).center());
+        if (openPopup() != a->menu()) return false;
+        return choosePath(a->menu(), captions);
+    }
+    return false;
+}
+
+bool clickToolButton(QToolBar* bar, QAction* action) {
+    QWidget* button = bar->widgetForAction(action);
+    if (!button || !button->isVisible() || !action->isEnabled()) return false;
+    click(button);
+    return true;
+}
+
+}  // namespace halvern::test
