@@ -281,6 +281,19 @@ TEST_F(MainWindowLayout, RightButtonEndsADragLikeAReleaseAndMovesWithoutDragDoNo
     EXPECT_EQ(w->Pane(w->ui.tree).width, tw + 30 * kTwipsPerPixel);
 }
 
+// Disabled until the splitter follows every step of the mouse: it skips a step as long as the one before.
+TEST_F(MainWindowLayout, DISABLED_ABarLetGoAfterTwoEqualStepsComesToWhereTheMouseWasLetGo) {
+    QWidget* splitter = w->ui.Splitter;
+    const int y = splitter->height() / 2;
+    const double left = w->Pane(splitter).left;
+    const QPoint start = splitter->mapToGlobal(QPoint(0, y));
+    mousePress(splitter, QPoint(0, y));
+    mouseMove(splitter, onBar(start + QPoint(20, 0)));
+    mouseMove(splitter, onBar(start + QPoint(40, 0)));
+    mouseRelease(splitter, onBar(start + QPoint(40, 0)));
+    EXPECT_EQ(w->Pane(w->ui.tree).width, left + 40 * kTwipsPerPixel - 4);
+}
+
 // The panes a person sees, each with the one it may lie over (the reminder list over its frame).
 TEST_F(MainWindow, ASplitterDraggedToTheLeftEdgeLetsNoPaneShowThroughAnother) {
     addEmployee("A1", "张三", {{"部门", "财务部"}, {"合同到期日", inDays(5)}});
