@@ -1,10 +1,12 @@
 #include "PdfReader.h"
+#include "UserInput.h"
 
 #include "platform/FlexGrid.h"
 #include "platform/MessageBox.h"
 #include "platform/PrintPreview.h"
 
 #include <QTemporaryDir>
+#include <QToolBar>
 
 #include <gtest/gtest.h>
 
@@ -105,20 +107,26 @@ TEST_F(PreviewControl, LongCellTextWrapsInsteadOfBeingCutOff) {
 TEST_F(PreviewControl, ExportButtonAsksForAFileAndCancelWritesNothing) {
     PrintPreview pv;
     pv.Start();
+    halvern::test::activate(&pv);
+    // A click on the control bar's 导出PDF button.
+    const auto exportClicked = [&pv] {
+        ASSERT_TRUE(halvern::test::clickToolButton(pv.findChild<QToolBar*>(QStringLiteral("ControlBar")),
+                                                   pv.findChild<QAction*>(QStringLiteral("actPdf"))));
+    };
     QString asked;
     PrintPreview::SetPdfFileChooser([&](QWidget*, const QString& suggested) {
         asked = suggested;
         return QString();
     });
-    pv.ExportClicked();
+    exportClicked();
     EXPECT_TRUE(asked.endsWith(QStringLiteral(".pdf")));
     EXPECT_TRUE(messages.isEmpty());
     const QString file = pdf(QStringLiteral("chosen.pdf"));
     PrintPreview::SetPdfFileChooser([&](QWidget*, const QString&) { return file; });
-    pv.ExportClicked();
+    exportClicked();
     EXPECT_EQ(pdfPages(file), 1);
     PrintPreview::SetPdfFileChooser([&](QWidget*, const QString&) { return dir.path() + QStringLiteral("/no/x.pdf"); });
-    pv.ExportClicked();
+    exportClicked();
     ASSERT_EQ(messages.size(), 1);
     EXPECT_TRUE(messages[0].startsWith(QStringLiteral("导出PDF失败")));
     PrintPreview::SetPdfFileChooser({});

@@ -1,4 +1,5 @@
 #include "TestProgram.h"
+#include "UserInput.h"
 
 #include "platform/WindowHost.h"
 #include "shell/Form1.h"
@@ -21,7 +22,10 @@ protected:
         Module().CurrentUserPassword = QStringLiteral("lorap");
         f = WindowHost::Default<Formyf>();
         WindowHost::Show(f, ShowMode::Modal);
+        halvern::test::activate(f);
     }
+    // A click on 确定.
+    void confirm() { halvern::test::click(f->ui.Command1); }
     void type(const QString& old, const QString& name, const QString& pwd, const QString& again) {
         f->ui.Text1[0]->setText(old);
         f->ui.Text1[1]->setText(name);
@@ -39,7 +43,8 @@ protected:
         WindowHost::Show(login, ShowMode::Modeless);
         login->ui.txtUserName->setText(name);
         login->ui.txtPassword->setText(pwd);
-        login->cmdOK_Click();
+        halvern::test::activate(login);
+        halvern::test::click(login->ui.cmdOK);
         const bool ok = login->LoginSucceeded;
         if (WindowHost::Exists<frmLogin>()) login->Unload();
         WindowHost::Unload<Form1>();
@@ -50,7 +55,7 @@ protected:
 
 TEST_F(AccountManagement, CurrentPasswordMustMatchExactlyIncludingCase) {
     type("LORAP", "neu", "pw", "pw");
-    f->Command1_Click();
+    confirm();
     ASSERT_EQ(messages().size(), 1u);
     EXPECT_EQ(messages()[0].text, QStringLiteral("旧密码输入不准确！！"));
     EXPECT_EQ(messages()[0].icon, MsgIcon::Critical);
@@ -63,7 +68,7 @@ TEST_F(AccountManagement, MissingNameOrPasswordAndMismatchedRepeatAreRefused) {
     for (const auto& [name, pwd, again] : {std::tuple{"neu", "", ""}, std::tuple{"neu", "pw", "pW"}, std::tuple{"", "pw", "pw"}}) {
         clearMessages();
         type("lorap", name, pwd, again);
-        f->Command1_Click();
+        confirm();
         ASSERT_EQ(messages().size(), 1u);
         EXPECT_EQ(messages()[0].text, QStringLiteral("新用户名未输入或者两次输入的新密码不符！"));
         EXPECT_EQ(messages()[0].icon, MsgIcon::Critical);
@@ -75,7 +80,7 @@ TEST_F(AccountManagement, MissingNameOrPasswordAndMismatchedRepeatAreRefused) {
 TEST_F(AccountManagement, ChangeRewritesOnlyTheFirstMatchingRowAndSignInTakesTheNewAccount) {
     userDb()->execute(QStringLiteral("insert into cuser (cname,cpwd) values ('lorap','lorap')"));
     type("lorap", "O'Neil \"chef\"", "it's", "it's");
-    f->Command1_Click();
+    confirm();
     ASSERT_EQ(messages().size(), 1u);
     EXPECT_EQ(messages()[0].text, QStringLiteral("已经修改，将在下次进入此程序生效！"));
     EXPECT_EQ(messages()[0].icon, MsgIcon::Information);
@@ -93,16 +98,17 @@ TEST_F(AccountManagement, ChangeRewritesOnlyTheFirstMatchingRowAndSignInTakesThe
 
 TEST_F(AccountManagement, SecondChangeInOneRunNeedsTheNewPassword) {
     type("lorap", "lorap", "zwei", "zwei");  // the same name: only the password changes
-    f->Command1_Click();
+    confirm();
     processEvents();
     clearMessages();
     f = WindowHost::Default<Formyf>();
     WindowHost::Show(f, ShowMode::Modal);
+    halvern::test::activate(f);
     type("lorap", "lorap", "drei", "drei");
-    f->Command1_Click();
+    confirm();
     EXPECT_EQ(lastMessage(), QStringLiteral("旧密码输入不准确！！"));
     type("zwei", "lorap", "drei", "drei");
-    f->Command1_Click();
+    confirm();
     EXPECT_EQ(lastMessage(), QStringLiteral("已经修改，将在下次进入此程序生效！"));
     EXPECT_EQ(accounts(), QStringList{"lorap/drei"});
 }
@@ -110,7 +116,7 @@ TEST_F(AccountManagement, SecondChangeInOneRunNeedsTheNewPassword) {
 TEST_F(AccountManagement, SignedInAccountNoLongerOnFileIsReportedAsLogin) {
     userDb()->execute(QStringLiteral("update cuser set cpwd='elsewhere'"));
     type("lorap", "neu", "pw", "pw");
-    f->Command1_Click();
+    confirm();
     ASSERT_EQ(messages().size(), 1u);
     EXPECT_EQ(messages()[0].text, QStringLiteral("用户或者密码不正确！！"));
     EXPECT_EQ(messages()[0].title, QStringLiteral("登录"));
@@ -121,7 +127,7 @@ TEST_F(AccountManagement, SignedInAccountNoLongerOnFileIsReportedAsLogin) {
 TEST_F(AccountManagement, MissingOrUnreadableUserDatabaseGivesAClearMessage) {
     type("lorap", "neu", "pw", "pw");
     QFile::rename(path("cuser.mdb"), path("cuser.bak"));
-    f->Command1_Click();
+    confirm();
     ASSERT_EQ(messages().size(), 1u);
     EXPECT_EQ(messages()[0].icon, MsgIcon::Critical);
     EXPECT_TRUE(messages()[0].text.contains(QStringLiteral("cuser.mdb"))) << lastMessage().toStdString();
@@ -130,7 +136,7 @@ TEST_F(AccountManagement, MissingOrUnreadableUserDatabaseGivesAClearMessage) {
     ASSERT_TRUE(garbage.open(QIODevice::WriteOnly));
     garbage.write(QByteArray(8192, 'z'));
     garbage.close();
-    f->Command1_Click();
+    confirm();
     ASSERT_EQ(messages().size(), 2u);
     EXPECT_TRUE(messages()[1].text.contains(QStringLiteral("账户没有改动")));
     EXPECT_EQ(Module().CurrentUserName, QStringLiteral("lorap"));

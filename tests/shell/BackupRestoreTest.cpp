@@ -1,5 +1,7 @@
 #include "KillAtRename.h"
+#include "MainWindowInput.h"
 #include "TestProgram.h"
+#include "UserInput.h"
 
 #include "platform/Database.h"
 #include "platform/FileSystem.h"
@@ -69,12 +71,17 @@ protected:
         EXPECT_TRUE(f->ui.Dir1->SetPath(folder));
         return f;
     }
+    // A click on the window's 确定.
+    static void confirm(BackupFolderForm* f) {
+        halvern::test::activate(f);
+        halvern::test::click(f->ui.Command1);
+    }
     void backup(const QString& folder) {
-        backupWindow(folder)->Command1_Click();
+        confirm(backupWindow(folder));
         processEvents();
     }
     void restore(const QString& folder) {
-        restoreWindow(folder)->Command1_Click();
+        confirm(restoreWindow(folder));
         processEvents();
     }
     void expectSameSet(const QString& a, const QString& b) {
@@ -92,6 +99,8 @@ TEST_F(BackupRestore, WindowsOpenOnTheHomeFolderOfTheRootDrive) {
     EXPECT_EQ(b->ui.Label1->text(), QStringLiteral("请选择："));
     EXPECT_EQ(b->ui.Dir1->Path(), QDir::homePath());
     EXPECT_EQ(b->ui.Drive1->Drive(), QStringLiteral("/"));
+    // The home folder lies on the root drive already, so a person's choice of it changes
+    // nothing; what a change to a drive does is run here: its root opens.
     b->ui.Drive1->setCurrentIndex(b->ui.Drive1->findData(QStringLiteral("/")));
     b->Drive1_Change();
     EXPECT_EQ(b->ui.Dir1->Path(), QStringLiteral("/"));
@@ -164,8 +173,7 @@ TEST_F(BackupRestore, ABackupThatCannotTakeEveryFileTakesNoneAndSaysWhich) {
 
 TEST_F(BackupRestore, BackingUpIntoTheProgramFolderIsRefused) {
     const QByteArray before = bytesOf(path("db2.mdb"));
-    auto* f = backupWindow(dir());
-    f->Command1_Click();
+    confirm(backupWindow(dir()));
     ASSERT_EQ(messages().size(), 1u);
     EXPECT_EQ(messages()[0].icon, MsgIcon::Critical);
     EXPECT_TRUE(WindowHost::Exists<Formsjbf>()) << "the user may pick another folder";
@@ -178,15 +186,15 @@ TEST_F(BackupRestore, InvalidRestoreSourceIsRefusedAndNothingReplaced) {
     const QByteArray cuser = bytesOf(path("cuser.mdb"));
     writeFile(set("pic/A001.jpg"), "would overwrite");
     // No databases at all; then a db2.mdb that is text; then a cuser.mdb without its key.
-    restoreWindow(store.path())->Command1_Click();
+    confirm(restoreWindow(store.path()));
     writeFile(set("db2.mdb"), QByteArray(4096, 't'));
     QFile::copy(path("cuser.mdb"), set("cuser.mdb"));
-    WindowHost::Default<Formsjhf>()->Command1_Click();
+    confirm(WindowHost::Default<Formsjhf>());
     QFile::remove(set("db2.mdb"));
     QFile::remove(set("cuser.mdb"));
     QFile::copy(path("db2.mdb"), set("db2.mdb"));
     QFile::copy(path("db2.mdb"), set("cuser.mdb"));
-    WindowHost::Default<Formsjhf>()->Command1_Click();
+    confirm(WindowHost::Default<Formsjhf>());
     ASSERT_EQ(messages().size(), 3u);
     for (const auto& m : messages()) {
         EXPECT_EQ(m.icon, MsgIcon::Critical);
@@ -234,7 +242,7 @@ TEST_F(BackupRestore, DatabaseInUseIsNotReplacedAndTheRestoreSaysSo) {
 TEST_F(BackupRestore, FoldersAtARootGetTheirFileNamesWithoutADoubledSeparator) {
     if (QFileInfo::exists(QStringLiteral("/db2.mdb")) || QFileInfo::exists(QStringLiteral("/cuser.mdb")))
         GTEST_SKIP() << "the root holds databases of its own";
-    restoreWindow(QStringLiteral("/"))->Command1_Click();  // the root picked as backup folder
+    confirm(restoreWindow(QStringLiteral("/")));  // the root picked as backup folder
     ASSERT_EQ(messages().size(), 1u);
     EXPECT_TRUE(messages()[0].text.contains(QStringLiteral("找不到文件 /db2.mdb"))) << lastMessage().toStdString();
     EXPECT_TRUE(messages()[0].text.contains(QStringLiteral("找不到文件 /cuser.mdb")));
@@ -252,7 +260,8 @@ TEST_F(BackupRestore, BackupMenuEndsTheProgramAndRestoreMenuDoesNot) {
     auto* main = WindowHost::Default<Form1>();
     WindowHost::Show(main, ShowMode::Modeless);
     processEvents();
-    main->sjbf_Click();
+    main->resize(1200, 800);  // as wide as a common screen: the menu bar shows every heading
+    halvern::test::menuCommand(main, QStringLiteral("数据处理(&B)"), QStringLiteral("数据备份"));
     EXPECT_FALSE(WindowHost::Exists<Form1>());
     EXPECT_EQ(shown().last(), QStringLiteral("Formsjbf"));
     EXPECT_TRUE(programEnded());
@@ -266,7 +275,8 @@ TEST_F(BackupRestore, BackupMenuEndsTheProgramAndRestoreMenuDoesNot) {
     WindowHost::ClearLog();
     int ends = 0;
     WindowHost::SetEndHandler([&] { ++ends; });
-    main->sjhy_Click();
+    main->resize(1200, 800);
+    halvern::test::menuCommand(main, QStringLiteral("数据处理(&B)"), QStringLiteral("数据还原"));
     EXPECT_FALSE(WindowHost::Exists<Form1>());
     EXPECT_EQ(shown(), QStringList{"Formsjhf"});
     EXPECT_EQ(ends, 0);
@@ -420,7 +430,7 @@ TEST_F(BackupRestore, ASetWhoseDatabasesLackTheProgramsTablesIsRefusedAndNothing
     const auto before = snapshot(dir());
     const auto refused = [&](const char* file, const QString& reason) {
         clearMessages();
-        restoreWindow(store.path())->Command1_Click();
+        confirm(restoreWindow(store.path()));
         ASSERT_EQ(messages().size(), 1u) << file;
         EXPECT_EQ(messages()[0].icon, MsgIcon::Critical);
         EXPECT_TRUE(messages()[0].text.contains(QStringLiteral("没有还原任何文件"))) << lastMessage().toStdString();
@@ -543,7 +553,7 @@ TEST_F(BackupRestore, ABackupKilledAmongItsRenamesIsNotRestoredAndTheNextBackupM
     // The set now mixes the new db2.mdb with the old cuser.mdb: it must not be restored.
     const auto before = snapshot(dir());
     clearMessages();
-    restoreWindow(store.path())->Command1_Click();
+    confirm(restoreWindow(store.path()));
     ASSERT_EQ(messages().size(), 1u);
     EXPECT_EQ(messages()[0].icon, MsgIcon::Critical);
     EXPECT_TRUE(messages()[0].text.contains(QStringLiteral("中断"))) << lastMessage().toStdString();

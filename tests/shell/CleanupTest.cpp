@@ -12,12 +12,17 @@
 using namespace platform;
 using namespace halvern;
 using halvern::test::chooseView;
+using halvern::test::gridPopup;
+using halvern::test::menuCommand;
 using halvern::test::ProgramTest;
 
 namespace {
 
-// Makes (row, col) the grid's current cell as a click of the user does.
-void pointAt(FlexGrid* g, int row, int col) { g->setCurrentIndex(g->model()->index(row - 1, col)); }
+// Makes (row, col) the grid's current cell with a left click on it.
+void pointAt(FlexGrid* g, int row, int col) { halvern::test::clickCell(g, row, col); }
+
+// 培训档案 > 档案删除 from the menu bar.
+void deleteTraining(Form1* w) { menuCommand(w, QStringLiteral("培训档案(&P)"), QStringLiteral("档案删除")); }
 
 int rowOf(FlexGrid* g, const QString& first) {
     for (int r = 1; r < g->Rows(); ++r)
@@ -50,7 +55,7 @@ protected:
 TEST_F(TrainingDelete, ConfirmationNamesTheEmployeeAndCancelKeepsEveryRow) {
     pointAt(w->dgrid, rowOf(w->dgrid, "A001"), 0);
     answer(MsgAnswer::Cancel);
-    w->dasc_Click();
+    deleteTraining(w);
     ASSERT_EQ(messages().size(), 1u);
     EXPECT_EQ(messages()[0].text, QStringLiteral("确实要删除A001记录"));
     EXPECT_EQ(messages()[0].buttons, MsgButtons::OKCancel);
@@ -60,8 +65,9 @@ TEST_F(TrainingDelete, ConfirmationNamesTheEmployeeAndCancelKeepsEveryRow) {
 }
 
 TEST_F(TrainingDelete, OkRemovesOneOfTheEmployeesThreeRowsAndTheGridShowsTwo) {
-    pointAt(w->dgrid, rowOf(w->dgrid, "A001"), 0);
-    w->ZiliaoDel_Click();  // the popup's item takes the same steps
+    const int row = rowOf(w->dgrid, "A001");
+    pointAt(w->dgrid, row, 0);
+    gridPopup(w, row, {QStringLiteral("资料删除(&D)")});  // the popup's item takes the same steps
     EXPECT_EQ(messages().size(), 1u) << lastMessage().toStdString();
     EXPECT_EQ(trainings("A001"), 2);
     EXPECT_EQ(trainings("B002"), 1);
@@ -73,7 +79,7 @@ TEST_F(TrainingDelete, OkRemovesOneOfTheEmployeesThreeRowsAndTheGridShowsTwo) {
 
 TEST_F(TrainingDelete, PlaceholderRowIsConfirmedThenRefused) {
     pointAt(w->dgrid, rowOf(w->dgrid, "."), 0);
-    w->dasc_Click();
+    deleteTraining(w);
     ASSERT_EQ(messages().size(), 2u);
     EXPECT_EQ(messages()[0].text, QStringLiteral("确实要删除.记录"));
     EXPECT_EQ(messages()[1].text, QStringLiteral("不能删除此记录"));
@@ -84,7 +90,7 @@ TEST_F(TrainingDelete, PlaceholderRowIsConfirmedThenRefused) {
 TEST_F(TrainingDelete, CellNamingNoTrainingRowDeletesNothingAndSaysSo) {
     pointAt(w->dgrid, rowOf(w->dgrid, "A001"), 4);  // the course column
     const int before = count(QStringLiteral("培训"));
-    w->dasc_Click();
+    deleteTraining(w);
     ASSERT_EQ(messages().size(), 2u);
     EXPECT_EQ(messages()[1].icon, MsgIcon::Critical);
     EXPECT_TRUE(messages()[1].text.contains(QStringLiteral("没有删除"))) << lastMessage().toStdString();
@@ -94,7 +100,7 @@ TEST_F(TrainingDelete, CellNamingNoTrainingRowDeletesNothingAndSaysSo) {
 TEST_F(TrainingDelete, OtherViewOrEmptyCellIsNotASelectedTrainingRecord) {
     chooseView(w, 4);  // 基本情况
     pointAt(w->dgrid, rowOf(w->dgrid, "A001"), 0);
-    w->dasc_Click();
+    deleteTraining(w);
     ASSERT_EQ(messages().size(), 1u);
     EXPECT_EQ(messages()[0].text, QStringLiteral("未选中培训记录"));
     EXPECT_EQ(messages()[0].icon, MsgIcon::Critical);
@@ -103,7 +109,7 @@ TEST_F(TrainingDelete, OtherViewOrEmptyCellIsNotASelectedTrainingRecord) {
     db()->execute(QStringLiteral("insert into 培训 (员工编号,姓名) values ('C003','')"));
     chooseView(w, 10);
     pointAt(w->dgrid, rowOf(w->dgrid, "C003"), 1);  // an empty name cell
-    w->dasc_Click();
+    deleteTraining(w);
     ASSERT_EQ(messages().size(), 1u);
     EXPECT_EQ(messages()[0].text, QStringLiteral("未选中培训记录"));
     EXPECT_EQ(count(QStringLiteral("培训")), 6);
@@ -124,6 +130,8 @@ protected:
         processEvents();
         for (const QString& t : untouched) before << count(t);
     }
+    // 系统初始化 > 期初人事资料清空 from the menu bar.
+    void clearForNewPeriod() { menuCommand(w, QStringLiteral("系统初始化(&I)"), QStringLiteral("期初人事资料清空")); }
     const QStringList cleared{"员工信息", "员工离职", "培训", "覆历"};
     const QStringList untouched{"部门表", "民族", "行政区划", "节点", "横", "经理竖1", "经理竖2", "员工竖1", "员工竖2", "经理", "员工"};
     QList<int> before;
@@ -131,7 +139,7 @@ protected:
 
 TEST_F(ClearAllData, CancelDeletesNothing) {
     answer(MsgAnswer::Cancel);
-    w->qczlqk_Click();
+    clearForNewPeriod();
     ASSERT_EQ(messages().size(), 1u);
     EXPECT_EQ(messages()[0].text, QStringLiteral("此操作将真正删除人事库中全部数据，请慎重操作!"));
     EXPECT_EQ(messages()[0].buttons, MsgButtons::OKCancel);
@@ -146,7 +154,7 @@ TEST_F(ClearAllData, OkEmptiesTheFourPersonnelTablesAndOnlyThose) {
     const bool hadEmployees = Module().HasEmployees;
     const QVariant users = userDb()->scalar(QStringLiteral("select count(*) from cuser"));
     ASSERT_EQ(w->Adodc1->RecordCount(), 1);
-    w->qczlqk_Click();
+    clearForNewPeriod();
     EXPECT_EQ(messages().size(), 1u) << lastMessage().toStdString();
     for (const QString& t : cleared) EXPECT_EQ(count(t), 0) << t.toStdString();
     for (int i = 0; i < untouched.size(); ++i) EXPECT_EQ(count(untouched[i]), before[i]) << untouched[i].toStdString();
@@ -160,7 +168,7 @@ TEST_F(ClearAllData, OkEmptiesTheFourPersonnelTablesAndOnlyThose) {
 
 TEST_F(ClearAllData, FailureOnTheLastTableLeavesAllFourAsTheyWereAndIsReported) {
     db()->execute(QStringLiteral("create trigger keep before delete on 覆历 begin select raise(abort, '不许删除'); end"));
-    w->qczlqk_Click();
+    clearForNewPeriod();
     ASSERT_EQ(messages().size(), 2u);
     EXPECT_EQ(messages()[1].icon, MsgIcon::Critical);
     EXPECT_TRUE(messages()[1].text.contains(QStringLiteral("没有改动"))) << lastMessage().toStdString();

@@ -12,7 +12,11 @@
 using namespace platform;
 using namespace halvern;
 using halvern::test::chooseView;
+using halvern::test::gridPopup;
+using halvern::test::menuCommand;
 using halvern::test::ProgramTest;
+using halvern::test::quickSearch;
+using halvern::test::toolbarButton;
 using halvern::test::ReadSheet1;
 using halvern::test::SheetCells;
 
@@ -36,7 +40,11 @@ protected:
                     {{QStringLiteral("部门"), QStringLiteral("A部")}, {QStringLiteral("录用日期"), QStringLiteral("2001-01-01")}});
         addEmployee(QStringLiteral("3"), QStringLiteral("丙"), {{QStringLiteral("部门"), QStringLiteral("C部")}});
         f = WindowHost::Default<Form1>();
-        f->Load();
+        WindowHost::Show(f, ShowMode::Modeless);
+        processEvents();
+        // As wide as a common screen makes it, where the toolbar shows every button.
+        f->resize(1200, 800);
+        processEvents();
     }
     void TearDown() override {
         SetSpreadsheetOpener({});
@@ -44,6 +52,9 @@ protected:
         ProgramTest::TearDown();
     }
     void view(int position) { chooseView(f, position); }
+    // 打印 > 打印到EXCEl from the menu bar, and the toolbar's button for the same.
+    void menuExport() { menuCommand(f, QStringLiteral("打印(&D)"), QStringLiteral("打印到EXCEl")); }
+    void toolbarExport() { toolbarButton(f, QStringLiteral("prn")); }
     SheetCells lastSheet() const {
         EXPECT_FALSE(opened.isEmpty());
         return opened.isEmpty() ? SheetCells{} : ReadSheet1(opened.last());
@@ -71,8 +82,9 @@ private:
 
 TEST_F(ExportTest, MenuExportPutsTheTitleInF1AndTheGridFromRow3) {
     view(4);
-    f->sortbh_Click();  // ".", 1, 2, 3
-    f->da_Excel_Click();
+    halvern::test::clickCell(f->dgrid, 1, 0);
+    gridPopup(f, 1, {QStringLiteral("排序"), QStringLiteral("员工编号")});  // ".", 1, 2, 3
+    menuExport();
     ASSERT_EQ(opened.size(), 1);
     EXPECT_TRUE(messages().empty());
     const SheetCells sheet = lastSheet();
@@ -92,13 +104,13 @@ TEST_F(ExportTest, MenuExportPutsTheTitleInF1AndTheGridFromRow3) {
 TEST_F(ExportTest, MenuExportStopsAfter27ColumnsWhileTheToolbarCopiesThemAll) {
     // After load the grid shows every column of 员工信息: 30 of them.
     ASSERT_EQ(f->dgrid->Cols(), 30);
-    f->da_Excel_Click();
+    menuExport();
     const SheetCells menu = lastSheet();
     EXPECT_EQ(menu.at(3, 27), QStringLiteral("专业"));
     EXPECT_EQ(menu.maxColumn(), 27);
     expectGrid(menu, 3, 27);
 
-    f->Toolbar1_ButtonClick(QStringLiteral("prn"));
+    toolbarExport();
     const SheetCells toolbar = lastSheet();
     EXPECT_EQ(toolbar.at(2, 30), QStringLiteral("图片"));
     expectGrid(toolbar, 2, 30);
@@ -106,13 +118,10 @@ TEST_F(ExportTest, MenuExportStopsAfter27ColumnsWhileTheToolbarCopiesThemAll) {
 
 TEST_F(ExportTest, ToolbarExportStartsAtRow2KeepsTheSearchOrderAndEndsOnTheLastCell) {
     view(4);
-    f->ui.Combo1->setCurrentIndex(f->ui.Combo1->findText(QStringLiteral("员工编号")));
-    f->ui.Combo2->setCurrentIndex(f->ui.Combo2->findText(QStringLiteral(">(大于)")));
-    f->ui.Text1->setText(QStringLiteral("1"));
-    f->Toolbar1_ButtonClick(QStringLiteral("cx"));
+    quickSearch(f, QStringLiteral("cx"), QStringLiteral("员工编号"), QStringLiteral(">(大于)"), QStringLiteral("1"));
     ASSERT_EQ(f->dgrid->Rows(), 3);  // header, 2, 3
 
-    f->Toolbar1_ButtonClick(QStringLiteral("prn"));
+    toolbarExport();
     ASSERT_EQ(opened.size(), 1);
     const SheetCells sheet = lastSheet();
     for (int c = 1; c <= 30; ++c) EXPECT_FALSE(sheet.has(1, c));
@@ -144,9 +153,9 @@ TEST_F(ExportTest, AViewOfManyScreensIsCopiedWholeInItsOwnOrder) {
         while (st.next()) order << st.value(0).toString();
     }
     ASSERT_EQ(f->dgrid->Rows(), order.size() + 1);
-    f->da_Excel_Click();
+    menuExport();
     const SheetCells menu = lastSheet();
-    f->Toolbar1_ButtonClick(QStringLiteral("prn"));
+    toolbarExport();
     const SheetCells toolbar = lastSheet();
     for (int r = 0; r < order.size(); ++r) {
         ASSERT_EQ(menu.at(r + 4, 1), order.at(r)) << r;
@@ -160,14 +169,14 @@ TEST_F(ExportTest, AViewOfManyScreensIsCopiedWholeInItsOwnOrder) {
 TEST_F(ExportTest, WithoutASpreadsheetProgramTheMessageNamesTheFileAndTheWindowGoesOn) {
     canOpen = false;
     view(4);
-    f->da_Excel_Click();
+    menuExport();
     ASSERT_EQ(opened.size(), 1);
     ASSERT_EQ(messages().size(), 1u);
     EXPECT_TRUE(messages()[0].text.contains(QDir::toNativeSeparators(opened.first())));
     EXPECT_EQ(messages()[0].title, QStringLiteral("提示"));
     EXPECT_TRUE(QFileInfo::exists(opened.first()));
 
-    f->Toolbar1_ButtonClick(QStringLiteral("prn"));
+    toolbarExport();
     EXPECT_EQ(messages().size(), 2u);
     view(6);
     EXPECT_EQ(f->PanelText(3), QStringLiteral("其他情况"));

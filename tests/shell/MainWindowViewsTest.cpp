@@ -13,6 +13,7 @@ using namespace halvern;
 using halvern::test::ProgramTest;
 namespace input = halvern::test;
 using halvern::test::chooseView;
+using halvern::test::menuCommand;
 
 namespace {
 
@@ -225,19 +226,19 @@ TEST_F(MainWindowViews, ClickingTheSameLeafAgainRereadsItsRows) {
 
 TEST_F(MainWindowViews, MenuViewsKeepViewModeAndTrainingViewKeepsTheViewName) {
     click(4);
-    w->dack_Click();
+    menuCommand(w, QStringLiteral("培训档案(&P)"), QStringLiteral("档案查看"));
     EXPECT_EQ(headers(w->dgrid).value(3), QStringLiteral("培训时间"));
     EXPECT_EQ(w->PanelText(3), QStringLiteral("基本情况"));
     EXPECT_EQ(w->ViewMode, 4);
-    w->qtjk_Click();
+    menuCommand(w, QStringLiteral("人事档案(&F)"), QStringLiteral("其他情况"));
     EXPECT_EQ(w->PanelText(3), QStringLiteral("其他情况"));
     EXPECT_EQ(w->ViewMode, 4);
-    w->gzqk_Click();
+    menuCommand(w, QStringLiteral("人事档案(&F)"), QStringLiteral("工作情况"));
     EXPECT_EQ(w->PanelText(3), QStringLiteral("工作情况"));
-    w->dazl_Click();
+    menuCommand(w, QStringLiteral("人事档案(&F)"), QStringLiteral("完整资料"));
     EXPECT_EQ(w->PanelText(3), QStringLiteral("完整资料"));
     EXPECT_EQ(w->dgrid->Cols(), 27);
-    w->jbqk_Click();
+    menuCommand(w, QStringLiteral("人事档案(&F)"), QStringLiteral("基本情况"));
     EXPECT_EQ(w->PanelText(3), QStringLiteral("基本情况"));
     EXPECT_EQ(w->dgrid->Cols(), 5);
     EXPECT_TRUE(w->ui.Frame3->isHidden());

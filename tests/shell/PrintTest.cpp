@@ -14,6 +14,7 @@
 #include <QHeaderView>
 #include <QPrinter>
 #include <QPrintPreviewWidget>
+#include <QToolBar>
 #include <QTreeWidgetItem>
 
 using namespace platform;
@@ -21,7 +22,9 @@ using namespace halvern;
 using halvern::test::pdfPages;
 using halvern::test::pdfText;
 using halvern::test::chooseView;
+using halvern::test::menuCommand;
 using halvern::test::ProgramTest;
+using halvern::test::quickSearch;
 
 namespace {
 
@@ -30,6 +33,15 @@ QList<frmPrint*> previews() {
     for (QWidget* w : QApplication::topLevelWidgets())
         if (auto* p = dynamic_cast<frmPrint*>(w); p && p->isVisible()) out << p;
     return out;
+}
+
+// A click on the preview's 关闭 button.
+void closePreview(frmPrint* p) {
+    auto* bar = p->pv->findChild<QToolBar*>(QStringLiteral("ControlBar"));
+    auto* quit = p->pv->findChild<QAction*>(QStringLiteral("actQuit"));
+    ASSERT_TRUE(bar && quit);
+    halvern::test::activate(p);
+    ASSERT_TRUE(halvern::test::clickToolButton(bar, quit));
 }
 
 }  // namespace
@@ -42,6 +54,8 @@ protected:
         WindowHost::Show(w, ShowMode::Modeless);
         processEvents();
     }
+    // 打印 > 打印 from the menu bar.
+    void print() { menuCommand(w, QStringLiteral("打印(&D)"), QStringLiteral("打印")); }
     void TearDown() override {
         for (frmPrint* p : previews()) delete p;
         ProgramTest::TearDown();
@@ -53,7 +67,7 @@ TEST_F(PrintReport, ProgramStartedWithoutEmployeesHasNothingToPrintEvenAfterEntr
     open();
     addEmployee("A001", "张三");
     chooseView(w, 4);
-    w->Rprint_Click();
+    print();
     ASSERT_EQ(messages().size(), 1u);
     EXPECT_EQ(messages()[0].text, QStringLiteral("没有可生成报表的数据！"));
     EXPECT_EQ(messages()[0].icon, MsgIcon::Critical);
@@ -63,9 +77,9 @@ TEST_F(PrintReport, ProgramStartedWithoutEmployeesHasNothingToPrintEvenAfterEntr
 TEST_F(PrintReport, FullRecordViewIsTooWideAndOpensNothing) {
     addEmployee("A001", "张三");
     open();
-    w->Rprint_Click();  // the view shown right after start
+    print();  // the view shown right after start
     chooseView(w, 2);
-    w->Rprint_Click();
+    print();
     ASSERT_EQ(messages().size(), 2u);
     for (const auto& m : messages()) {
         EXPECT_EQ(m.text, QStringLiteral("完整资料宽度超出打印页面,请选择导入EXCEL!"));
@@ -80,7 +94,7 @@ TEST_F(PrintReport, BasicViewOpensAPreviewAnsweredWithTheReportsPageAndTitle) {
     addEmployee("B002", "李四", {{"部门", "销售部"}, {"职位", "销售经理"}});
     open();
     chooseView(w, 4);
-    w->Rprint_Click();
+    print();
     EXPECT_TRUE(messages().empty()) << lastMessage().toStdString();
     ASSERT_EQ(previews().size(), 1);
     frmPrint* f = previews().first();
@@ -124,7 +138,7 @@ TEST_F(PrintReport, LongViewRunsOverSeveralPagesWithEveryEmployeeOnce) {
         addEmployee(QStringLiteral("E%1").arg(i, 4, 10, QLatin1Char('0')), QStringLiteral("员工%1").arg(i), {{"部门", "生产部"}});
     open();
     chooseView(w, 6);  // 其他情况
-    w->Rprint_Click();
+    print();
     ASSERT_EQ(previews().size(), 1);
     PrintPreview* pv = previews().first()->pv;
     EXPECT_GE(pv->PageCount(), 3);
@@ -142,11 +156,11 @@ TEST_F(PrintReport, EachRequestOpensAnotherPreviewAndExitClosesOnlyItsOwn) {
     addEmployee("A001", "张三");
     open();
     chooseView(w, 5);
-    w->Rprint_Click();
-    w->Rprint_Click();
+    print();
+    print();
     ASSERT_EQ(previews().size(), 2);
     frmPrint* first = previews().first();
-    first->pv->QuitClicked();
+    closePreview(first);
     processEvents();
     EXPECT_EQ(previews().size(), 1);
     EXPECT_TRUE(w->isVisible());
@@ -156,7 +170,7 @@ TEST_F(PrintReport, PreviewControlFollowsTheWindowLessItsBorder) {
     addEmployee("A001", "张三");
     open();
     chooseView(w, 4);
-    w->Rprint_Click();
+    print();
     ASSERT_EQ(previews().size(), 1);
     frmPrint* f = previews().first();
     f->resize(700, 500);
@@ -169,16 +183,13 @@ TEST_F(PrintReport, TheMainGridKeepsTheViewsLayoutAfterPrintingEvenOverASearchRe
     addEmployee("A001", "张三", {{"部门", "财务部"}, {"职位", "会计"}, {"性别", "男"}});
     open();
     chooseView(w, 4);  // 基本情况
-    w->ui.Combo1->setCurrentIndex(w->ui.Combo1->findText(QStringLiteral("姓名")));
-    w->ui.Combo2->setCurrentIndex(w->ui.Combo2->findText(QStringLiteral("=(等于)")));
-    w->ui.Text1->setText(QStringLiteral("张三"));
-    w->Toolbar1_ButtonClick(QStringLiteral("cx"));
+    quickSearch(w, QStringLiteral("cx"), QStringLiteral("姓名"), QStringLiteral("=(等于)"), QStringLiteral("张三"));
     ASSERT_EQ(w->dgrid->TextMatrix(0, 4), QStringLiteral("性别"));
     const int untouched = w->dgrid->ColWidth(5);
 
-    w->Rprint_Click();
+    print();
     ASSERT_EQ(previews().size(), 1);
-    for (frmPrint* p : previews()) p->pv->QuitClicked();
+    for (frmPrint* p : previews()) closePreview(p);
     processEvents();
 
     // The layout's header texts stand over the first five columns, whatever they hold.
@@ -211,7 +222,7 @@ TEST_F(PrintReport, AColumnTheLayoutLeavesOutIsPrintedWideEnoughForItsHeaderAndV
     addEmployee("B002", "李四", {{"部门", "销售部华东区"}});
     open();
     chooseView(w, 5);  // 工作情况: six columns, a layout of five
-    w->Rprint_Click();
+    print();
     ASSERT_EQ(previews().size(), 1);
     const QList<double> widths = previews().first()->pv->ColumnWidths();
     ASSERT_EQ(widths.size(), 6);

@@ -118,7 +118,7 @@ TEST_F(SignIn, UnreadableUserDatabaseEndsInOrder) {
     ASSERT_TRUE(f.open(QIODevice::WriteOnly));
     f.write(QByteArray(2048, '\x5a'));
     f.close();
-    login()->cmdOK_Click();
+    click(login()->ui.cmdOK);
     ASSERT_EQ(messages().size(), 1u);
     EXPECT_EQ(messages()[0].icon, MsgIcon::Critical);
     EXPECT_TRUE(programEnded());
@@ -130,6 +130,7 @@ TEST_F(SignIn, SplashHandsOverAfterTheThirteenthTickOnly) {
     auto* splash = WindowHost::Default<frmSplash>();
     EXPECT_FALSE(splash->ui.Image1->pixmap().isNull());
     EXPECT_EQ(splash->ui.Timer1->interval(), 200);
+    // The timer's ticks, counted without waiting for them.
     for (int i = 0; i < 12; ++i) splash->Timer1_Timer();
     EXPECT_FALSE(WindowHost::Exists<frmLogin>());
     EXPECT_TRUE(splash->ui.Timer1->isActive());

@@ -53,7 +53,7 @@ inline void quickSearch(Form1* w, const QString& key, const QString& field, cons
 
 }  // namespace halvern::test
 
-// records and training tests
+// records and training tests, shell tests
 #include <QMenu>
 #include <QMenuBar>
 
@@ -90,6 +90,43 @@ inline bool chooseFromGridPopup(Form1* w, int row, const QString& command) {
     popup->hide();
     ADD_FAILURE() << "the popup has no command " << command.toStdString();
     return false;
+}
+
+// A command of the main window's menu bar: a click on the heading ("打印(&D)"),
+// then on the item ("打印"). The window comes to the front first.
+inline void menuCommand(Form1* w, const QString& heading, const QString& item) {
+    activate(w);
+    if (!chooseMenu(w->ui.menuBar, heading, {item}))
+        ADD_FAILURE() << "no menu command " << heading.toStdString() << " > " << item.toStdString();
+}
+
+// The toolbar button of the key ("lr", "de", "sx", "cx", ..., "prn") clicked where it stands.
+inline void toolbarButton(Form1* w, const QString& key) {
+    activate(w);
+    for (QAction* button : w->ui.Toolbar1Buttons)
+        if (button->data().toString() == key) {
+            if (!clickToolButton(w->ui.Toolbar1, button))
+                ADD_FAILURE() << "toolbar button " << key.toStdString() << " not shown (the window too narrow?)";
+            return;
+        }
+    ADD_FAILURE() << "no toolbar button " << key.toStdString();
+}
+
+// A command of the main grid's popup: a right click on the row's first cell, then
+// the command, through the submenu named first ({"排序", "员工编号"}). The popup acts
+// on the row a left click chose before.
+inline void gridPopup(Form1* w, int row, const QStringList& captions) {
+    activate(w);
+    clickCell(w->dgrid, row, 0, Qt::RightButton);
+    QMenu* popup = openPopup();
+    if (!popup) {
+        ADD_FAILURE() << "no popup on row " << row;
+        return;
+    }
+    if (!choosePath(popup, captions)) {
+        ADD_FAILURE() << "no popup command " << captions.join(QStringLiteral(" > ")).toStdString();
+        for (int i = 0; i < 3 && openPopup(); ++i) openPopup()->hide();
+    }
 }
 
 }  // namespace halvern::test

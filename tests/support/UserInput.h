@@ -74,3 +74,31 @@ void clickItemWith(QAbstractItemView* view, const QModelIndex& index, Qt::Keyboa
 bool chooseMenu(QMenuBar* bar, const QString& heading, const QString& command);
 
 }  // namespace halvern::test
+
+// shell tests
+#include <QStringList>
+
+class QToolBar;
+class QAction;
+
+namespace halvern::test {
+
+// One mouse event at a time, at a point in the widget's coordinates as it
+// stands at that moment: a button pressed (with others still held), the
+// pointer moved with the buttons held, a button released (others still held).
+void mousePress(QWidget* widget, QPoint at, Qt::MouseButton button = Qt::LeftButton, Qt::MouseButtons alsoHeld = {});
+void mouseMove(QWidget* widget, QPoint to, Qt::MouseButtons held = Qt::LeftButton);
+void mouseRelease(QWidget* widget, QPoint at, Qt::MouseButton button = Qt::LeftButton, Qt::MouseButtons stillHeld = {});
+
+// Clicks the popup's commands in turn: each caption but the last names a
+// submenu, which opens where the mouse rests on it. False when a caption is
+// missing or greyed, or a submenu does not open.
+bool choosePath(QMenu* popup, const QStringList& captions);
+// A click on the heading of a menu bar, then on the commands of the menu it opens
+// (each but the last a submenu). False also when the bar is too narrow to show
+// the whole heading.
+bool chooseMenu(QMenuBar* bar, const QString& heading, const QStringList& captions);
+// A click on a toolbar's button for the action, where the toolbar shows it.
+bool clickToolButton(QToolBar* bar, QAction* action);
+
+}  // namespace halvern::test
