@@ -380,17 +380,18 @@ void Form1::Splitter_MouseDown(int button, int shift, double x, double y) {
     DragStartX = kNoDrag;
 }
 
+// x is measured on the bar where it stands now, which the last step moved: a step
+// as long as the one before is a step still to take, so every step moves the bar
+// (a step of 0 leaves it where it is).
 void Form1::Splitter_MouseMove(int /*button*/, int /*shift*/, double x, double /*y*/) {
     if (DragStartX == kNoDrag) return;
-    const qint32 xi = toInt32(x);
-    if (xi == DragStartX) return;
     moveSplitterBy(x);
-    DragStartX = xi;
+    DragStartX = toInt32(x);
 }
 
 void Form1::Splitter_MouseUp(int /*button*/, int /*shift*/, double x, double /*y*/) {
     if (DragStartX == kNoDrag) return;
-    if (toInt32(x) != DragStartX) moveSplitterBy(x);
+    moveSplitterBy(x);
     DragStartX = kNoDrag;
     SetSplitterColor(kButtonFace);
     const double left = Pane(ui.Splitter).left;
