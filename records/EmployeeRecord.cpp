@@ -1,8 +1,6 @@
 #include "EmployeeRecord.h"
 
 #include "PhotoFiles.h"
-#include "platform/Dates.h"
-#include "platform/Pictures.h"
 #include "platform/ProgramDir.h"
 #include "platform/Recordset.h"
 
@@ -12,178 +10,164 @@ using namespace platform;
 
 namespace {
 
-// A new row needs no existing rows read first.
-const QString kAppendEmployeeSql = QStringLiteral("select * from 员工信息 limit 0");
-const QString kAppendHistorySql = QStringLiteral("select * from 覆历 limit 0");
 const QString kEmployeeSql = QStringLiteral("select * from 员工信息 where 员工编号=?");
+const QString kEmployeeRowSql = QStringLiteral("select rowid from 员工信息 where 员工编号=?");
+const QString kRemoveEmployeeSql = QStringLiteral("delete from 员工信息 where 员工编号=?");
 const QString kHistorySql = QStringLiteral("select * from 覆历 where 员工编号=?");
-const QString kNationSql = QStringLiteral("select 民族 from 民族");
-const QString kDepartmentSql = QStringLiteral("select * from 部门表");
+// The row the history query reads first: the one an employee's history is.
+const QString kHistoryRowSql = QStringLiteral("select rowid from 覆历 where 员工编号=?");
 
-// A text column as the entry window stores it: as typed, then one blank.
-QString spaced(const QString& text) { return text + QLatin1Char(' '); }
-
-// A text column as the modify window stores it: trimmed, then one blank.
-QString saved(const QString& text) { return text.trimmed() + QLatin1Char(' '); }
-QVariant savedDate(const QString& text) {
-    const QString t = text.trimmed();
-    return t.isEmpty() ? QVariant() : TypedDateValue(t);
-}
-
-// A loaded value as the boxes show it: a blank appended, then trimmed, so
-// Null and a stored single blank both show as an empty box.
-QString shown(const QVariant& value) { return (value.toString() + QLatin1Char(' ')).trimmed(); }
-QString shownDate(const QVariant& value) { return (ShowDate(value) + QLatin1Char(' ')).trimmed(); }
-
-// Sets 图片 of the employee row when a photograph was chosen, to a file that
-// no other row owns; returns the value set, empty when none was chosen.
-QString setPictureField(Recordset& employee, Connection& conn, const FormlrUi& ui, const QString& picturePath,
-                        qint64 ownRow) {
-    if (picturePath.isEmpty()) return QString();
-    const QString field = FreePictureField(conn, ui.Text1->text(), picturePath, ownRow);
-    employee.SetField(QStringLiteral("图片"), field);
-    return field;
-}
-
-// Sets the 覆历 row's number and the four history texts from the boxes.
-void setHistoryFields(Recordset& history, const FormlrUi& ui) {
-    history.SetField(QStringLiteral("员工编号"), ui.Text1->text().trimmed());
-    history.SetField(QStringLiteral("教育背景"), spaced(ui.Text27->text()));
-    history.SetField(QStringLiteral("工作经历"), spaced(ui.Text28->text()));
-    history.SetField(QStringLiteral("奖罚记录"), spaced(ui.Text29->text()));
-    history.SetField(QStringLiteral("本公司经历"), spaced(ui.Text30->text()));
-}
-
-// Copies the chosen photograph beside its place, commits the save, then puts
-// the photograph in place; false when it could not be put there. Throws
-// DbError (nothing stored) when the copy cannot be made.
-bool commitWithPhoto(Connection& conn, Transaction& tx, const FormlrUi& ui, const QString& picturePath,
-                     const QString& pictureField) {
-    PhotoInstall photo;
-    if (!picturePath.isEmpty())
-        photo.Prepare(conn, picturePath, ProgramPath(pictureField), ui.Text1->text().trimmed());
-    tx.commit();
-    return picturePath.isEmpty() || photo.Install();
-}
+const QString kEmployeeTable = QStringLiteral("员工信息");
+const QString kHistoryTable = QStringLiteral("覆历");
+const QString kNumber = QStringLiteral("员工编号");
+const QString kPicture = QStringLiteral("图片");
 
 }  // namespace
 
-void FillEmployeeLists(FormlrUi& ui, const QString& connString) {
-    auto conn = Connection::open(connString);
-    const QString nation = ui.Combo2->currentText();
-    Recordset rs;
-    rs.Open(kNationSql, conn, LockType::ReadOnly);
-    for (rs.MoveFirst(); !rs.EOF_(); rs.MoveNext()) ui.Combo2->addItem(rs.Text(QStringLiteral("民族")));
-    rs.Close();
-    ui.Combo2->setEditText(nation);
-
-    rs.Open(kDepartmentSql, conn, LockType::ReadOnly);
-    // An empty department list leaves the box empty.
-    const QString first = rs.RecordCount() > 0 ? rs.Text(QStringLiteral("部门")) : QString();
-    for (rs.MoveFirst(); !rs.EOF_(); rs.MoveNext()) ui.text3->addItem(rs.Text(QStringLiteral("部门")));
-    rs.Close();
-    ui.text3->setEditText(first);
+const QStringList& EmployeeColumns() {
+    static const QStringList columns{
+        QStringLiteral("员工编号"), QStringLiteral("姓名"),     QStringLiteral("部门"),       QStringLiteral("职位"),
+        QStringLiteral("性别"),     QStringLiteral("出生日期"), QStringLiteral("民族"),       QStringLiteral("学历"),
+        QStringLiteral("身高"),     QStringLiteral("体重"),     QStringLiteral("上岗证"),     QStringLiteral("暂住证"),
+        QStringLiteral("婚育证"),   QStringLiteral("录用日期"), QStringLiteral("身份证号"),   QStringLiteral("合同编号"),
+        QStringLiteral("合同生效日"), QStringLiteral("合同到期日"), QStringLiteral("住址"),   QStringLiteral("政治面貌"),
+        QStringLiteral("特长"),     QStringLiteral("籍贯"),     QStringLiteral("外语情况"),   QStringLiteral("婚否"),
+        QStringLiteral("联系电话"), QStringLiteral("毕业院校"), QStringLiteral("专业"),       QStringLiteral("主要履历"),
+        QStringLiteral("备注"),     QStringLiteral("图片")};
+    return columns;
 }
 
-bool LoadEmployee(FormlrUi& ui, const QString& connString, const QString& employeeNo) {
-    Recordset rs;
-    rs.Open(kEmployeeSql, connString, LockType::ReadOnly, {employeeNo});
-    if (rs.RecordCount() == 0) return false;
-    rs.MoveFirst();
-    auto f = [&rs](const char* name) { return rs.Fields(QString::fromUtf8(name)); };
-    ui.Text1->setText(rs.Text(QStringLiteral("员工编号")));
-    ui.Text2->setText(shown(f("姓名")));
-    ui.Combo1->setEditText(shown(f("性别")));
-    for (const auto& [column, box, date] : ui.EmployeeBoxes()) {
-        const QVariant value = rs.Fields(column);
-        SetBoxText(box, date ? shownDate(value) : shown(value));
+const QStringList& HistoryColumns() {
+    static const QStringList columns{QStringLiteral("员工编号"), QStringLiteral("教育背景"), QStringLiteral("工作经历"),
+                                     QStringLiteral("奖罚记录"), QStringLiteral("本公司经历")};
+    return columns;
+}
+
+void StoredRow::Set(const QString& column, const QVariant& value) {
+    const int i = index(column);
+    values_[i] = value;
+    changed_[i] = true;
+}
+
+void StoredRow::Insert(Connection& conn, const QString& table) const {
+    QStringList names;
+    QStringList marks;
+    QVariantList values;
+    for (int i = 0; i < values_.size(); ++i) {
+        if (!changed_.at(i)) continue;
+        names << QuoteIdentifier(columns_->at(i));
+        marks << QStringLiteral("?");
+        values << values_.at(i);
     }
-    ui.Text27->setText(shown(f("主要履历")));
-    // A missing photograph file leaves the box empty and the hint hidden.
-    const QString picture = rs.Text(QStringLiteral("图片"));
-    if (!picture.isEmpty()) {
-        ui.Label5->setVisible(false);
-        ui.SetPhoto(LoadPicture(ProgramPath(picture)));
+    if (names.isEmpty()) {
+        conn.execute(QStringLiteral("insert into %1 default values").arg(QuoteIdentifier(table)));
+        return;
     }
-    rs.Close();
-    return true;
+    conn.execute(QStringLiteral("insert into %1 (%2) values (%3)")
+                     .arg(QuoteIdentifier(table), names.join(QLatin1Char(',')), marks.join(QLatin1Char(','))),
+                 values);
 }
 
-void LoadEmployeeHistory(FormlrUi& ui, const QString& connString, const QString& employeeNo) {
-    try {
-        Recordset rs;
-        rs.Open(kHistorySql, connString, LockType::ReadOnly, {employeeNo});
-        if (rs.RecordCount() > 0) {
-            rs.MoveFirst();
-            ui.Text27->setText(shown(rs.Fields(QStringLiteral("教育背景"))));
-            ui.Text28->setText(shown(rs.Fields(QStringLiteral("工作经历"))));
-            ui.Text29->setText(shown(rs.Fields(QStringLiteral("奖罚记录"))));
-            ui.Text30->setText(shown(rs.Fields(QStringLiteral("本公司经历"))));
-        }
-        rs.Close();
-    } catch (const DbError&) {
-        // The history boxes keep what the employee row gave them.
+void StoredRow::Update(Connection& conn, const QString& table, qint64 rowId) const {
+    QStringList sets;
+    QVariantList values;
+    for (int i = 0; i < values_.size(); ++i) {
+        if (!changed_.at(i)) continue;
+        sets << QuoteIdentifier(columns_->at(i)) + QStringLiteral("=?");
+        values << values_.at(i);
     }
+    if (sets.isEmpty()) return;
+    values << rowId;
+    conn.execute(QStringLiteral("update %1 set %2 where rowid=?").arg(QuoteIdentifier(table), sets.join(QLatin1Char(','))),
+                 values);
 }
 
-bool StoreNewEmployee(const FormlrUi& ui, const QString& connString, const QString& picturePath) {
-    auto conn = Connection::open(connString);
-    Transaction tx(*conn);
-
-    Recordset rs;
-    rs.Open(kAppendEmployeeSql, conn, LockType::Pessimistic);
-    rs.AddNew();
-    rs.SetField(QStringLiteral("员工编号"), ui.Text1->text().trimmed());
-    rs.SetField(QStringLiteral("姓名"), ui.Text2->text().trimmed());
-    rs.SetField(QStringLiteral("性别"), ui.Combo1->currentText());
-    for (const auto& [column, box, date] : ui.EmployeeBoxes())
-        rs.SetField(column, date ? TypedDateValue(BoxText(box)) : QVariant(spaced(BoxText(box))));
-    const QString pictureField = setPictureField(rs, *conn, ui, picturePath, -1);
-    rs.Update();
-    rs.Close();
-
-    Recordset history;
-    history.Open(kAppendHistorySql, conn, LockType::Pessimistic);
-    history.AddNew();
-    setHistoryFields(history, ui);
-    history.Update();
-    history.Close();
-
-    return commitWithPhoto(*conn, tx, ui, picturePath, pictureField);
+int StoredRow::index(const QString& column) const {
+    const int i = columns_->indexOf(column);
+    if (i < 0) throw DbError(QStringLiteral("员工资料中没有字段“%1”。").arg(column));
+    return i;
 }
 
-bool StoreEmployeeChanges(const FormlrUi& ui, const QString& connString, const QString& employeeNo,
-                          const QString& picturePath) {
-    auto conn = Connection::open(connString);
-    Transaction tx(*conn);
+void StoredRow::Read(const Statement& st) {
+    QVector<bool> found(values_.size(), false);
+    for (int j = 0; j < st.columnCount(); ++j) {
+        const QString name = st.columnName(j);
+        int i = columns_->indexOf(name);
+        // Column names are compared as the database compares them.
+        for (int k = 0; i < 0 && k < columns_->size(); ++k)
+            if (columns_->at(k).compare(name, Qt::CaseInsensitive) == 0) i = k;
+        if (i < 0) continue;
+        values_[i] = st.value(j);
+        found[i] = true;
+    }
+    changed_.fill(false);
+    for (int i = 0; i < found.size(); ++i)
+        if (!found.at(i)) throw DbError(QStringLiteral("记录集中没有字段“%1”。").arg(columns_->at(i)));
+}
 
-    Recordset rs;
-    rs.Open(kEmployeeSql, conn, LockType::Pessimistic, {employeeNo});
-    if (rs.RecordCount() == 0) throw DbError(QStringLiteral("员工“%1”已不在员工信息中。").arg(employeeNo));
-    rs.MoveFirst();
-    rs.SetField(QStringLiteral("员工编号"), ui.Text1->text().trimmed());
-    rs.SetField(QStringLiteral("姓名"), ui.Text2->text().trimmed());
-    rs.SetField(QStringLiteral("性别"), saved(ui.Combo1->currentText()));
-    for (const auto& [column, box, date] : ui.EmployeeBoxes())
-        rs.SetField(column, date ? savedDate(BoxText(box)) : QVariant(saved(BoxText(box))));
-    rs.SetField(QStringLiteral("主要履历"), saved(ui.Text27->text()));
-    const qint64 ownRow = conn->scalar(QStringLiteral("select rowid from 员工信息 where 员工编号=?"), {employeeNo}).toLongLong();
-    const QString pictureField = setPictureField(rs, *conn, ui, picturePath, ownRow);
+std::optional<CareerHistory> CareerHistory::Load(Connection& conn, const QString& number) {
+    Statement st(conn, kHistorySql, {number});
+    if (!st.next()) return std::nullopt;
+    CareerHistory history;
+    history.Read(st);
+    return history;
+}
 
-    Recordset history;
-    history.Open(kHistorySql, conn, LockType::Pessimistic, {employeeNo});
-    if (history.RecordCount() == 0)
-        history.AddNew();
+std::optional<EmployeeRecord> EmployeeRecord::Load(Connection& conn, const QString& number) {
+    Statement st(conn, kEmployeeSql, {number});
+    if (!st.next()) return std::nullopt;
+    EmployeeRecord record;
+    record.Read(st);
+    record.loadedAs_ = number;
+    return record;
+}
+
+std::optional<EmployeeRecord> EmployeeRecord::LoadWithHistory(Connection& conn, const QString& number) {
+    auto record = Load(conn, number);
+    if (record) record->history = CareerHistory::Load(conn, number);
+    return record;
+}
+
+bool EmployeeRecord::Store(Connection& conn, const ChosenPhoto& photo) const {
+    Transaction tx(conn);
+
+    qint64 ownRow = -1;
+    if (IsStored()) {
+        const QVariant id = conn.scalar(kEmployeeRowSql, {*loadedAs_});
+        if (id.isNull()) throw DbError(QStringLiteral("员工“%1”已不在员工信息中。").arg(*loadedAs_));
+        ownRow = id.toLongLong();
+    }
+
+    StoredRow row = *this;
+    // The photograph's name is chosen before the row is written, which would own it otherwise.
+    QString pictureField;
+    if (!photo.picturePath.isEmpty()) {
+        pictureField = FreePictureField(conn, photo.numberAsTyped, photo.picturePath, ownRow);
+        row.Set(kPicture, pictureField);
+    }
+    if (IsStored())
+        row.Update(conn, kEmployeeTable, ownRow);
     else
-        history.MoveFirst();
-    setHistoryFields(history, ui);
-    history.Update();
-    history.Close();
+        row.Insert(conn, kEmployeeTable);
 
-    rs.Update();
-    rs.Close();
+    if (history) {
+        const QVariant historyRow = IsStored() ? conn.scalar(kHistoryRowSql, {*loadedAs_}) : QVariant();
+        if (historyRow.isNull())
+            history->Insert(conn, kHistoryTable);
+        else
+            history->Update(conn, kHistoryTable, historyRow.toLongLong());
+    }
 
-    return commitWithPhoto(*conn, tx, ui, picturePath, pictureField);
+    PhotoInstall install;
+    if (!photo.picturePath.isEmpty())
+        install.Prepare(conn, photo.picturePath, ProgramPath(pictureField), Text(kNumber));
+    tx.commit();
+    return photo.picturePath.isEmpty() || install.Install();
+}
+
+void EmployeeRecord::Remove(Connection& conn) const {
+    if (!IsStored() || conn.execute(kRemoveEmployeeSql, {*loadedAs_}) == 0)
+        throw DbError(QStringLiteral("员工“%1”已不在员工信息中。").arg(loadedAs_.value_or(Text(kNumber))));
 }
 
 }  // namespace halvern

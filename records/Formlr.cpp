@@ -1,6 +1,6 @@
 #include "Formlr.h"
 
-#include "EmployeeRecord.h"
+#include "platform/Dates.h"
 #include "platform/MessageBox.h"
 #include "platform/Recordset.h"
 #include "common/ModuleState.h"
@@ -8,6 +8,16 @@
 namespace halvern {
 
 using namespace platform;
+
+namespace {
+
+const QString kNationSql = QStringLiteral("select 民族 from 民族");
+const QString kDepartmentSql = QStringLiteral("select * from 部门表");
+
+// A text column as this window stores it: as typed, then one blank.
+QString spaced(const QString& text) { return text + QLatin1Char(' '); }
+
+}  // namespace
 
 Formlr::Formlr() : EmployeeWindow(EntryVariant::Entry) {
     ui.setupUi(this);
@@ -22,7 +32,7 @@ Formlr::Formlr() : EmployeeWindow(EntryVariant::Entry) {
 void Formlr::Form_Load() {
     LoadShared();
     try {
-        FillEmployeeLists(ui, ConnString);
+        FillLists(ui, ConnString);
     } catch (const DbError& e) {
         MsgBox(QStringLiteral("无法读取民族或部门列表：%1").arg(e.message()), MsgButtons::OK, MsgIcon::Critical);
     }
@@ -37,7 +47,9 @@ void Formlr::Command1_Click() {
     }
     bool photoInPlace = true;
     try {
-        photoInPlace = StoreNewEmployee(ui, ConnString, Module().PicturePath);
+        auto conn = Connection::open(ConnString);
+        const EmployeeRecord employee = EnteredEmployee(ui);
+        photoInPlace = employee.Store(*conn, {Module().PicturePath, ui.Text1->text()});
     } catch (const std::exception& e) {
         ReportSaveFailure(e);
         ui.Combo2->setEditText(QStringLiteral("汉族"));
@@ -46,6 +58,41 @@ void Formlr::Command1_Click() {
     if (!photoInPlace) ReportPhotoNotCopied();
     ClearForNextEntry();
     RefreshMainGrid();
+}
+
+void Formlr::FillLists(FormlrUi& ui, const QString& connString) {
+    auto conn = Connection::open(connString);
+    const QString nation = ui.Combo2->currentText();
+    Recordset rs;
+    rs.Open(kNationSql, conn, LockType::ReadOnly);
+    for (rs.MoveFirst(); !rs.EOF_(); rs.MoveNext()) ui.Combo2->addItem(rs.Text(QStringLiteral("民族")));
+    rs.Close();
+    ui.Combo2->setEditText(nation);
+
+    rs.Open(kDepartmentSql, conn, LockType::ReadOnly);
+    // An empty department list leaves the box empty.
+    const QString first = rs.RecordCount() > 0 ? rs.Text(QStringLiteral("部门")) : QString();
+    for (rs.MoveFirst(); !rs.EOF_(); rs.MoveNext()) ui.text3->addItem(rs.Text(QStringLiteral("部门")));
+    rs.Close();
+    ui.text3->setEditText(first);
+}
+
+EmployeeRecord Formlr::EnteredEmployee(const FormlrUi& ui) {
+    EmployeeRecord employee;
+    employee.Set(QStringLiteral("员工编号"), ui.Text1->text().trimmed());
+    employee.Set(QStringLiteral("姓名"), ui.Text2->text().trimmed());
+    employee.Set(QStringLiteral("性别"), ui.Combo1->currentText());
+    for (const auto& [column, box, date] : ui.EmployeeBoxes())
+        employee.Set(column, date ? TypedDateValue(BoxText(box)) : QVariant(spaced(BoxText(box))));
+    // 主要履历 is not written here, and 图片 only for a chosen photograph.
+
+    CareerHistory& history = employee.history.emplace();
+    history.Set(QStringLiteral("员工编号"), ui.Text1->text().trimmed());
+    history.Set(QStringLiteral("教育背景"), spaced(ui.Text27->text()));
+    history.Set(QStringLiteral("工作经历"), spaced(ui.Text28->text()));
+    history.Set(QStringLiteral("奖罚记录"), spaced(ui.Text29->text()));
+    history.Set(QStringLiteral("本公司经历"), spaced(ui.Text30->text()));
+    return employee;
 }
 
 void Formlr::ClearForNextEntry() {

@@ -1,7 +1,10 @@
 #pragma once
 
+#include "EmployeeRecord.h"
 #include "EmployeeWindow.h"
 #include "FormmodUi.h"
+
+#include <optional>
 
 namespace halvern {
 
@@ -17,14 +20,18 @@ public:
     void Command1_Click();  // 确  定: save and close
 
     // True when the load found no employee, so the save adds one.
-    bool IsNewEmployee() const { return newEmployee_; }
+    bool IsNewEmployee() const { return !employee_.has_value(); }
 
 protected:
     void Form_Load() override;
 
 private:
-    QString employeeNo_;  // CurrentEmployeeNo when the window loaded
-    bool newEmployee_ = true;
+    void showEmployee(const EmployeeRecord& employee);
+    void showHistory(const CareerHistory& history);
+    // The loaded employee with the boxes stored over him, as this window stores them.
+    EmployeeRecord changedEmployee() const;
+
+    std::optional<EmployeeRecord> employee_;  // as loaded; nothing for a new employee
 };
 
 }  // namespace halvern

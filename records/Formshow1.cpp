@@ -4,6 +4,7 @@
 #include "frmllrc.h"
 #include "common/ApplySkin.h"
 #include "common/ModuleState.h"
+#include "platform/Recordset.h"
 
 namespace halvern {
 
@@ -20,8 +21,22 @@ Formshow1::Formshow1() {
 
 void Formshow1::Form_Load() {
     ApplySkin(*this, twotest);
+    const QString no = Module().ViewEmployeeNo;
+    QString picture;
+    try {
+        Recordset rs;
+        rs.Open(kLeaverSql, DbConnString(), LockType::ReadOnly, {no});
+        // A number that names no leaver leaves the view empty and says nothing.
+        if (rs.EOF_()) return;
+        recordview::ShowValues(ui, [&rs](const QString& column) { return rs.Fields(column); });
+        picture = rs.Text(QStringLiteral("图片"));
+    } catch (const DbError& e) {
+        recordview::ReportReadFailure(e);
+        return;
+    }
     // Here a photograph that will not load ends the load: the history stays empty.
-    recordview::Fill(ui, kLeaverSql, Module().ViewEmployeeNo, /*photoFailureEndsLoad=*/true);
+    if (!recordview::ShowPhoto(ui, picture)) return;
+    recordview::ShowHistory(ui, no);
 }
 
 void Formshow1::Command1_Click() {

@@ -1,5 +1,6 @@
 #include "Formyglz.h"
 
+#include "EmployeeRecord.h"
 #include "common/ModuleState.h"
 #include "platform/Dates.h"
 #include "platform/MessageBox.h"
@@ -13,7 +14,6 @@ using namespace platform;
 
 namespace {
 
-const QString kEmployeeSql = QStringLiteral("select * from 员工信息 where 员工编号= ?");
 // Only the columns are needed to add a row; no leaver is read.
 const QString kLeaversSql = QStringLiteral("select * from 员工离职 where 0");
 
@@ -59,11 +59,10 @@ void Formyglz::Command1_Click() {
         auto conn = Connection::open(DbConnString());
         // The leaver row and the removal of the employee row stand or fall together.
         Transaction tx(*conn);
-        Recordset emp;
-        emp.Open(kEmployeeSql, conn, LockType::Pessimistic, {no});
+        const auto employee = EmployeeRecord::Load(*conn, no);
         Recordset leavers;
         leavers.Open(kLeaversSql, conn, LockType::Pessimistic);
-        if (emp.EOF_()) throw DbError(QStringLiteral("员工编号不存在。"));
+        if (!employee) throw DbError(QStringLiteral("员工编号不存在。"));
         leavers.AddNew();
         for (const QString& column : kLeaverColumns) {
             if (column == kReason)
@@ -71,10 +70,10 @@ void Formyglz::Command1_Click() {
             else if (column == kLeftOn)
                 leavers.SetField(column, StoreDateTime(ui.text3->dateTime()));
             else
-                leavers.SetField(column, emp.Fields(column));
+                leavers.SetField(column, employee->Value(column));
         }
         leavers.Update();
-        emp.Delete();
+        employee->Remove(*conn);
         tx.commit();
     } catch (const DbError& e) {
         // A number that is no current employee is what the message says; any other cause is added.

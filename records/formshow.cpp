@@ -1,5 +1,6 @@
 #include "formshow.h"
 
+#include "EmployeeRecord.h"
 #include "frmllrc.h"
 #include "common/ApplySkin.h"
 #include "common/ModuleState.h"
@@ -7,16 +8,12 @@
 #include "platform/MessageBox.h"
 #include "platform/Pictures.h"
 #include "platform/ProgramDir.h"
-#include "platform/Recordset.h"
 
 namespace halvern {
 
 using namespace platform;
 
 namespace {
-
-const QString kEmployeeSql = QStringLiteral("select * from 员工信息 where 员工编号 = ? limit 1");
-const QString kHistorySql = QStringLiteral("select * from 覆历 where 员工编号 = ?");
 
 const QStringList kDateColumns{QStringLiteral("出生日期"), QStringLiteral("录用日期"), QStringLiteral("合同生效日"),
                                QStringLiteral("合同到期日"), QStringLiteral("离职时间")};
@@ -32,58 +29,43 @@ QString trimBlanks(const QString& s) {
 
 
 // A stored value as the views show it: Null as empty text, dates in the short date form.
-QString shown(const Recordset& rs, const QString& column) {
-    const QVariant v = rs.Fields(column);
-    if (kDateColumns.contains(column)) return ShowDate(v);
-    return v.toString();
-}
-
-// The photograph named by the row's 图片; false when it names one that cannot be loaded.
-bool showPhoto(const Recordset& rs, QLabel* image) {
-    const QString photo = rs.Text(QStringLiteral("图片"));
-    if (photo.isEmpty()) return true;
-    const QPixmap pm = LoadPicture(ProgramPath(photo));
-    if (pm.isNull()) return false;
-    image->setPixmap(FitPicture(pm, image->contentsRect().size()));
-    return true;
-}
-
-// Fills Text27..Text30 from the employee's 覆历 row; DbError reaches the caller.
-void fillHistory(RecordViewUi& ui, const QString& employeeNo) {
-    Recordset rs;
-    rs.Open(kHistorySql, DbConnString(), LockType::ReadOnly, {employeeNo});
-    if (rs.EOF_()) return;  // no history on file: the boxes stay empty
-    ui.Text27->setPlainText(trimBlanks(rs.Text(QStringLiteral("教育背景"))));
-    ui.Text28->setPlainText(trimBlanks(rs.Text(QStringLiteral("工作经历"))));
-    ui.Text29->setPlainText(trimBlanks(rs.Text(QStringLiteral("奖罚记录"))));
-    ui.Text30->setPlainText(trimBlanks(rs.Text(QStringLiteral("本公司经历"))));
-    rs.Close();
-}
-
-void reportReadFailure(const DbError& e) {
-    MsgBox(QStringLiteral("无法读取员工资料：%1").arg(e.message()), MsgButtons::OK, MsgIcon::Critical,
-           QStringLiteral("错误"));
+QString shown(const QVariant& value, const QString& column) {
+    if (kDateColumns.contains(column)) return ShowDate(value);
+    return value.toString();
 }
 
 }  // namespace
 
-void recordview::Fill(RecordViewUi& ui, const QString& sql, const QString& employeeNo, bool photoFailureEndsLoad) {
-    Recordset rs;
+void recordview::ShowValues(RecordViewUi& ui, const std::function<QVariant(const QString&)>& valueOf) {
+    for (const auto& [column, label] : ui.values) label->setText(shown(valueOf(column), column));
+}
+
+bool recordview::ShowPhoto(RecordViewUi& ui, const QString& picture) {
+    if (picture.isEmpty()) return true;
+    const QPixmap pm = LoadPicture(ProgramPath(picture));
+    if (pm.isNull()) return false;
+    ui.Image1->setPixmap(FitPicture(pm, ui.Image1->contentsRect().size()));
+    return true;
+}
+
+void recordview::ShowHistory(RecordViewUi& ui, const QString& employeeNo) {
+    std::optional<CareerHistory> history;
     try {
-        rs.Open(sql, DbConnString(), LockType::ReadOnly, {employeeNo});
-        if (rs.EOF_()) return;
-        for (const auto& [column, label] : ui.values) label->setText(shown(rs, column));
+        history = CareerHistory::Load(*Connection::open(DbConnString()), employeeNo);
     } catch (const DbError& e) {
-        reportReadFailure(e);
+        ReportReadFailure(e);
         return;
     }
-    if (!showPhoto(rs, ui.Image1) && photoFailureEndsLoad) return;
-    rs.Close();
-    try {
-        fillHistory(ui, employeeNo);
-    } catch (const DbError& e) {
-        reportReadFailure(e);
-    }
+    if (!history) return;  // no history on file: the boxes stay empty
+    ui.Text27->setPlainText(trimBlanks(history->Text(QStringLiteral("教育背景"))));
+    ui.Text28->setPlainText(trimBlanks(history->Text(QStringLiteral("工作经历"))));
+    ui.Text29->setPlainText(trimBlanks(history->Text(QStringLiteral("奖罚记录"))));
+    ui.Text30->setPlainText(trimBlanks(history->Text(QStringLiteral("本公司经历"))));
+}
+
+void recordview::ReportReadFailure(const DbError& e) {
+    MsgBox(QStringLiteral("无法读取员工资料：%1").arg(e.message()), MsgButtons::OK, MsgIcon::Critical,
+           QStringLiteral("错误"));
 }
 
 formshow::formshow() {
@@ -93,8 +75,20 @@ formshow::formshow() {
 
 void formshow::Form_Load() {
     ApplySkin(*this, twotest);
+    const QString no = Module().ViewEmployeeNo;
+    std::optional<EmployeeRecord> employee;
+    try {
+        employee = EmployeeRecord::Load(*Connection::open(DbConnString()), no);
+        // A number that names no employee leaves the view empty and says nothing.
+        if (!employee) return;
+        recordview::ShowValues(ui, [&employee](const QString& column) { return employee->Value(column); });
+    } catch (const DbError& e) {
+        recordview::ReportReadFailure(e);
+        return;
+    }
     // A photograph that will not load still leaves the history.
-    recordview::Fill(ui, kEmployeeSql, Module().ViewEmployeeNo, /*photoFailureEndsLoad=*/false);
+    recordview::ShowPhoto(ui, employee->Text(QStringLiteral("图片")));
+    recordview::ShowHistory(ui, no);
 }
 
 void formshow::Command1_Click() {

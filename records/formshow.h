@@ -1,8 +1,11 @@
 #pragma once
 
 #include "formshowUi.h"
+#include "platform/Database.h"
 #include "platform/Skin.h"
 #include "platform/WindowHost.h"
+
+#include <functional>
 
 namespace halvern {
 
@@ -22,11 +25,16 @@ protected:
 
 // Shared by both record views.
 namespace recordview {
-// Fills the view from the row of sql (one "?", the employee's number): the
-// values, the photograph, then the history from 覆历. A number that names no
-// row leaves the view empty and says nothing; a failure to read is reported.
-// photoFailureEndsLoad: a photograph that will not load leaves the history empty.
-void Fill(RecordViewUi& ui, const QString& sql, const QString& employeeNo, bool photoFailureEndsLoad);
+// Shows a stored row: each value label its column's value as stored (dates in
+// the short date form, Null as empty text). valueOf reads the row; DbError
+// reaches the caller.
+void ShowValues(RecordViewUi& ui, const std::function<QVariant(const QString&)>& valueOf);
+// Shows the photograph a stored 图片 names; false when it names one that cannot be loaded.
+bool ShowPhoto(RecordViewUi& ui, const QString& picture);
+// Shows the employee's history from 覆历, when he has one; a failure to read is reported.
+void ShowHistory(RecordViewUi& ui, const QString& employeeNo);
+// The message of a record that cannot be read.
+void ReportReadFailure(const platform::DbError& e);
 }  // namespace recordview
 
 }  // namespace halvern

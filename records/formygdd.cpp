@@ -1,5 +1,6 @@
 #include "formygdd.h"
 
+#include "EmployeeRecord.h"
 #include "common/ModuleState.h"
 #include "platform/MessageBox.h"
 #include "platform/Recordset.h"
@@ -13,8 +14,6 @@ using namespace platform;
 namespace {
 
 const QString kDepartmentsSql = QStringLiteral("select * from 部门表");
-const QString kEmployeeSql = QStringLiteral("select * from 员工信息 where 员工编号= ?");
-const QString kHistorySql = QStringLiteral("select * from 覆历 where 员工编号= ?");
 
 }  // namespace
 
@@ -52,29 +51,21 @@ void formygdd::Command1_Click() {
         auto conn = Connection::open(DbConnString());
         // The department and the history line are stored together or not at all.
         Transaction tx(*conn);
-        Recordset emp;
-        emp.Open(kEmployeeSql, conn, LockType::Pessimistic, {no});
-        if (!emp.EOF_()) {
+        auto employee = EmployeeRecord::LoadWithHistory(*conn, no);
+        if (employee) {
             found = true;
-            const QString oldDepartment = emp.Text(QStringLiteral("部门")).trimmed();
-            emp.SetField(QStringLiteral("部门"), department);
-            emp.Update();
+            const QString oldDepartment = employee->Text(QStringLiteral("部门")).trimmed();
+            employee->Set(QStringLiteral("部门"), department);
 
             const QString line = QStringLiteral("\r\n") + ui.text3->date().toString(QStringLiteral("yyyy-MM-dd")) +
                                  QStringLiteral("从") + oldDepartment + QStringLiteral("调往") + department;
-            Recordset hist;
-            hist.Open(kHistorySql, conn, LockType::Pessimistic, {no});
-            if (!hist.EOF_()) {
-                hist.SetField(QStringLiteral("本公司经历"), hist.Text(QStringLiteral("本公司经历")) + line);
-            } else {
+            if (!employee->history) {
                 // No history on file yet: start one, so that the move is not lost.
-                hist.AddNew();
-                hist.SetField(QStringLiteral("员工编号"), emp.Fields(QStringLiteral("员工编号")));
-                hist.SetField(QStringLiteral("本公司经历"), line);
+                employee->history.emplace().Set(QStringLiteral("员工编号"), employee->Value(QStringLiteral("员工编号")));
             }
-            hist.Update();
-            hist.Close();
-            emp.Close();
+            CareerHistory& history = *employee->history;
+            history.Set(QStringLiteral("本公司经历"), history.Text(QStringLiteral("本公司经历")) + line);
+            employee->Store(*conn);
             tx.commit();
         }
     } catch (const DbError& e) {

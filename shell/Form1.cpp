@@ -13,6 +13,7 @@
 #include "platform/Recordset.h"
 #include "platform/WindowFrame.h"
 #include "records/AddSearch.h"
+#include "records/EmployeeRecord.h"
 #include "records/Formdel.h"
 #include "records/Formlr.h"
 #include "records/Formmod.h"
@@ -55,7 +56,6 @@ const QString kFirstSource = QStringLiteral("select * from 员工信息 order by
 const QString kReminderSql = QStringLiteral(
     "select 员工编号,姓名,substr(合同到期日,1,10) as 合同到期日 from 员工信息 "
     "where 合同到期日<? and 合同到期日<>''");
-const QString kDetailSql = QStringLiteral("select * from 员工信息 where 员工编号 = ? limit 1");
 
 constexpr qint32 kNoDrag = 0x7FFFFFFF;
 constexpr quint32 kButtonFace = 0x8000000F;
@@ -549,14 +549,14 @@ void Form1::clearDetailPanel() {
 
 void Form1::dgrid_RowColChange() {
     const QString number = dgrid->Text().trimmed();
-    Recordset rs;
+    std::optional<EmployeeRecord> employee;
     try {
-        rs.Open(kDetailSql, ConnString, LockType::ReadOnly, {number});
+        employee = EmployeeRecord::Load(*Connection::open(ConnString), number);
     } catch (const DbError&) {
         clearDetailPanel();
         return;
     }
-    if (rs.EOF_()) {
+    if (!employee) {
         // Not an employee number (another view, the header row, another column): an empty panel.
         clearDetailPanel();
         return;
@@ -577,11 +577,10 @@ void Form1::dgrid_RowColChange() {
         {ui.Text42, u"政治面貌", false},  {ui.Text48, u"外语情况", false}, {ui.Text54, u"联系电话", false},
     };
     for (const auto& f : fields) {
-        const QVariant v = rs.Fields(QString::fromUtf16(f.column));
+        const QVariant v = employee->Value(QString::fromUtf16(f.column));
         f.box->setText(f.date ? ShowDate(v) : v.toString());
     }
-    const QString picture = rs.Text(QStringLiteral("图片"));
-    rs.Close();
+    const QString picture = employee->Text(QStringLiteral("图片"));
     // A missing or unreadable photograph file shows an empty box.
     const QPixmap pm = picture.isEmpty() ? QPixmap() : LoadPicture(ProgramPath(picture));
     if (pm.isNull())
