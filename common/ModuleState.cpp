@@ -71,11 +71,11 @@ QString MainGridCell() {
     return grid.Row() >= 1 ? grid.Text() : QString();
 }
 
-bool ShowInMainGrid(const SearchQuery& query, const QString& countText) {
+bool ShowInMainGrid(const Query& query, const QString& countText) {
     Form1* main = WindowHost::Default<Form1>();
     DataControl* data1 = main->data1;
     try {
-        data1->Refresh(query.sql, query.params);
+        data1->Refresh(query);
     } catch (const DbError& e) {
         MsgBox(QStringLiteral("查询失败：%1").arg(e.message()), MsgButtons::OK, MsgIcon::Critical);
         return false;

@@ -164,14 +164,14 @@ TEST_F(DataLayer, DataControlAdoptsANewSourceOnlyOnceItsQueryRan) {
     DataControl dc;
     dc.ConnectionString = DbConnString();
     const QString byNumber = QStringLiteral("select 员工编号 from 员工信息 where 员工编号 like ? order by 员工编号");
-    dc.Refresh(byNumber, {QStringLiteral("A%")});
-    EXPECT_EQ(dc.RecordSource, byNumber);
-    EXPECT_EQ(dc.Parameters, QVariantList{QStringLiteral("A%")});
+    dc.Refresh({byNumber, {}, {QStringLiteral("A%")}});
+    EXPECT_EQ(dc.RecordSource.sql(), byNumber);
+    EXPECT_EQ(dc.RecordSource.params, QVariantList{QStringLiteral("A%")});
     ASSERT_EQ(dc.RecordCount(), 2);
 
     EXPECT_THROW(dc.Refresh(QStringLiteral("select * from 没有这个表")), DbError);
-    EXPECT_EQ(dc.RecordSource, byNumber);
-    EXPECT_EQ(dc.Parameters, QVariantList{QStringLiteral("A%")});
+    EXPECT_EQ(dc.RecordSource.sql(), byNumber);
+    EXPECT_EQ(dc.RecordSource.params, QVariantList{QStringLiteral("A%")});
     EXPECT_EQ(dc.RecordCount(), 2);
     // A later refresh runs the source that made the rows, with its values.
     addEmployee(QStringLiteral("A3"), QStringLiteral("王三"));
