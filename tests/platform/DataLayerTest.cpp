@@ -188,3 +188,11 @@ TEST(Dates, TypedDatesAcceptShortAndFullFormsOnly) {
     EXPECT_EQ(TypedDateValue(QStringLiteral("2024-3-5")).toString(), QStringLiteral("2024-03-05"));
     EXPECT_THROW(TypedDateValue(QStringLiteral("2024-13-01")), DbError);
 }
+
+TEST(Dates, ATypedDateIsFourDigitsOfYearThenMonthAndDayWithHyphensAndNothingElse) {
+    EXPECT_EQ(ParseTypedDate(QStringLiteral(" 1980-1-5 ")), QDate(1980, 1, 5));
+    EXPECT_EQ(ParseTypedDate(QStringLiteral("0980-12-05")), QDate(980, 12, 5));
+    for (const char* text : {"-1980-1-5", "+1980-1-5", "980-1-5", "19800-1-5", "1980-001-5", "1980- 1-5", "1980-1-5x",
+                             "1980/1/5", "1980.1.5", "1980-1-5 08:00:00", "１９８０-1-5", "0000-01-01"})
+        EXPECT_FALSE(ParseTypedDate(QString::fromUtf8(text)).isValid()) << text;
+}
