@@ -1,12 +1,11 @@
 #include "ModuleState.h"
 
+#include "platform/DataControl.h"
 #include "platform/FlexGrid.h"
 #include "platform/MessageBox.h"
 #include "platform/PrintPreview.h"
 #include "platform/ProgramDir.h"
 #include "platform/Recordset.h"
-#include "Searches.h"
-#include "platform/DataControl.h"
 
 namespace halvern {
 
@@ -86,12 +85,12 @@ QString MainGridCell() {
     return grid.Row() >= 1 ? grid.Text() : QString();
 }
 
-bool ShowInMainGrid(const SearchQuery& query, const QString& countText) {
+bool ShowInMainGrid(const Query& query, const QString& countText) {
     MainWindowAccess* main = mainWindow();
     if (!main) return false;
     DataControl& data1 = main->MainData();
     try {
-        data1.Refresh(query.sql, query.params);
+        data1.Refresh(query);
     } catch (const DbError& e) {
         MsgBox(QStringLiteral("查询失败：%1").arg(e.message()), MsgButtons::OK, MsgIcon::Critical);
         return false;

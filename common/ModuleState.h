@@ -11,11 +11,10 @@ namespace platform {
 class DataControl;
 class FlexGrid;
 class PrintPreview;
+struct Query;
 }
 
 namespace halvern {
-
-struct SearchQuery;
 
 struct ModuleState {
     QString PicturePath;           // picture chosen in the photograph picker
@@ -73,7 +72,7 @@ QString MainGridCell();
 // countText with %1 replaced by their number. A grid that cannot refresh
 // keeps its rows and the source that made them; the failure is reported and
 // false returned.
-bool ShowInMainGrid(const SearchQuery& query, const QString& countText);
+bool ShowInMainGrid(const platform::Query& query, const QString& countText);
 // Hides the welcome pane that covers the main grid until a view or a result is shown.
 void HideMainWelcome();
 // Hands the main grid to a print preview to lay out; nothing while the main window is not loaded.

@@ -154,7 +154,7 @@ SearchQuery BuildCombinedSearch(const std::vector<CombinedCondition>& conditions
         }
         where += SearchCondition(c.field, SearchOperator(c.operatorItem), c.value, LikeValue::Contains, false, q.params);
     }
-    q.sql = kCombinedSearchSql.arg(where);
+    q.select = kCombinedSearchSql.arg(where);
     return q;
 }
 
@@ -166,7 +166,7 @@ std::optional<SearchQuery> FindSearchRows(const QString& connString,
     try {
         const ConnectionPtr db = Connection::open(connString);
         query = build(*db);
-        found = !db->scalar(kAnyRowSql.arg(query.sql), query.params).isNull();
+        found = !db->scalar(kAnyRowSql.arg(query.select), query.params).isNull();
     } catch (const SearchError& e) {
         MsgBox(e.message(), MsgButtons::OK, MsgIcon::Critical);
         return std::nullopt;

@@ -5,6 +5,8 @@
 // run of characters, _ one character.
 #pragma once
 
+#include "platform/Query.h"
+
 #include <QString>
 #include <QStringList>
 #include <QVariantList>
@@ -50,10 +52,8 @@ void CheckSearchValue(const QString& field, const QString& operatorItem, const Q
 // "1980-01-02"; throws SearchError naming the field for text that is no date.
 QString SearchDate(const QString& field, const QString& typed);
 
-struct SearchQuery {
-    QString sql;
-    QVariantList params;
-};
+// What a search hands to the main grid: its selection and values; a search has no order of its own.
+using SearchQuery = platform::Query;
 
 // The field must be one of columns (those of table); throws SearchError naming both otherwise.
 void RequireSearchField(const QString& field, const QStringList& columns, const QString& table);

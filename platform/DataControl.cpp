@@ -11,51 +11,6 @@ namespace {
 // Blocks held at most: the screens around the shown rows, a few thousand rows in all.
 constexpr std::size_t kMaxBlocks = 40;
 
-bool IsWordChar(QChar ch) { return ch.isLetterOrNumber() || ch == QLatin1Char('_'); }
-
-// The query without its closing "order by" clause, to count its rows without
-// sorting them. The query as it is when it has no such clause, or when the
-// clause holds values or a limit.
-QString WithoutOrderBy(const QString& sql) {
-    int depth = 0;
-    int orderAt = -1;
-    for (int i = 0; i < sql.size(); ++i) {
-        const QChar ch = sql.at(i);
-        const QChar next = i + 1 < sql.size() ? sql.at(i + 1) : QChar();
-        if (ch == QLatin1Char('\'') || ch == QLatin1Char('"') || ch == QLatin1Char('`') || ch == QLatin1Char('[')) {
-            i = sql.indexOf(ch == QLatin1Char('[') ? QLatin1Char(']') : ch, i + 1);
-            if (i < 0) return sql;
-        } else if (ch == QLatin1Char('-') && next == QLatin1Char('-')) {
-            i = sql.indexOf(QLatin1Char('\n'), i);
-            if (i < 0) return sql;
-        } else if (ch == QLatin1Char('/') && next == QLatin1Char('*')) {
-            i = sql.indexOf(QLatin1String("*/"), i + 2);
-            if (i < 0) return sql;
-            ++i;
-        } else if (ch == QLatin1Char('(')) {
-            ++depth;
-        } else if (ch == QLatin1Char(')')) {
-            --depth;
-        } else if (orderAt >= 0 && QStringLiteral("?:@$").contains(ch)) {
-            return sql;
-        } else if (depth == 0 && IsWordChar(ch) && (i == 0 || !IsWordChar(sql.at(i - 1)))) {
-            int end = i;
-            while (end < sql.size() && IsWordChar(sql.at(end))) ++end;
-            const QStringView word = QStringView(sql).mid(i, end - i);
-            if (word.compare(QLatin1String("limit"), Qt::CaseInsensitive) == 0) return sql;
-            if (word.compare(QLatin1String("order"), Qt::CaseInsensitive) == 0) {
-                int by = end;
-                while (by < sql.size() && sql.at(by).isSpace()) ++by;
-                if (QStringView(sql).mid(by, 2).compare(QLatin1String("by"), Qt::CaseInsensitive) == 0 &&
-                    (by + 2 >= sql.size() || !IsWordChar(sql.at(by + 2))))
-                    orderAt = i;
-            }
-            i = end - 1;
-        }
-    }
-    return orderAt < 0 ? sql : sql.left(orderAt);
-}
-
 // Whether the windowed query hands out its rows as it reads them: no sort or
 // other temporary table stands before its first row, so a block costs no
 // more than reading up to it.
@@ -178,7 +133,9 @@ void RecordModel::replace(QStringList names, int rows, Block first, int blockRow
     endResetModel();
 }
 
-void RecordModel::open(const ConnectionPtr& conn, const QString& sql, const QVariantList& params) {
+void RecordModel::open(const ConnectionPtr& conn, const Query& query) {
+    const QString sql = query.sql();
+    const QVariantList& params = query.params;
     const QString windowSql = QStringLiteral("select * from (") + sql + QStringLiteral(") limit ? offset ?");
     std::unique_ptr<Statement> window;
     try {
@@ -202,7 +159,7 @@ void RecordModel::open(const ConnectionPtr& conn, const QString& sql, const QVar
         return replace(std::move(names), rows, std::move(first), kBlockRows, nullptr, QString(), {});
     }
     const int rows =
-        conn->scalar(QStringLiteral("select count(*) from (") + WithoutOrderBy(sql) + QLatin1Char(')'), params).toInt();
+        conn->scalar(QStringLiteral("select count(*) from (") + query.select + QLatin1Char(')'), params).toInt();
     replace(std::move(names), std::max(rows, first.rows), std::move(first), kBlockRows, conn, windowSql, params);
 }
 
@@ -275,13 +232,12 @@ void RecordModel::scan(int first, int last, const std::function<void(int row, co
 
 DataControl::DataControl(QObject* parent) : QObject(parent), model_(new RecordModel(this)) { model_->clear(); }
 
-void DataControl::Refresh() { Refresh(RecordSource, Parameters); }
+void DataControl::Refresh() { Refresh(RecordSource); }
 
-void DataControl::Refresh(const QString& source, const QVariantList& params) {
+void DataControl::Refresh(const Query& source) {
     auto conn = Connection::open(ConnectionString);
-    model_->open(conn, source, params);
+    model_->open(conn, source);
     RecordSource = source;
-    Parameters = params;
     emit refreshed();
 }
 

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "Database.h"
+#include "Query.h"
 
 #include <QAbstractTableModel>
 #include <QHash>
@@ -19,8 +20,9 @@ namespace platform {
 // The rows of one query, shown through a window: the exact count and the
 // blocks of rows around what is shown, fetched as they are asked for. A query
 // whose order the database must sort for (no index gives it) is read whole,
-// as a grid shows every row of it anyway. Texts are held compactly: one UTF-8
-// arena and offsets per block.
+// as a grid shows every row of it anyway. The count reads the query's
+// selection without its order, so it sorts nothing. Texts are held compactly:
+// one UTF-8 arena and offsets per block.
 class RecordModel : public QAbstractTableModel {
     Q_OBJECT
 public:
@@ -41,7 +43,7 @@ public:
 
     // Replaces the contents with the rows of the query. A query that cannot
     // run throws DbError and leaves the contents as they were.
-    void open(const ConnectionPtr& conn, const QString& sql, const QVariantList& params = {});
+    void open(const ConnectionPtr& conn, const Query& query);
     // Replaces the contents with every row of the statement.
     void load(Statement& st);
     void clear();
@@ -86,15 +88,14 @@ public:
 
     QString ConnectionString;
     int CommandType = 1;  // text
-    QString RecordSource;
-    QVariantList Parameters;  // values for the ? marks of RecordSource
+    Query RecordSource;   // the query, its order and its values
 
     // Re-runs the record source. A query that cannot run throws DbError and keeps
     // the rows it had; one that breaks off while its rows are read leaves none.
     void Refresh();
-    // Runs source with params as the new record source, which it becomes only
-    // once the query ran: after a DbError the control keeps the old one.
-    void Refresh(const QString& source, const QVariantList& params = {});
+    // Runs source as the new record source, which it becomes only once the
+    // query ran: after a DbError the control keeps the old one.
+    void Refresh(const Query& source);
     int RecordCount() const { return model_->rowCount(); }
     RecordModel* model() const { return model_; }
 

@@ -185,6 +185,14 @@ int Statement::columnCount() const { return sqlite3_column_count(stmt_); }
 
 QString Statement::columnName(int i) const { return QString::fromUtf8(sqlite3_column_name(stmt_, i)); }
 
+QString Statement::columnDatabase(int i) const {
+    return QString::fromUtf8(sqlite3_column_database_name(stmt_, i));
+}
+
+QString Statement::columnTable(int i) const { return QString::fromUtf8(sqlite3_column_table_name(stmt_, i)); }
+
+QString Statement::columnOrigin(int i) const { return QString::fromUtf8(sqlite3_column_origin_name(stmt_, i)); }
+
 bool Statement::isNull(int i) const { return sqlite3_column_type(stmt_, i) == SQLITE_NULL; }
 
 QVariant Statement::value(int i) const {

@@ -86,6 +86,12 @@ public:
     bool next();  // false at the end
     int columnCount() const;
     QString columnName(int i) const;
+    // Where a result column is read from, as the database resolved the query:
+    // the database ("main"), the table and the table's own column name. All
+    // empty for a column that is computed rather than read.
+    QString columnDatabase(int i) const;
+    QString columnTable(int i) const;
+    QString columnOrigin(int i) const;
     QVariant value(int i) const;  // null column → null QVariant; else text, integer or real
     bool isNull(int i) const;
     // Raw UTF-8 bytes of a column; valid until the next step.

@@ -2,15 +2,13 @@
 
 #include "Database.h"
 
-#include <QRegularExpression>
-
 namespace platform {
 
 QDate ParseTypedDate(const QString& text) {
-    static const QRegularExpression re(QStringLiteral(R"(^(\d{4})-(\d{1,2})-(\d{1,2})$)"));
-    const auto m = re.match(text.trimmed());
-    if (!m.hasMatch()) return {};
-    return QDate(m.captured(1).toInt(), m.captured(2).toInt(), m.captured(3).toInt());
+    const QString typed = text.trimmed();
+    // Qt reads a leading minus as a year before Christ; a typed date has none.
+    if (typed.startsWith(QLatin1Char('-'))) return {};
+    return QDate::fromString(typed, QStringLiteral("yyyy-M-d"));
 }
 
 QVariant TypedDateValue(const QString& text) {

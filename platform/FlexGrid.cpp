@@ -13,22 +13,17 @@
 
 namespace platform {
 
-namespace {
-
-// The grid's alignment codes 0..8 read as three columns of three: code / 3
-// is left, centre, right and code % 3 top, centre, bottom, so 4 is centred
-// both ways; 9 (general) and anything else is left, centred vertically.
-Qt::Alignment toQt(int a) {
+Qt::Alignment GridAlignment(int code) {
     Qt::Alignment h = Qt::AlignLeft;
     Qt::Alignment v = Qt::AlignVCenter;
-    switch (a) {
+    switch (code) {
     case 0: case 1: case 2: h = Qt::AlignLeft; break;
     case 3: case 4: case 5: h = Qt::AlignHCenter; break;
     case 6: case 7: case 8: h = Qt::AlignRight; break;
     default: h = Qt::AlignLeft; break;
     }
-    if (a >= 0 && a <= 8) {
-        switch (a % 3) {
+    if (code >= 0 && code <= 8) {
+        switch (code % 3) {
         case 0: v = Qt::AlignTop; break;
         case 1: v = Qt::AlignVCenter; break;
         default: v = Qt::AlignBottom; break;
@@ -37,7 +32,23 @@ Qt::Alignment toQt(int a) {
     return h | v;
 }
 
-}  // namespace
+std::vector<ColumnFormat> ParseFormatString(const QString& format) {
+    std::vector<ColumnFormat> columns;
+    for (const QString& part : format.section(QLatin1Char(';'), 0, 0).split(QLatin1Char('|'))) {
+        ColumnFormat col;
+        col.header = part;
+        const QChar sign = part.isEmpty() ? QChar() : part.at(0);
+        if (sign == QLatin1Char('<'))
+            col.alignment = FlexGrid::LeftCenter;
+        else if (sign == QLatin1Char('^'))
+            col.alignment = FlexGrid::CenterCenter;
+        else if (sign == QLatin1Char('>'))
+            col.alignment = FlexGrid::RightCenter;
+        if (col.alignment >= 0) col.header.remove(0, 1);
+        columns.push_back(std::move(col));
+    }
+    return columns;
+}
 
 class FlexGridDelegate : public QStyledItemDelegate {
 public:
@@ -45,7 +56,7 @@ public:
     void initStyleOption(QStyleOptionViewItem* option, const QModelIndex& index) const override {
         QStyledItemDelegate::initStyleOption(option, index);
         const int row = grid_->IsBound() ? index.row() + 1 : index.row();
-        option->displayAlignment = toQt(grid_->CellAlignment(row, index.column()));
+        option->displayAlignment = GridAlignment(grid_->CellAlignment(row, index.column()));
         if (!grid_->IsBound() && (row < grid_->fixedRows_ || index.column() < grid_->fixedCols_)) {
             option->backgroundBrush = QColor(0xD4, 0xD0, 0xC8);
             option->palette.setColor(QPalette::Text, Qt::black);
@@ -102,26 +113,23 @@ void FlexGrid::resetFormatting() {
 
 void FlexGrid::SetFormatString(const QString& format) {
     FormatString = format;
-    const QStringList parts = format.section(QLatin1Char(';'), 0, 0).split(QLatin1Char('|'));
+    const std::vector<ColumnFormat> columns = ParseFormatString(format);
     const QFontMetrics fm(IsBound() ? horizontalHeader()->font() : font());
     const int margin = 2 * style()->pixelMetric(QStyle::PM_HeaderMargin, nullptr, this) + 2;
-    for (int c = 0; c < parts.size() && c < Cols(); ++c) {
-        QString part = parts.at(c);
-        if (!part.isEmpty() && QStringLiteral("<^>").contains(part.at(0))) {
-            const int alignment = part.at(0) == QLatin1Char('<')   ? LeftCenter
-                                  : part.at(0) == QLatin1Char('^') ? CenterCenter
-                                                                   : RightCenter;
-            part.remove(0, 1);
-            SetColAlignment(c, alignment);
-            cellAlign_[{0, c}] = alignment;
+    for (int c = 0; c < static_cast<int>(columns.size()) && c < Cols(); ++c) {
+        const ColumnFormat& column = columns[c];
+        if (column.alignment >= 0) {
+            SetColAlignment(c, column.alignment);
+            cellAlign_[{0, c}] = column.alignment;
             if (IsBound())
-                model()->setHeaderData(c, Qt::Horizontal, static_cast<int>(toQt(alignment)), Qt::TextAlignmentRole);
+                model()->setHeaderData(c, Qt::Horizontal, static_cast<int>(GridAlignment(column.alignment)),
+                                       Qt::TextAlignmentRole);
         }
         if (IsBound())
-            model()->setHeaderData(c, Qt::Horizontal, part.trimmed(), Qt::DisplayRole);
+            model()->setHeaderData(c, Qt::Horizontal, column.caption(), Qt::DisplayRole);
         else
-            SetTextMatrix(0, c, part.trimmed());
-        setColumnWidth(c, fm.horizontalAdvance(part) + margin);
+            SetTextMatrix(0, c, column.caption());
+        setColumnWidth(c, fm.horizontalAdvance(column.header) + margin);
     }
 }
 
@@ -366,7 +374,7 @@ int FlexGrid::ColAlignment(int col) const {
 void FlexGrid::SetCellAlignment(int alignment) {
     cellAlign_[{row_, col_}] = alignment;
     if (IsBound() && row_ == 0)
-        model()->setHeaderData(col_, Qt::Horizontal, static_cast<int>(toQt(alignment)), Qt::TextAlignmentRole);
+        model()->setHeaderData(col_, Qt::Horizontal, static_cast<int>(GridAlignment(alignment)), Qt::TextAlignmentRole);
     viewport()->update();
 }
 

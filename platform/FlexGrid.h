@@ -15,6 +15,7 @@
 #include <functional>
 #include <map>
 #include <set>
+#include <vector>
 
 class QStandardItemModel;
 
@@ -80,9 +81,9 @@ public:
     int CellWidth() const;
     int CellHeight() const;
 
-    // "|"-separated column layout, as the printed report reads it too: "<", "^"
-    // or ">" aligns a column, the text after it is its header and, blanks
-    // included, sets its width.
+    // "|"-separated column layout, as the printed report reads it too (see
+    // ParseFormatString): "<", "^" or ">" aligns a column, the text after it
+    // is its header and, blanks included, sets its width.
     QString FormatString;
     // Keeps format in FormatString and gives the columns it covers its header
     // texts (trimmed), alignments and widths; the others stay as they are. The
@@ -147,5 +148,19 @@ private:
     std::map<int, int> colAlign_;
     std::map<std::pair<int, int>, int> cellAlign_;
 };
+
+// A grid alignment code (0..8, 9 general) as Qt's alignment: code / 3 is
+// left, centre, right and code % 3 top, centre, bottom, so 4 is centred both
+// ways; 9 and anything else is left, centred vertically.
+Qt::Alignment GridAlignment(int code);
+
+// One column of a FormatString.
+struct ColumnFormat {
+    int alignment = -1;  // FlexGrid::LeftCenter, CenterCenter or RightCenter for "<", "^", ">"; -1 when none is given
+    QString header;      // the text after the sign, blanks included: its width is the column's
+    QString caption() const { return header.trimmed(); }
+};
+// The columns of a FormatString: the text before any ";", split at "|".
+std::vector<ColumnFormat> ParseFormatString(const QString& format);
 
 }  // namespace platform

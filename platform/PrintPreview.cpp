@@ -58,14 +58,6 @@ QColor toColor(quint32 value) {
     return QColor(value & 0xFF, (value >> 8) & 0xFF, (value >> 16) & 0xFF);
 }
 
-Qt::Alignment gridAlignment(int a) {
-    switch (a) {
-    case 3: case 4: case 5: return Qt::AlignHCenter;
-    case 6: case 7: case 8: return Qt::AlignRight;
-    default: return Qt::AlignLeft;
-    }
-}
-
 QPageSize paperSize(int code, float widthCm, float heightCm) {
     switch (code) {
     case 1: return QPageSize(QPageSize::Letter);
@@ -253,8 +245,8 @@ void PrintPreview::layout() {
     const double k = 1440.0 / printer_->resolution();  // device pixels to twips
     const auto advance = [&](const QString& s) { return fm.horizontalAdvance(s) * k; };
 
-    QStringList format;
-    if (!g->FormatString.isEmpty()) format = g->FormatString.section(QLatin1Char(';'), 0, 0).split(QLatin1Char('|'));
+    std::vector<ColumnFormat> format;
+    if (!g->FormatString.isEmpty()) format = ParseFormatString(g->FormatString);
     const int cols = g->Cols();
     const int fixed = std::clamp(g->FixedRows(), 0, g->Rows());
     std::vector<double> least(cols), want(cols);
@@ -263,19 +255,15 @@ void PrintPreview::layout() {
     for (int r = 0; r < fixed; ++r) d.headerRows.push_back(QStringList());
     for (int c = 0; c < cols; ++c) {
         Document::Column col;
-        col.align = gridAlignment(g->ColAlignment(c));
+        // A printed cell is always centred vertically; only the horizontal part is taken.
+        col.align = GridAlignment(g->ColAlignment(c)) & Qt::AlignHorizontal_Mask;
         QString caption = g->TextMatrix(0, c);
         double captionWidth = advance(caption);
-        if (c < format.size()) {
-            QString part = format.at(c);
-            if (!part.isEmpty() && QStringLiteral("<^>").contains(part.at(0))) {
-                col.align = part.at(0) == QLatin1Char('<') ? Qt::AlignLeft
-                            : part.at(0) == QLatin1Char('^') ? Qt::AlignHCenter
-                                                             : Qt::AlignRight;
-                part.remove(0, 1);
-            }
-            captionWidth = advance(part);  // the blanks around a caption set the column's width
-            caption = part.trimmed();
+        if (c < static_cast<int>(format.size())) {
+            const ColumnFormat& layout = format[c];
+            if (layout.alignment >= 0) col.align = GridAlignment(layout.alignment) & Qt::AlignHorizontal_Mask;
+            captionWidth = advance(layout.header);  // the blanks around a caption set the column's width
+            caption = layout.caption();
         }
         for (int r = 0; r < fixed; ++r) d.headerRows[r] << (r == 0 ? caption : g->TextMatrix(r, c));
         least[c] = captionWidth + 2 * kCellPadX;

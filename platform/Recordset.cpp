@@ -1,7 +1,5 @@
 #include "Recordset.h"
 
-#include <QRegularExpression>
-
 namespace platform {
 
 QString QuoteIdentifier(const QString& name) {
@@ -12,18 +10,22 @@ QString QuoteIdentifier(const QString& name) {
 
 namespace {
 
-// The single table a "select ... from <table> ..." reads; empty when it is not that simple.
-// Only such a query can be written back: Update and Delete need the one table
-// a row came from, and a join or a sub-select has none.
-QString tableOf(const QString& sql) {
-    static const QRegularExpression re(
-        QStringLiteral(R"(^\s*select\s+.+?\s+from\s+("[^"]+"|\[[^\]]+\]|[^\s,()]+)\s*(where\b|order\b|limit\b|$))"),
-        QRegularExpression::CaseInsensitiveOption | QRegularExpression::DotMatchesEverythingOption);
-    const auto m = re.match(sql);
-    if (!m.hasMatch()) return {};
-    QString t = m.captured(1);
-    if ((t.startsWith('"') && t.endsWith('"')) || (t.startsWith('[') && t.endsWith(']'))) t = t.mid(1, t.size() - 2);
-    return t;
+// A record set for changing reads the row id as a hidden first column, so that
+// Update and Delete find exactly the row that was read, even when the table
+// has no key or the key itself is changed; Fields never shows it.
+const QString kRowIdSelect = QStringLiteral("select rowid as \"__rowid\", ");
+
+const QString kOneTableOnly = QStringLiteral("只能修改单个表的记录。");
+
+// Where the column list of a query starting with "select" begins; -1 for any other query.
+int ColumnListStart(const QString& sql) {
+    int i = 0;
+    while (i < sql.size() && sql.at(i).isSpace()) ++i;
+    if (QStringView(sql).mid(i, 6).compare(QLatin1String("select"), Qt::CaseInsensitive) != 0) return -1;
+    int list = i + 6;
+    if (list >= sql.size() || !sql.at(list).isSpace()) return -1;
+    while (list < sql.size() && sql.at(list).isSpace()) ++list;
+    return list;
 }
 
 }  // namespace
@@ -36,21 +38,14 @@ void Recordset::Open(const QString& sql, ConnectionPtr conn, LockType lock, cons
     Close();
     conn_ = std::move(conn);
     lock_ = lock;
-    QString text = sql;
-    if (lock == LockType::Pessimistic) {
-        table_ = tableOf(sql);
-        if (table_.isEmpty()) throw DbError(QStringLiteral("只能修改单个表的记录。"));
-        // The row id lets Update and Delete find exactly the row that was read,
-        // even when the table has no key or the key itself is changed; it rides
-        // along as a hidden first column that Fields never shows.
-        static const QRegularExpression sel(QStringLiteral(R"(^\s*select\s+)"), QRegularExpression::CaseInsensitiveOption);
-        text.replace(sel, QStringLiteral("select rowid as \"__rowid\", "));
-    }
-    Statement st(*conn_, text, params);
+    const std::unique_ptr<Statement> opened =
+        lock == LockType::Pessimistic ? openWritable(sql, params) : std::make_unique<Statement>(*conn_, sql, params);
+    Statement& st = *opened;
     const int first = lock == LockType::Pessimistic ? 1 : 0;
     const int n = st.columnCount();
     for (int i = first; i < n; ++i) {
         names_ << st.columnName(i);
+        origins_ << st.columnOrigin(i);
         index_.insert(st.columnName(i).toLower(), i - first);
     }
     while (st.next()) {
@@ -64,12 +59,38 @@ void Recordset::Open(const QString& sql, ConnectionPtr conn, LockType lock, cons
     open_ = true;
 }
 
+std::unique_ptr<Statement> Recordset::openWritable(const QString& sql, const QVariantList& params) {
+    std::unique_ptr<Statement> st;
+    const int list = ColumnListStart(sql);
+    try {
+        if (list >= 0) st = std::make_unique<Statement>(*conn_, kRowIdSelect + sql.mid(list), params);
+    } catch (const DbError&) {
+        // A row id that is ambiguous or missing: a join, a compound or a sub-select. Said below.
+    }
+    if (!st) {
+        Statement plain(*conn_, sql, params);  // a query that cannot run at all says why
+        throw DbError(kOneTableOnly);
+    }
+    // The row id is the table's own (a sub-select or an expression has none of
+    // its own to write by), and every field read from a table is read from that one.
+    const QString database = st->columnDatabase(0);
+    const QString table = st->columnTable(0);
+    if (table.isEmpty()) throw DbError(kOneTableOnly);
+    for (int i = 1; i < st->columnCount(); ++i) {
+        if (st->columnTable(i).isEmpty()) continue;  // computed: read, never written
+        if (st->columnTable(i) != table || st->columnDatabase(i) != database) throw DbError(kOneTableOnly);
+    }
+    table_ = QuoteIdentifier(database) + QLatin1Char('.') + QuoteIdentifier(table);
+    return st;
+}
+
 void Recordset::Close() {
     if (editing_ != Edit::None) CancelUpdate();
     conn_.reset();
     open_ = false;
     table_.clear();
     names_.clear();
+    origins_.clear();
     index_.clear();
     rows_.clear();
     rowIds_.clear();
@@ -143,31 +164,31 @@ void Recordset::Update() {
     QVariantList values;
     for (int i = 0; i < names_.size(); ++i) {
         if (!touched_.at(i)) continue;
-        cols << QuoteIdentifier(names_.at(i));
+        if (origins_.at(i).isEmpty()) throw DbError(QStringLiteral("字段“%1”是计算出来的，不能修改。").arg(names_.at(i)));
+        cols << QuoteIdentifier(origins_.at(i));
         values << buffer_.at(i);
     }
     Transaction tx(*conn_);
     if (editing_ == Edit::Adding) {
         QString sql;
         if (cols.isEmpty()) {
-            sql = QStringLiteral("insert into %1 default values").arg(QuoteIdentifier(table_));
+            sql = QStringLiteral("insert into %1 default values").arg(table_);
         } else {
             QStringList marks;
             for (int i = 0; i < cols.size(); ++i) marks << QStringLiteral("?");
             sql = QStringLiteral("insert into %1 (%2) values (%3)")
-                      .arg(QuoteIdentifier(table_), cols.join(QLatin1Char(',')), marks.join(QLatin1Char(',')));
+                      .arg(table_, cols.join(QLatin1Char(',')), marks.join(QLatin1Char(',')));
         }
         conn_->execute(sql, values);
         const qint64 id = conn_->lastInsertRowId();
         tx.commit();
         // The new row becomes the current row, read back as stored.
-        Statement st(*conn_, QStringLiteral("select * from %1 where rowid=?").arg(QuoteIdentifier(table_)), {id});
+        Statement st(*conn_, QStringLiteral("select * from %1 where rowid=?").arg(table_), {id});
         QVector<QVariant> row(names_.size());
         if (st.next()) {
-            for (int i = 0; i < st.columnCount(); ++i) {
-                const auto it = index_.constFind(st.columnName(i).toLower());
-                if (it != index_.constEnd()) row[*it] = st.value(i);
-            }
+            for (int i = 0; i < st.columnCount(); ++i)
+                for (int field = 0; field < origins_.size(); ++field)
+                    if (origins_.at(field).compare(st.columnName(i), Qt::CaseInsensitive) == 0) row[field] = st.value(i);
         }
         rows_.append(row);
         rowIds_.append(id);
@@ -177,7 +198,7 @@ void Recordset::Update() {
             QStringList sets;
             for (const QString& c : cols) sets << c + QStringLiteral("=?");
             values << rowIds_.at(pos_);
-            conn_->execute(QStringLiteral("update %1 set %2 where rowid=?").arg(QuoteIdentifier(table_), sets.join(QLatin1Char(','))),
+            conn_->execute(QStringLiteral("update %1 set %2 where rowid=?").arg(table_, sets.join(QLatin1Char(','))),
                            values);
         }
         tx.commit();
@@ -191,7 +212,7 @@ void Recordset::Delete() {
     if (editing_ != Edit::None) CancelUpdate();
     requireRow();
     Transaction tx(*conn_);
-    conn_->execute(QStringLiteral("delete from %1 where rowid=?").arg(QuoteIdentifier(table_)), {rowIds_.at(pos_)});
+    conn_->execute(QStringLiteral("delete from %1 where rowid=?").arg(table_), {rowIds_.at(pos_)});
     tx.commit();
     rows_.remove(pos_);
     rowIds_.remove(pos_);

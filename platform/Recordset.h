@@ -2,13 +2,15 @@
 // by column name and the add / update / delete operations of the windows.
 //
 // Opened for changing (LockType::Pessimistic), the query must read one table;
-// each Update or Delete is written at once and runs inside BEGIN IMMEDIATE,
-// or inside the caller's Transaction when one is active on the connection.
+// which table, and which of its columns each field is, the database tells
+// when it prepares the query. Each Update or Delete is written at once and
+// runs inside BEGIN IMMEDIATE, or inside the caller's Transaction when one is
+// active on the connection.
 //
 // Naming in platform/: what stands in for a control, a record set or a
 // connection keeps the names the windows' code calls it by, in PascalCase
 // (Open, MoveNext, EOF_, TextMatrix, Refresh); our own helpers, which have
-// no such model, are camelCase (column, requireRow, tableOf).
+// no such model, are camelCase (column, requireRow, openWritable).
 #pragma once
 
 #include "Database.h"
@@ -16,6 +18,8 @@
 #include <QHash>
 #include <QStringList>
 #include <QVector>
+
+#include <memory>
 
 namespace platform {
 
@@ -60,14 +64,16 @@ public:
 private:
     enum class Edit { None, Adding, Changing };
     int column(const QString& name) const;
+    std::unique_ptr<Statement> openWritable(const QString& sql, const QVariantList& params);
     void requireWritable() const;
     void requireRow() const;
 
     ConnectionPtr conn_;
     bool open_ = false;
     LockType lock_ = LockType::ReadOnly;
-    QString table_;
+    QString table_;         // the quoted table a writable set writes to, with its database
     QStringList names_;
+    QStringList origins_;   // the table's column behind each field; empty for a computed one
     QHash<QString, int> index_;
     QVector<QVector<QVariant>> rows_;
     QVector<qint64> rowIds_;

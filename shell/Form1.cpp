@@ -51,7 +51,7 @@ using namespace platform;
 namespace {
 
 const QString kNodeSql = QStringLiteral("select * from 节点 order by 节点分类");
-const QString kFirstSource = QStringLiteral("select * from 员工信息 order by 部门 desc");
+const Query kFirstSource{QStringLiteral("select * from 员工信息"), QStringLiteral(" order by 部门 desc")};
 // Contracts that end before the cut-off (today + 30 days), expired ones included.
 const QString kReminderSql = QStringLiteral(
     "select 员工编号,姓名,substr(合同到期日,1,10) as 合同到期日 from 员工信息 "
@@ -236,7 +236,6 @@ void Form1::Form_Load() {
         data1->ConnectionString = DbConnString();
         data1->CommandType = 1;
         data1->RecordSource = kFirstSource;
-        data1->Parameters.clear();
         data1->Refresh();
         FormatMainGrid(*dgrid);
 
@@ -285,8 +284,7 @@ void Form1::buildTree() {
 void Form1::loadReminder() {
     Adodc1->ConnectionString = ConnString;
     Adodc1->CommandType = 1;
-    Adodc1->RecordSource = kReminderSql;
-    Adodc1->Parameters = {StoreDate(QDate::currentDate().addDays(30))};
+    Adodc1->RecordSource = {kReminderSql, {}, {StoreDate(QDate::currentDate().addDays(30))}};
     Adodc1->Refresh();
 }
 
@@ -469,7 +467,7 @@ void Form1::tree_Expand(QTreeWidgetItem* node) { SetNodeImage(node, 4); }
 
 // ---------------------------------------------------------------- views
 
-bool Form1::FillView(const View& view, const QString& recordSource) {
+bool Form1::FillView(const View& view, const Query& recordSource) {
     try {
         data1->Refresh(recordSource);
     } catch (const DbError& e) {

@@ -99,7 +99,7 @@ public:
     void ShowStaffList();
     // The steps every filler takes, with the view's query or one of its sorts.
     // A query that fails is reported and leaves the grid and the view as they were.
-    bool FillView(const View& view, const QString& recordSource);
+    bool FillView(const View& view, const platform::Query& recordSource);
 
     // Menu bar commands.
     void dazl_Click();

@@ -52,7 +52,7 @@ void ShowModal(Form* window) { WindowHost::Show(window, ShowMode::Modal); }
 void SortBy(Form1& f, const QString View::*ordering) {
     const View* v = ViewAt(f.ViewMode);
     if (!v || !v->Sortable()) return;
-    f.FillView(*v, v->select + v->*ordering);
+    f.FillView(*v, {v->select, v->*ordering});
 }
 
 }  // namespace

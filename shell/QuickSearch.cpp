@@ -56,22 +56,22 @@ SearchQuery BuildQuickSearch(QuickSearchKind kind, const QString& viewName, cons
         const QString cond =
             SearchCondition(field, op, value, LikeValue::Contains, IsTypedDateField(field), q.params);
         if (viewName == managerView)
-            q.sql = kManagerSearchSql.arg(FieldList(fieldItems), cond);
+            q.select = kManagerSearchSql.arg(FieldList(fieldItems), cond);
         else if (viewName == staffView)
-            q.sql = kStaffSearchSql.arg(FieldList(fieldItems), cond);
+            q.select = kStaffSearchSql.arg(FieldList(fieldItems), cond);
         else  // current employees, every view but the two assessment lists: the full record
-            q.sql = ViewAt(kFullView)->select + QStringLiteral(" where ") + cond;
+            q.select = ViewAt(kFullView)->select + QStringLiteral(" where ") + cond;
         break;
     }
     case QuickSearchKind::Leavers:
-        q.sql = kLeaverSearchSql.arg(FieldList(fieldItems),
+        q.select = kLeaverSearchSql.arg(FieldList(fieldItems),
                                      SearchCondition(field, op, value, LikeValue::AsTyped, false, q.params));
         break;
     case QuickSearchKind::Training:
-        q.sql = kTrainingSearchSql.arg(SearchCondition(field, op, value, LikeValue::Contains, false, q.params));
+        q.select = kTrainingSearchSql.arg(SearchCondition(field, op, value, LikeValue::Contains, false, q.params));
         break;
     case QuickSearchKind::History:
-        q.sql = kHistorySearchSql.arg(SearchCondition(field, op, value, LikeValue::Contains, false, q.params));
+        q.select = kHistorySearchSql.arg(SearchCondition(field, op, value, LikeValue::Contains, false, q.params));
         break;
     }
     return q;

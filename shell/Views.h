@@ -6,6 +6,8 @@
 // this one table; its texts are used exactly as written, blanks included.
 #pragma once
 
+#include "platform/Query.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -48,7 +50,7 @@ struct View {
     ViewPopup popup;
     QString recordWindow;  // the window a double-click on a row opens
 
-    QString Source() const { return select + order; }
+    platform::Query Source() const { return {select, order}; }
     bool Sortable() const { return !byNumber.isEmpty(); }
 };
 

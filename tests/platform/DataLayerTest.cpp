@@ -66,6 +66,52 @@ TEST_F(DataLayer, AddUpdateDeleteAndCancelThroughARecordset) {
     EXPECT_EQ(count(QStringLiteral("部门表")), before);
 }
 
+TEST_F(DataLayer, AWritableRecordsetWritesTheTableAndColumnsBehindItsFields) {
+    // A field under another name, of a table named with its database: the database says what to write.
+    Recordset rs;
+    const QString sql = QStringLiteral("select 部门 as 名称 from main.部门表 where 部门 like ?");
+    rs.Open(sql, DbConnString(), LockType::Pessimistic, {QStringLiteral("财务%")});
+    ASSERT_EQ(rs.RecordCount(), 1);
+    rs.SetField(QStringLiteral("名称"), QStringLiteral("财务一部"));
+    rs.Update();
+    rs.AddNew();
+    rs.SetField(QStringLiteral("名称"), QStringLiteral("财务二部"));
+    rs.Update();
+    EXPECT_EQ(rs.Text(QStringLiteral("名称")), QStringLiteral("财务二部"));
+    EXPECT_EQ(count(QStringLiteral("部门表"), QStringLiteral("部门 like '财务%'")), 2);
+    EXPECT_EQ(count(QStringLiteral("部门表"), QStringLiteral("部门='财务部'")), 0);
+    rs.Delete();
+    EXPECT_EQ(count(QStringLiteral("部门表"), QStringLiteral("部门 like '财务%'")), 1);
+
+    // A computed field is read but never written.
+    rs.Open(QStringLiteral("select 部门, upper(部门) as 大写 from 部门表"), DbConnString(), LockType::Pessimistic);
+    rs.SetField(QStringLiteral("大写"), QStringLiteral("X"));
+    EXPECT_THROW(rs.Update(), DbError);
+    EXPECT_EQ(count(QStringLiteral("部门表"), QStringLiteral("部门='X'")), 0);
+}
+
+TEST_F(DataLayer, OnlyAQueryOfOneTableOpensForWriting) {
+    const auto refusal = [](const QString& sql) {
+        Recordset rs;
+        try {
+            rs.Open(sql, DbConnString(), LockType::Pessimistic);
+        } catch (const DbError& e) {
+            return e.message();
+        }
+        return QStringLiteral("opened");
+    };
+    const QString oneTable = QStringLiteral("只能修改单个表的记录。");
+    EXPECT_EQ(refusal(QStringLiteral("select a.* from 部门表 a join 部门表 b on a.部门 = b.部门")), oneTable);
+    EXPECT_EQ(refusal(QStringLiteral("select 部门 from 部门表 union select 民族 from 民族")), oneTable);
+    EXPECT_EQ(refusal(QStringLiteral("select 1 as 部门")), oneTable);
+    EXPECT_EQ(refusal(QStringLiteral("values (1)")), oneTable);
+    // A query that cannot run at all says why.
+    const QString missing = refusal(QStringLiteral("select * from 没有这个表"));
+    EXPECT_NE(missing, oneTable);
+    EXPECT_TRUE(missing.contains(QStringLiteral("没有这个表"))) << missing.toStdString();
+    EXPECT_EQ(refusal(QStringLiteral("  SELECT *\n from 部门表 -- every one\n where 部门 <> ''")), QStringLiteral("opened"));
+}
+
 TEST_F(DataLayer, FailedMultiStepWriteLeavesNothing) {
     auto conn = Connection::open(DbConnString());
     try {
@@ -118,14 +164,14 @@ TEST_F(DataLayer, DataControlAdoptsANewSourceOnlyOnceItsQueryRan) {
     DataControl dc;
     dc.ConnectionString = DbConnString();
     const QString byNumber = QStringLiteral("select 员工编号 from 员工信息 where 员工编号 like ? order by 员工编号");
-    dc.Refresh(byNumber, {QStringLiteral("A%")});
-    EXPECT_EQ(dc.RecordSource, byNumber);
-    EXPECT_EQ(dc.Parameters, QVariantList{QStringLiteral("A%")});
+    dc.Refresh({byNumber, {}, {QStringLiteral("A%")}});
+    EXPECT_EQ(dc.RecordSource.sql(), byNumber);
+    EXPECT_EQ(dc.RecordSource.params, QVariantList{QStringLiteral("A%")});
     ASSERT_EQ(dc.RecordCount(), 2);
 
     EXPECT_THROW(dc.Refresh(QStringLiteral("select * from 没有这个表")), DbError);
-    EXPECT_EQ(dc.RecordSource, byNumber);
-    EXPECT_EQ(dc.Parameters, QVariantList{QStringLiteral("A%")});
+    EXPECT_EQ(dc.RecordSource.sql(), byNumber);
+    EXPECT_EQ(dc.RecordSource.params, QVariantList{QStringLiteral("A%")});
     EXPECT_EQ(dc.RecordCount(), 2);
     // A later refresh runs the source that made the rows, with its values.
     addEmployee(QStringLiteral("A3"), QStringLiteral("王三"));
@@ -141,4 +187,12 @@ TEST(Dates, TypedDatesAcceptShortAndFullFormsOnly) {
     EXPECT_TRUE(TypedDateValue(QString()).isNull());
     EXPECT_EQ(TypedDateValue(QStringLiteral("2024-3-5")).toString(), QStringLiteral("2024-03-05"));
     EXPECT_THROW(TypedDateValue(QStringLiteral("2024-13-01")), DbError);
+}
+
+TEST(Dates, ATypedDateIsFourDigitsOfYearThenMonthAndDayWithHyphensAndNothingElse) {
+    EXPECT_EQ(ParseTypedDate(QStringLiteral(" 1980-1-5 ")), QDate(1980, 1, 5));
+    EXPECT_EQ(ParseTypedDate(QStringLiteral("0980-12-05")), QDate(980, 12, 5));
+    for (const char* text : {"-1980-1-5", "+1980-1-5", "980-1-5", "19800-1-5", "1980-001-5", "1980- 1-5", "1980-1-5x",
+                             "1980/1/5", "1980.1.5", "1980-1-5 08:00:00", "１９８０-1-5", "0000-01-01"})
+        EXPECT_FALSE(ParseTypedDate(QString::fromUtf8(text)).isValid()) << text;
 }

@@ -70,6 +70,31 @@ protected:
     QStringList messages;
 };
 
+TEST(ColumnLayout, ALayoutAlignsNamesAndSizesTheColumnsItCoversAndLeavesTheRest) {
+    const QString layout = QStringLiteral("<编号 |^  姓名  |>部门|备注;不是列");
+    const std::vector<ColumnFormat> cols = ParseFormatString(layout);
+    ASSERT_EQ(cols.size(), 4u);
+    EXPECT_EQ(cols[0].alignment, FlexGrid::LeftCenter);
+    EXPECT_EQ(cols[1].alignment, FlexGrid::CenterCenter);
+    EXPECT_EQ(cols[2].alignment, FlexGrid::RightCenter);
+    EXPECT_EQ(cols[3].alignment, -1);
+    EXPECT_EQ(cols[1].header, QStringLiteral("  姓名  "));  // its blanks widen the column
+    EXPECT_EQ(cols[1].caption(), QStringLiteral("姓名"));
+
+    FlexGrid grid;
+    grid.SetCols(4);
+    grid.SetRows(2);
+    grid.SetColAlignment(3, FlexGrid::RightCenter);
+    grid.SetFormatString(layout);
+    for (int c = 0; c < 4; ++c) EXPECT_EQ(grid.TextMatrix(0, c), cols[c].caption()) << c;
+    EXPECT_EQ(grid.ColAlignment(0), FlexGrid::LeftCenter);
+    EXPECT_EQ(grid.ColAlignment(1), FlexGrid::CenterCenter);
+    EXPECT_EQ(grid.ColAlignment(2), FlexGrid::RightCenter);
+    EXPECT_EQ(grid.ColAlignment(3), FlexGrid::RightCenter) << "a column the layout does not align keeps its own";
+    EXPECT_EQ(GridAlignment(FlexGrid::CenterCenter), Qt::AlignHCenter | Qt::AlignVCenter);
+    EXPECT_EQ(GridAlignment(FlexGrid::General), Qt::AlignLeft | Qt::AlignVCenter);
+}
+
 TEST_F(PreviewControl, BuildsTheDocumentOnceOnFirstShowAndPrintsNothingUnasked) {
     FlexGrid grid;
     fillGrid(grid, 3);

@@ -45,8 +45,7 @@ protected:
     }
     DataControl* source(const QString& sql, const QVariantList& params = {}) {
         dc_.ConnectionString = DbConnString();
-        dc_.RecordSource = sql;
-        dc_.Parameters = params;
+        dc_.RecordSource = {sql, {}, params};
         dc_.Refresh();
         return &dc_;
     }
@@ -105,6 +104,21 @@ TEST_F(RecordWindow, TheCountLeavesTheQuerysOwnWordsValuesAndLimitAlone) {
     // Repeated column names stay as the query names them.
     source(QStringLiteral("select k, k, name as k from t order by grp desc"));
     EXPECT_EQ(dc_.model()->columnNames(), (QStringList{"k", "k", "k"}));
+}
+
+TEST_F(RecordWindow, AQueryHandedOverInPartsShowsItsRowsInItsOrderWithAnExactCount) {
+    // Ordered by an index (read in blocks) and by a column the database must sort (read whole).
+    for (const QString& order : {QStringLiteral(" order by grp desc"), QStringLiteral(" order by name desc")}) {
+        SCOPED_TRACE(order.toStdString());
+        const Query query{QStringLiteral("select k, grp from t where k > ? and name <> 'order by'"), order, {10}};
+        const QStringList expected = plain(query.sql(), query.params);
+        ASSERT_EQ(expected.size(), kRows - 10);
+        dc_.ConnectionString = DbConnString();
+        dc_.Refresh(query);
+        EXPECT_EQ(dc_.RecordSource, query);
+        EXPECT_EQ(dc_.RecordCount(), expected.size());
+        EXPECT_EQ(shown(*dc_.model()), expected);
+    }
 }
 
 TEST_F(RecordWindow, RowsThatCanNoLongerBeReadShowEmptyAndAWalkOverThemFails) {

@@ -219,7 +219,7 @@ TEST_F(CombinedSearchTest, DeleteRemovesTheSelectedRowOrElseTheLastWithItsStored
 }
 
 TEST_F(CombinedSearchTest, SearchingAnEmptyListOrFindingNothingLeavesTheMainWindowAlone) {
-    const QString source = main->data1->RecordSource;
+    const platform::Query source = main->data1->RecordSource;
     const QString panel5 = main->PanelText(5);
     clickControl(w->ui.Command3);
     EXPECT_TRUE(messages().empty());
@@ -272,7 +272,7 @@ TEST_F(CombinedSearchTest, TypedFieldsAndOperatorsSearchAndTheirDatesAreConverte
 }
 
 TEST_F(CombinedSearchTest, TypedFieldsOutsideTheTableAndDatesThatAreNoDatesQueryNothing) {
-    const QString source = main->data1->RecordSource;
+    const platform::Query source = main->data1->RecordSource;
     w->ui.Combo1->setEditText(QStringLiteral("培训方式"));
     w->ui.Combo2->setCurrentIndex(0);
     w->ui.Text1->setText(QStringLiteral("面授"));
@@ -311,7 +311,7 @@ TEST(CombinedSearchQuery, DateFieldsTakeDatesAndRelationsMustBeAndOrOr) {
         {{QStringLiteral("出生日期"), QStringLiteral(">=(大于等于)"), QStringLiteral("1980-1-2"), QStringLiteral("无")},
          {QStringLiteral("姓名"), QStringLiteral("like(包含)"), QStringLiteral("张"), QStringLiteral("或者")}},
         fields);
-    EXPECT_EQ(q.sql, QStringLiteral("select * from 员工信息 where \"出生日期\" >= ? or \"姓名\" like ?"));
+    EXPECT_EQ(q.sql(), QStringLiteral("select * from 员工信息 where \"出生日期\" >= ? or \"姓名\" like ?"));
     EXPECT_EQ(q.params, (QVariantList{QStringLiteral("1980-01-02"), QStringLiteral("%张%")}));
     EXPECT_THROW(BuildCombinedSearch({{QStringLiteral("出生日期"), QStringLiteral("=(等于)"), QStringLiteral("1980"), {}}}, fields),
                  SearchError);

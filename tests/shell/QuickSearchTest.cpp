@@ -35,13 +35,13 @@ TEST(QuickSearchQuery, LikeContainsTheTextForEmployeesAndIsTheTypedTextForLeaver
     const SearchQuery emp = BuildQuickSearch(QuickSearchKind::Employees, QStringLiteral("基本情况"), kListFields,
                                              kEmployeeColumns, QStringLiteral("姓名"), QStringLiteral("like(包含)"),
                                              QStringLiteral("张_"));
-    EXPECT_TRUE(emp.sql.endsWith(QStringLiteral(" from 员工信息 where \"姓名\" like ?"))) << emp.sql.toStdString();
+    EXPECT_TRUE(emp.sql().endsWith(QStringLiteral(" from 员工信息 where \"姓名\" like ?"))) << emp.sql().toStdString();
     EXPECT_EQ(emp.params, QVariantList{QStringLiteral("%张_%")});
 
     const SearchQuery left = BuildQuickSearch(QuickSearchKind::Leavers, QStringLiteral("离职人员"), kLoadFields,
                                               kLeaverColumns, QStringLiteral("姓名"), QStringLiteral("like(包含)"),
                                               QStringLiteral("张%"));
-    EXPECT_EQ(left.sql, QStringLiteral("select \"员工编号\",\"姓名\",\"部门\",\"职位\",\"性别\",\"出生日期\",\"民族\",\"身高\","
+    EXPECT_EQ(left.sql(), QStringLiteral("select \"员工编号\",\"姓名\",\"部门\",\"职位\",\"性别\",\"出生日期\",\"民族\",\"身高\","
                                        "\"体重\",\"录用日期\",\"身份证号\",\"学历\",\"籍贯\" from 员工离职 "
                                        "where \"姓名\" like ?"));
     EXPECT_EQ(left.params, QVariantList{QStringLiteral("张%")});
@@ -50,22 +50,22 @@ TEST(QuickSearchQuery, LikeContainsTheTextForEmployeesAndIsTheTypedTextForLeaver
 TEST(QuickSearchQuery, BirthDateIsReadAsADateWithItsBlanksTrimmed) {
     const SearchQuery q = BuildQuickSearch(QuickSearchKind::Employees, QStringLiteral("完整资料"), kLoadFields,
                                            kEmployeeColumns, QStringLiteral("出生日期"), QStringLiteral("=(等于)"), QStringLiteral(" 1980-1-2 "));
-    EXPECT_TRUE(q.sql.endsWith(QStringLiteral("where \"出生日期\" = ?")));
+    EXPECT_TRUE(q.sql().endsWith(QStringLiteral("where \"出生日期\" = ?")));
     EXPECT_EQ(q.params, QVariantList{QStringLiteral("1980-01-02")});
 }
 
 TEST(QuickSearchQuery, AssessmentViewsSelectTheirFieldsAndHiringDateOfManagersOrOthers) {
     const SearchQuery m = BuildQuickSearch(QuickSearchKind::Employees, QStringLiteral("经理级考核记录"), kListFields,
                                            kEmployeeColumns, QStringLiteral("员工编号"), QStringLiteral("=(等于)"), QStringLiteral("1 "));
-    EXPECT_TRUE(m.sql.startsWith(QStringLiteral("select \"员工编号\",\"姓名\",\"部门\",\"职位\",录用日期 from 员工信息 where ")))
-        << m.sql.toStdString();
-    EXPECT_TRUE(m.sql.endsWith(QStringLiteral(" and rtrim(职位)='经理'"))) << m.sql.toStdString();
+    EXPECT_TRUE(m.sql().startsWith(QStringLiteral("select \"员工编号\",\"姓名\",\"部门\",\"职位\",录用日期 from 员工信息 where ")))
+        << m.sql().toStdString();
+    EXPECT_TRUE(m.sql().endsWith(QStringLiteral(" and rtrim(职位)='经理'"))) << m.sql().toStdString();
     // Every value is bound, without its trailing blanks.
     EXPECT_FALSE(m.params.isEmpty());
     EXPECT_EQ(m.params.first(), QStringLiteral("1"));
     const SearchQuery s = BuildQuickSearch(QuickSearchKind::Employees, QStringLiteral("员工级考核记录"), kListFields,
                                            kEmployeeColumns, QStringLiteral("员工编号"), QStringLiteral(">=(大于等于)"), QStringLiteral("1"));
-    EXPECT_TRUE(s.sql.endsWith(QStringLiteral(" and rtrim(职位)<>'经理'"))) << s.sql.toStdString();
+    EXPECT_TRUE(s.sql().endsWith(QStringLiteral(" and rtrim(职位)<>'经理'"))) << s.sql().toStdString();
     EXPECT_EQ(s.params, QVariantList{QStringLiteral("1")});
 }
 
@@ -195,7 +195,7 @@ TEST_F(QuickSearchTest, QuotesMatchLiterallyAndLikeValuesKeepTheirWildcards) {
 
 TEST_F(QuickSearchTest, AnIncompleteRowOrNoMatchQueriesNothingAndKeepsTheGrid) {
     view(4);
-    const QString source = f->data1->RecordSource;
+    const platform::Query source = f->data1->RecordSource;
     const int rows = f->dgrid->Rows();
     const QString panel5 = f->PanelText(5);
 
@@ -220,7 +220,7 @@ TEST_F(QuickSearchTest, ADateFieldHoldingNoDateStopsEveryToolbarButton) {
     WindowHost::Show(f, ShowMode::Modeless);
     WindowHost::ClearLog();
     view(8);  // the leavers' view, where 删除 would ask first
-    const QString source = f->data1->RecordSource;
+    const platform::Query source = f->data1->RecordSource;
     search(QStringLiteral("cx"), QStringLiteral("录用日期"), QStringLiteral("=(等于)"), QStringLiteral("2020-13-45"));
     ASSERT_EQ(messages().size(), 1u);
     clearMessages();
@@ -307,7 +307,7 @@ TEST_F(QuickSearchTest, AFieldTheSearchedTableLacksIsAnErrorForEachSearchKey) {
         for (const QString& op : {QStringLiteral("=(等于)"), QStringLiteral("like(包含)")}) {
             const std::string what = std::string(c.key) + " " + op.toStdString();
             view(c.view);
-            const QString source = f->data1->RecordSource;
+            const platform::Query source = f->data1->RecordSource;
             const QString panel5 = f->PanelText(5);
             const int rows = f->dgrid->Rows();
             clearMessages();
@@ -431,7 +431,7 @@ TEST_F(StoredBlanksTest, EveryComparisonIgnoresTrailingBlanksOnBothSidesAndLette
 
 TEST_F(StoredBlanksTest, EqualOnTheEmployeeNumberStaysAnIndexLookUpInEveryTable) {
     const auto plan = [this](const SearchQuery& q) {
-        Statement st(*db(), QStringLiteral("explain query plan ") + q.sql, q.params);
+        Statement st(*db(), QStringLiteral("explain query plan ") + q.sql(), q.params);
         QString detail;
         while (st.next()) detail += st.value(3).toString() + QLatin1Char('\n');
         return detail;

@@ -99,7 +99,7 @@ TEST_F(SortTest, OutsideTheEmployeeViewsTheSortCommandsDoNothing) {
     for (int mode : {8, 9, 10, 13}) {
         SCOPED_TRACE(mode);
         view(mode);
-        const QString source = f->data1->RecordSource;
+        const platform::Query source = f->data1->RecordSource;
         const QString panel5 = f->PanelText(5);
         f->sortbh_Click();
         f->sortluyong_Click();

@@ -27,8 +27,7 @@ protected:
         Form1* main = WindowHost::Default<Form1>();
         main->Load();
         main->data1->ConnectionString = DbConnString();
-        main->data1->RecordSource = QStringLiteral("select ? as 员工编号");
-        main->data1->Parameters = {cell};
+        main->data1->RecordSource = {QStringLiteral("select ? as 员工编号"), {}, {cell}};
         main->data1->Refresh();
         main->dgrid->SetRow(1);
         main->dgrid->SetCol(0);
