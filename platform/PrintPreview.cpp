@@ -8,6 +8,7 @@
 #include <QFileInfo>
 #include <QFontMetricsF>
 #include <QGraphicsView>
+#include <QLayout>
 #include <QScrollBar>
 #include <QPageLayout>
 #include <QPainter>
@@ -129,7 +130,9 @@ PrintPreview::PrintPreview(QWidget* parent)
     connect(preview_, &QPrintPreviewWidget::previewChanged, this, [this] {
         if (!started_ || shownHome_) return;
         shownHome_ = true;
-        if (auto* view = preview_->findChild<QGraphicsView*>()) {
+        // The pages' view is the only item of the preview widget's own layout.
+        QLayoutItem* item = preview_->layout() ? preview_->layout()->itemAt(0) : nullptr;
+        if (auto* view = item ? qobject_cast<QGraphicsView*>(item->widget()) : nullptr) {
             view->horizontalScrollBar()->setValue(view->horizontalScrollBar()->minimum());
             view->verticalScrollBar()->setValue(view->verticalScrollBar()->minimum());
         }

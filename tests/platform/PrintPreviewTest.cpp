@@ -5,6 +5,9 @@
 #include "platform/MessageBox.h"
 #include "platform/PrintPreview.h"
 
+#include <QApplication>
+#include <QGraphicsView>
+#include <QScrollBar>
 #include <QTemporaryDir>
 #include <QToolBar>
 
@@ -108,6 +111,21 @@ TEST_F(PreviewControl, BuildsTheDocumentOnceOnFirstShowAndPrintsNothingUnasked) 
     pv.hide();
     pv.show();
     EXPECT_EQ(events.size(), 4);
+}
+
+TEST_F(PreviewControl, OpensOnTheTopOfTheFirstPage) {
+    FlexGrid grid;
+    fillGrid(grid, 200);
+    PrintPreview pv;
+    host(pv, &grid);
+    pv.resize(500, 400);
+    pv.show();
+    QApplication::processEvents();
+    auto* pages = pv.findChild<QGraphicsView*>();
+    ASSERT_NE(pages, nullptr);
+    ASSERT_GT(pages->verticalScrollBar()->maximum(), 0) << "the pages do not fit: there is a top to show";
+    EXPECT_EQ(pages->verticalScrollBar()->value(), pages->verticalScrollBar()->minimum());
+    EXPECT_EQ(pages->horizontalScrollBar()->value(), pages->horizontalScrollBar()->minimum());
 }
 
 TEST_F(PreviewControl, LongCellTextWrapsInsteadOfBeingCutOff) {
