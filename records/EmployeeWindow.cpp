@@ -56,6 +56,15 @@ void EmployeeWindow::ReportPhotoNotCopied() {
            MsgIcon::Exclamation);
 }
 
+void EmployeeWindow::StoreHistoryBoxes(const FormlrUi& ui, CareerHistory& history) {
+    const auto spaced = [](const QString& text) { return text + QLatin1Char(' '); };
+    history.Set(QStringLiteral("员工编号"), ui.Text1->text().trimmed());
+    history.Set(QStringLiteral("教育背景"), spaced(ui.Text27->text()));
+    history.Set(QStringLiteral("工作经历"), spaced(ui.Text28->text()));
+    history.Set(QStringLiteral("奖罚记录"), spaced(ui.Text29->text()));
+    history.Set(QStringLiteral("本公司经历"), spaced(ui.Text30->text()));
+}
+
 void EmployeeWindow::Command2_Click() { Unload(); }
 
 void EmployeeWindow::Command3_Click() {

@@ -5,6 +5,7 @@
 #pragma once
 
 #include "common/EntryRules.h"
+#include "EmployeeRecord.h"
 #include "FormlrUi.h"
 #include "platform/Skin.h"
 #include "platform/WindowHost.h"
@@ -45,6 +46,9 @@ protected:
     static void ReportSaveFailure(const std::exception& failure);
     // The warning of a save whose rows are stored but whose photograph is not.
     static void ReportPhotoNotCopied();
+    // The 覆历 row as both windows store it from their boxes: the number
+    // trimmed, the four history texts as shown followed by one blank.
+    static void StoreHistoryBoxes(const FormlrUi& ui, CareerHistory& history);
 
 private:
     void OpenPicker();

@@ -87,11 +87,7 @@ EmployeeRecord Formlr::EnteredEmployee(const FormlrUi& ui) {
     // 主要履历 is not written here, and 图片 only for a chosen photograph.
 
     CareerHistory& history = employee.history.emplace();
-    history.Set(QStringLiteral("员工编号"), ui.Text1->text().trimmed());
-    history.Set(QStringLiteral("教育背景"), spaced(ui.Text27->text()));
-    history.Set(QStringLiteral("工作经历"), spaced(ui.Text28->text()));
-    history.Set(QStringLiteral("奖罚记录"), spaced(ui.Text29->text()));
-    history.Set(QStringLiteral("本公司经历"), spaced(ui.Text30->text()));
+    StoreHistoryBoxes(ui, history);
     return employee;
 }
 

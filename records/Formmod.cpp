@@ -28,8 +28,6 @@ QVariant savedDate(const QString& text) {
     const QString t = text.trimmed();
     return t.isEmpty() ? QVariant() : TypedDateValue(t);
 }
-// A history text as both windows store it: as typed, then one blank.
-QString spaced(const QString& text) { return text + QLatin1Char(' '); }
 
 }  // namespace
 
@@ -113,11 +111,7 @@ EmployeeRecord Formmod::changedEmployee() const {
 
     // A history row that is missing is added; a changed number moves it along.
     CareerHistory& history = employee.history ? *employee.history : employee.history.emplace();
-    history.Set(QStringLiteral("员工编号"), ui.Text1->text().trimmed());
-    history.Set(QStringLiteral("教育背景"), spaced(ui.Text27->text()));
-    history.Set(QStringLiteral("工作经历"), spaced(ui.Text28->text()));
-    history.Set(QStringLiteral("奖罚记录"), spaced(ui.Text29->text()));
-    history.Set(QStringLiteral("本公司经历"), spaced(ui.Text30->text()));
+    StoreHistoryBoxes(ui, history);
     return employee;
 }
 
