@@ -32,6 +32,23 @@ using halvern::test::ProgramTest;
 
 class StartupGuard : public ProgramTest {
 protected:
+    // A picture the clerk picks, outside the program folder, and the empty pic/ it goes to.
+    void choosePhoto() const {
+        QDir().mkpath(path(QStringLiteral("pic")));
+        QImage image(8, 8, QImage::Format_RGB32);
+        image.fill(Qt::red);
+        ASSERT_TRUE(image.save(path(QStringLiteral("tmp/chosen.jpg")), "JPG"));
+    }
+    // The entry window saves employee K01 with the chosen picture (its save's handler:
+    // these run in a child copy that is stopped midway, where only what it leaves on disk counts).
+    void enterK01WithPhoto() const {
+        auto* w = WindowHost::Default<Formlr>();
+        WindowHost::Show(w, ShowMode::Modal);
+        w->ui.Text1->setText(QStringLiteral("K01"));
+        w->ui.Text2->setText(QStringLiteral("丙"));
+        Module().PicturePath = path(QStringLiteral("tmp/chosen.jpg"));
+        w->Command1_Click();
+    }
     void writeFile(const QString& rel, const QByteArray& bytes) const {
         QDir().mkpath(QFileInfo(path(rel)).path());
         QFile f(path(rel));
@@ -190,22 +207,12 @@ TEST_F(StartupGuard, ALeaverDeletionKilledBeforeItsCommitKeepsRowsAndPhotograph)
 }
 
 TEST_F(StartupGuard, AnEntrySaveKilledBeforeItsCommitLeavesNoRowAndNoPassingPhotograph) {
-    QDir().mkpath(path(QStringLiteral("pic")));
-    QImage image(8, 8, QImage::Format_RGB32);
-    image.fill(Qt::red);
-    ASSERT_TRUE(image.save(path(QStringLiteral("tmp/chosen.jpg")), "JPG"));
+    choosePhoto();
     auto reader = db();
     reader->execute(QStringLiteral("BEGIN"));
     reader->scalar(QStringLiteral("select count(*) from 员工信息"));
     killWhenFileAppears(
-        [this] {
-            auto* w = WindowHost::Default<Formlr>();
-            WindowHost::Show(w, ShowMode::Modal);
-            w->ui.Text1->setText(QStringLiteral("K01"));
-            w->ui.Text2->setText(QStringLiteral("丙"));
-            Module().PicturePath = path(QStringLiteral("tmp/chosen.jpg"));
-            w->Command1_Click();
-        },
+        [this] { enterK01WithPhoto(); },
         path(QStringLiteral("pic/.K01.jpg.part")));
     reader->execute(QStringLiteral("COMMIT"));
 
@@ -217,20 +224,10 @@ TEST_F(StartupGuard, AnEntrySaveKilledBeforeItsCommitLeavesNoRowAndNoPassingPhot
 
 TEST_F(StartupGuard, AnEntrySaveKilledAfterItsCommitHasItsPhotographPutInPlaceAtTheNextStart) {
     if (!halvern::test::CanKillAtRename()) GTEST_SKIP() << "no way to stop a child at a system call here";
-    QDir().mkpath(path(QStringLiteral("pic")));
-    QImage image(8, 8, QImage::Format_RGB32);
-    image.fill(Qt::red);
-    ASSERT_TRUE(image.save(path(QStringLiteral("tmp/chosen.jpg")), "JPG"));
+    choosePhoto();
     // Killed in the moment between the commit of the rows and the rename of the photograph.
     ASSERT_TRUE(halvern::test::KillBeforeRename(
-        [this] {
-            auto* w = WindowHost::Default<Formlr>();
-            WindowHost::Show(w, ShowMode::Modal);
-            w->ui.Text1->setText(QStringLiteral("K01"));
-            w->ui.Text2->setText(QStringLiteral("丙"));
-            Module().PicturePath = path(QStringLiteral("tmp/chosen.jpg"));
-            w->Command1_Click();
-        },
+        [this] { enterK01WithPhoto(); },
         [this](const QString& target) { return target == path(QStringLiteral("pic/K01.jpg")); }));
     ASSERT_EQ(count(QStringLiteral("员工信息"), QStringLiteral("员工编号='K01'")), 1);
     ASSERT_FALSE(QFile::exists(path(QStringLiteral("pic/K01.jpg"))));
