@@ -14,12 +14,14 @@ using namespace platform;
 namespace {
 
 // What a backup into folder stopped midway left there: its journal with the
-// files it staged, and any other passing file.
+// files it staged, the passing files of the set's own files, and any passing
+// file in its pic/. Other files of the folder, which may be the user's, stay.
 void removeLeftovers(const QString& folder) {
     if (QFileInfo::exists(SetJournal(folder))) DropStagedSet(SetJournal(folder));
-    for (const QString& dir : {folder, folder + QStringLiteral("pic")})
-        for (const QFileInfo& fi : QDir(dir).entryInfoList(QDir::Files | QDir::Hidden | QDir::System))
-            if (IsLeftoverName(fi.fileName())) QFile::remove(fi.filePath());
+    QFile::remove(StagingPath(SetJournal(folder)));
+    for (const SetDatabase& db : SetDatabases()) QFile::remove(StagingPath(folder + db.name));
+    for (const QFileInfo& fi : QDir(folder + QStringLiteral("pic")).entryInfoList(QDir::Files | QDir::Hidden | QDir::System))
+        if (IsLeftoverName(fi.fileName())) QFile::remove(fi.filePath());
 }
 
 }  // namespace

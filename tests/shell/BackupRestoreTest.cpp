@@ -483,12 +483,16 @@ TEST_F(BackupRestore, PassingFilesOfAnInterruptedRunAreNeverCopied) {
     EXPECT_EQ(lastMessage(), QStringLiteral("还原完成！！"));
     EXPECT_FALSE(QFileInfo::exists(path("pic/.X.jpg.part")));
 
-    // What an interrupted backup left in the set goes with the next backup into it.
+    // What an interrupted backup left in the set goes with the next backup into it;
+    // a file of the user's that only looks like a passing one stays.
     writeFile(set(".db2.mdb.part"), "half a database");
+    writeFile(set("pic/.Y.jpg.part"), "half a photo of an interrupted backup");
+    writeFile(set(".notes.txt.part"), "the user's own download");
     clearMessages();
     backup(store.path());
     EXPECT_EQ(lastMessage(), kBackupDone);
-    EXPECT_EQ(QDir(store.path()).entryList(QDir::Files | QDir::Hidden, QDir::Name), (QStringList{"cuser.mdb", "db2.mdb"}));
+    EXPECT_EQ(QDir(store.path()).entryList(QDir::Files | QDir::Hidden, QDir::Name),
+              (QStringList{".notes.txt.part", "cuser.mdb", "db2.mdb"}));
     EXPECT_EQ(QDir(set("pic")).entryList(QDir::Files | QDir::Hidden, QDir::Name),
               (QStringList{".hidden.jpg", "A001.jpg", "B002.gif"}));
 }
