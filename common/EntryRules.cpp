@@ -3,6 +3,7 @@
 #include "platform/Database.h"
 #include "platform/MessageBox.h"
 #include "platform/Recordset.h"
+#include "platform/Texts.h"
 #include "ModuleState.h"
 
 #include <QLineEdit>
@@ -65,7 +66,7 @@ void IdCardKeyPress(int& KeyAscii, QLineEdit* box, QLineEdit* nativePlace, const
             order.MoveOn(box);
             return;
         }
-        const int length = variant == EntryVariant::Entry ? t.size() : t.trimmed().size();
+        const int length = variant == EntryVariant::Entry ? t.size() : TrimBlanks(t).size();
         const bool valid = length == 15 || length == 18 || (variant == EntryVariant::Entry && length == 0);
         if (!valid) {
             MsgBox(QStringLiteral("身份证长度错误"), MsgButtons::OK, MsgIcon::Critical, QStringLiteral("提示"));

@@ -4,12 +4,14 @@
 #include "platform/Dates.h"
 #include "platform/MessageBox.h"
 #include "platform/Recordset.h"
+#include "platform/Texts.h"
 
 #include <QRegularExpression>
 
 namespace halvern {
 
 using platform::QuoteIdentifier;
+using platform::TrimBlanks;
 
 namespace {
 
@@ -57,7 +59,7 @@ QString TextCondition(const QString& quoted, const QString& op, const QString& v
 // The part of an operator item before its first "(", or the whole item typed without one.
 QString OperatorPart(const QString& item) {
     const int paren = item.indexOf(QLatin1Char('('));
-    return (paren < 0 ? item : item.left(paren)).trimmed();
+    return TrimBlanks(paren < 0 ? item : item.left(paren));
 }
 
 }  // namespace
@@ -128,12 +130,12 @@ QStringList TableColumns(platform::Connection& db, const QString& table) {
 
 QString SearchDate(const QString& field, const QString& typed) {
     static const QRegularExpression separators(QStringLiteral("[/.]"));
-    QString text = typed.trimmed();
+    QString text = TrimBlanks(typed);
     text.replace(separators, QStringLiteral("-"));
     const QDate d = platform::ParseTypedDate(text);
     if (!d.isValid())
         throw SearchError(QStringLiteral("“%1”不是有效的日期。查询“%2”时请按“年-月-日”填写日期，例如 1980-1-2。")
-                              .arg(typed.trimmed(), field));
+                              .arg(TrimBlanks(typed), field));
     return platform::StoreDate(d);
 }
 

@@ -5,6 +5,7 @@
 #include "common/Searches.h"
 #include "platform/Database.h"
 #include "platform/MessageBox.h"
+#include "platform/Texts.h"
 
 namespace halvern {
 
@@ -59,36 +60,36 @@ void AddSearch::Form_Load() {
 void AddSearch::Command1_Click() {
     const QString field = ui.Combo1->currentText();
     const QString opItem = ui.Combo2->currentText();
-    const QString value = ui.Text1->text().trimmed();
+    const QString value = TrimBlanks(ui.Text1->text());
     const QString relation = ui.Combo3->currentText();
     const int rows = ui.list1->count();
     const QString withoutRelation = field + kGap + opItem + kGap + value;
 
     // The same condition again right after itself is taken as added already.
     if (rows > 0) {
-        const QString last = ui.list1->item(rows - 1)->text().trimmed();
-        if (last == (withoutRelation + relation.trimmed()).trimmed() || last == withoutRelation.trimmed()) return;
+        const QString last = TrimBlanks(ui.list1->item(rows - 1)->text());
+        if (last == TrimBlanks(withoutRelation + TrimBlanks(relation)) || last == TrimBlanks(withoutRelation)) return;
     }
-    if (field.trimmed().isEmpty() || opItem.trimmed().isEmpty() || value.isEmpty()) {
+    if (TrimBlanks(field).isEmpty() || TrimBlanks(opItem).isEmpty() || value.isEmpty()) {
         MsgBox(QStringLiteral("请输入查询条件!"), MsgButtons::OK, MsgIcon::Critical);
         return;
     }
     const QStringList columns = EmployeeColumns();
     if (columns.isEmpty()) return;
-    if (!columns.contains(field.trimmed())) {
+    if (!columns.contains(TrimBlanks(field))) {
         MsgBox(QStringLiteral("“%1”中没有“%2”这一项，请从“名称”列表中选择或输入员工信息的项目。")
-                   .arg(kEmployees, field.trimmed()),
+                   .arg(kEmployees, TrimBlanks(field)),
                MsgButtons::OK, MsgIcon::Critical);
         return;
     }
     try {
-        SearchOperator(opItem.trimmed());
+        SearchOperator(TrimBlanks(opItem));
     } catch (const SearchError& e) {
         MsgBox(e.message(), MsgButtons::OK, MsgIcon::Critical);
         return;
     }
     // Every row after the first says how it joins the row above.
-    if (rows > 0 && relation.trimmed() != kAnd && relation.trimmed() != kOr) {
+    if (rows > 0 && TrimBlanks(relation) != kAnd && TrimBlanks(relation) != kOr) {
         MsgBox(QStringLiteral("请在“与上个关系”中选择“并且”或“或者”。"), MsgButtons::OK, MsgIcon::Critical);
         return;
     }
@@ -96,9 +97,9 @@ void AddSearch::Command1_Click() {
         MsgBox(QStringLiteral("最多只能添加%1个查询条件。").arg(kMaxConditions), MsgButtons::OK, MsgIcon::Critical);
         return;
     }
-    ui.list1->addItem(withoutRelation + (rows == 0 ? relation : relation.trimmed()));
-    CondFields[rows] = field.trimmed();
-    CondOps[rows] = opItem.trimmed();
+    ui.list1->addItem(withoutRelation + (rows == 0 ? relation : TrimBlanks(relation)));
+    CondFields[rows] = TrimBlanks(field);
+    CondOps[rows] = TrimBlanks(opItem);
     CondValues[rows] = QLatin1Char('\'') + value + QLatin1Char('\'');
 }
 

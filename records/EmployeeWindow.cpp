@@ -4,6 +4,7 @@
 #include "frmloadpic.h"
 #include "platform/MessageBox.h"
 #include "platform/Recordset.h"
+#include "platform/Texts.h"
 #include "common/ApplySkin.h"
 #include "common/ModuleState.h"
 
@@ -58,7 +59,7 @@ void EmployeeWindow::ReportPhotoNotCopied() {
 
 void EmployeeWindow::StoreHistoryBoxes(const FormlrUi& ui, CareerHistory& history) {
     const auto spaced = [](const QString& text) { return text + QLatin1Char(' '); };
-    history.Set(QStringLiteral("员工编号"), ui.Text1->text().trimmed());
+    history.Set(QStringLiteral("员工编号"), TrimBlanks(ui.Text1->text()));
     history.Set(QStringLiteral("教育背景"), spaced(ui.Text27->text()));
     history.Set(QStringLiteral("工作经历"), spaced(ui.Text28->text()));
     history.Set(QStringLiteral("奖罚记录"), spaced(ui.Text29->text()));

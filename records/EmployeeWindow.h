@@ -5,7 +5,7 @@
 #pragma once
 
 #include "common/EntryRules.h"
-#include "EmployeeRecord.h"
+#include "common/EmployeeRecord.h"
 #include "FormlrUi.h"
 #include "platform/Skin.h"
 #include "platform/WindowHost.h"

@@ -1,29 +1,23 @@
 #include "Formdel.h"
 
-#include "PhotoFiles.h"
+#include "common/EmployeeRecord.h"
+#include "common/PhotoFiles.h"
 
 #include "common/ModuleState.h"
 #include "platform/MessageBox.h"
 #include "platform/ProgramDir.h"
-#include "platform/Recordset.h"
+#include "platform/Texts.h"
 
 namespace halvern {
 
 using namespace platform;
-
-namespace {
-
-const QString kLeaverSql = QStringLiteral("select * from 员工离职 where 员工编号= ?");
-const QString kHistorySql = QStringLiteral("select * from 覆历 where 员工编号= ?");
-
-}  // namespace
 
 Formdel::Formdel() {
     ui.setupUi(this);
     connect(ui.Command1, &QPushButton::clicked, this, &Formdel::Command1_Click);
 }
 
-void Formdel::Form_Load() { ui.Text1->setText(MainGridCell().trimmed()); }
+void Formdel::Form_Load() { ui.Text1->setText(TrimBlanks(MainGridCell())); }
 
 void Formdel::Command1_Click() {
     const QString no = ui.Text1->text();
@@ -34,19 +28,16 @@ void Formdel::Command1_Click() {
         auto conn = Connection::open(DbConnString());
         // The leaver row and the history row go together or not at all.
         Transaction tx(*conn);
-        Recordset leaver;
-        leaver.Open(kLeaverSql, conn, LockType::Pessimistic, {no});
-        if (leaver.EOF_()) throw DbError(QStringLiteral("没有这个离职员工。"));
-        if (leaver.Text(QStringLiteral("员工编号")) == QLatin1String(".")) {
+        const auto leaver = LeaverRecord::Load(*conn, no);
+        if (!leaver) throw DbError(QStringLiteral("没有这个离职员工。"));
+        if (leaver->Text(QStringLiteral("员工编号")) == QLatin1String(".")) {
             outcome = Outcome::Placeholder;
         } else {
-            photo = leaver.Text(QStringLiteral("图片")).trimmed();
-            leaver.Delete();
-            leaver.Close();
-            Recordset hist;
-            hist.Open(kHistorySql, conn, LockType::Pessimistic, {no});
-            if (hist.RecordCount() != 0) hist.Delete();
-            hist.Close();
+            photo = TrimBlanks(leaver->Text(QStringLiteral("图片")));
+            // His history, never that of an employee hired again under the number.
+            const auto history = CareerHistory::OfLeaver(*conn, no);
+            leaver->Remove(*conn);
+            if (history) history->Remove(*conn);
             // A photograph another row still names (a number hired again) stays.
             const QString file = PhotographFile(photo);
             PhotographRemoval removal(PhotographOwned(*conn, file) ? QString() : file);

@@ -3,6 +3,7 @@
 #include "platform/Dates.h"
 #include "platform/MessageBox.h"
 #include "platform/Recordset.h"
+#include "platform/Texts.h"
 #include "common/ModuleState.h"
 
 namespace halvern {
@@ -79,8 +80,8 @@ void Formlr::FillLists(FormlrUi& ui, const QString& connString) {
 
 EmployeeRecord Formlr::EnteredEmployee(const FormlrUi& ui) {
     EmployeeRecord employee;
-    employee.Set(QStringLiteral("员工编号"), ui.Text1->text().trimmed());
-    employee.Set(QStringLiteral("姓名"), ui.Text2->text().trimmed());
+    employee.Set(QStringLiteral("员工编号"), TrimBlanks(ui.Text1->text()));
+    employee.Set(QStringLiteral("姓名"), TrimBlanks(ui.Text2->text()));
     employee.Set(QStringLiteral("性别"), ui.Combo1->currentText());
     for (const auto& [column, box, date] : ui.EmployeeBoxes())
         employee.Set(column, date ? TypedDateValue(BoxText(box)) : QVariant(spaced(BoxText(box))));

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "EmployeeRecord.h"
+#include "common/EmployeeRecord.h"
 #include "EmployeeWindow.h"
 #include "FormlrUi.h"
 

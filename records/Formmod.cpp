@@ -5,6 +5,7 @@
 #include "platform/MessageBox.h"
 #include "platform/Pictures.h"
 #include "platform/ProgramDir.h"
+#include "platform/Texts.h"
 #include "common/ModuleState.h"
 
 namespace halvern {
@@ -19,13 +20,13 @@ void showNoEmployee() {
 
 // A stored value as the boxes show it: a blank appended, then trimmed, so
 // Null and a stored single blank both show as an empty box.
-QString shown(const QVariant& value) { return (value.toString() + QLatin1Char(' ')).trimmed(); }
-QString shownDate(const QVariant& value) { return (ShowDate(value) + QLatin1Char(' ')).trimmed(); }
+QString shown(const QVariant& value) { return TrimBlanks(value.toString() + QLatin1Char(' ')); }
+QString shownDate(const QVariant& value) { return TrimBlanks(ShowDate(value) + QLatin1Char(' ')); }
 
 // A text column as this window stores it: trimmed, then one blank.
-QString saved(const QString& text) { return text.trimmed() + QLatin1Char(' '); }
+QString saved(const QString& text) { return TrimBlanks(text) + QLatin1Char(' '); }
 QVariant savedDate(const QString& text) {
-    const QString t = text.trimmed();
+    const QString t = TrimBlanks(text);
     return t.isEmpty() ? QVariant() : TypedDateValue(t);
 }
 
@@ -65,7 +66,7 @@ void Formmod::Form_Load() {
         showEmployee(*employee_);
         try {
             auto conn = Connection::open(ConnString);
-            employee_->history = CareerHistory::Load(*conn, employeeNo);
+            employee_->history = CareerHistory::OfEmployee(*conn, employeeNo);
         } catch (const DbError&) {
             // The history boxes keep what the employee row gave them.
         }
@@ -101,8 +102,8 @@ void Formmod::showHistory(const CareerHistory& history) {
 
 EmployeeRecord Formmod::changedEmployee() const {
     EmployeeRecord employee = *employee_;
-    employee.Set(QStringLiteral("员工编号"), ui.Text1->text().trimmed());
-    employee.Set(QStringLiteral("姓名"), ui.Text2->text().trimmed());
+    employee.Set(QStringLiteral("员工编号"), TrimBlanks(ui.Text1->text()));
+    employee.Set(QStringLiteral("姓名"), TrimBlanks(ui.Text2->text()));
     employee.Set(QStringLiteral("性别"), saved(ui.Combo1->currentText()));
     for (const auto& [column, box, date] : ui.EmployeeBoxes())
         employee.Set(column, date ? savedDate(BoxText(box)) : QVariant(saved(BoxText(box))));

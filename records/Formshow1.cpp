@@ -4,7 +4,6 @@
 #include "frmllrc.h"
 #include "common/ApplySkin.h"
 #include "common/ModuleState.h"
-#include "platform/Recordset.h"
 
 namespace halvern {
 
@@ -24,19 +23,18 @@ void Formshow1::Form_Load() {
     const QString no = Module().ViewEmployeeNo;
     QString picture;
     try {
-        Recordset rs;
-        rs.Open(kLeaverSql, DbConnString(), LockType::ReadOnly, {no});
+        const auto leaver = LeaverRecord::Load(*Connection::open(DbConnString()), no);
         // A number that names no leaver leaves the view empty and says nothing.
-        if (rs.EOF_()) return;
-        recordview::ShowValues(ui, [&rs](const QString& column) { return rs.Fields(column); });
-        picture = rs.Text(QStringLiteral("图片"));
+        if (!leaver) return;
+        recordview::ShowValues(ui, [&leaver](const QString& column) { return leaver->Value(column); });
+        picture = leaver->Text(QStringLiteral("图片"));
     } catch (const DbError& e) {
         recordview::ReportReadFailure(e);
         return;
     }
     // Here a photograph that will not load ends the load: the history stays empty.
     if (!recordview::ShowPhoto(ui, picture)) return;
-    recordview::ShowHistory(ui, no);
+    recordview::ShowHistory(ui, no, &CareerHistory::OfLeaver);
 }
 
 void Formshow1::Command1_Click() {

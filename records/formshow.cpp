@@ -1,6 +1,5 @@
 #include "formshow.h"
 
-#include "EmployeeRecord.h"
 #include "frmllrc.h"
 #include "common/ApplySkin.h"
 #include "common/ModuleState.h"
@@ -8,6 +7,7 @@
 #include "platform/MessageBox.h"
 #include "platform/Pictures.h"
 #include "platform/ProgramDir.h"
+#include "platform/Texts.h"
 
 namespace halvern {
 
@@ -17,15 +17,6 @@ namespace {
 
 const QStringList kDateColumns{QStringLiteral("出生日期"), QStringLiteral("录用日期"), QStringLiteral("合同生效日"),
                                QStringLiteral("合同到期日"), QStringLiteral("离职时间")};
-
-// Removes surrounding blanks only: a history that begins with a line break keeps it.
-QString trimBlanks(const QString& s) {
-    qsizetype b = 0;
-    qsizetype e = s.size();
-    while (b < e && s.at(b) == QLatin1Char(' ')) ++b;
-    while (e > b && s.at(e - 1) == QLatin1Char(' ')) --e;
-    return s.mid(b, e - b);
-}
 
 
 // A stored value as the views show it: Null as empty text, dates in the short date form.
@@ -48,19 +39,20 @@ bool recordview::ShowPhoto(RecordViewUi& ui, const QString& picture) {
     return true;
 }
 
-void recordview::ShowHistory(RecordViewUi& ui, const QString& employeeNo) {
+void recordview::ShowHistory(RecordViewUi& ui, const QString& employeeNo,
+                             std::optional<CareerHistory> (*historyOf)(Connection&, const QString&)) {
     std::optional<CareerHistory> history;
     try {
-        history = CareerHistory::Load(*Connection::open(DbConnString()), employeeNo);
+        history = historyOf(*Connection::open(DbConnString()), employeeNo);
     } catch (const DbError& e) {
         ReportReadFailure(e);
         return;
     }
     if (!history) return;  // no history on file: the boxes stay empty
-    ui.Text27->setPlainText(trimBlanks(history->Text(QStringLiteral("教育背景"))));
-    ui.Text28->setPlainText(trimBlanks(history->Text(QStringLiteral("工作经历"))));
-    ui.Text29->setPlainText(trimBlanks(history->Text(QStringLiteral("奖罚记录"))));
-    ui.Text30->setPlainText(trimBlanks(history->Text(QStringLiteral("本公司经历"))));
+    ui.Text27->setPlainText(TrimBlanks(history->Text(QStringLiteral("教育背景"))));
+    ui.Text28->setPlainText(TrimBlanks(history->Text(QStringLiteral("工作经历"))));
+    ui.Text29->setPlainText(TrimBlanks(history->Text(QStringLiteral("奖罚记录"))));
+    ui.Text30->setPlainText(TrimBlanks(history->Text(QStringLiteral("本公司经历"))));
 }
 
 void recordview::ReportReadFailure(const DbError& e) {
@@ -88,7 +80,7 @@ void formshow::Form_Load() {
     }
     // A photograph that will not load still leaves the history.
     recordview::ShowPhoto(ui, employee->Text(QStringLiteral("图片")));
-    recordview::ShowHistory(ui, no);
+    recordview::ShowHistory(ui, no, &CareerHistory::OfEmployee);
 }
 
 void formshow::Command1_Click() {

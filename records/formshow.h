@@ -1,11 +1,13 @@
 #pragma once
 
 #include "formshowUi.h"
+#include "common/EmployeeRecord.h"
 #include "platform/Database.h"
 #include "platform/Skin.h"
 #include "platform/WindowHost.h"
 
 #include <functional>
+#include <optional>
 
 namespace halvern {
 
@@ -31,8 +33,10 @@ namespace recordview {
 void ShowValues(RecordViewUi& ui, const std::function<QVariant(const QString&)>& valueOf);
 // Shows the photograph a stored 图片 names; false when it names one that cannot be loaded.
 bool ShowPhoto(RecordViewUi& ui, const QString& picture);
-// Shows the employee's history from 覆历, when he has one; a failure to read is reported.
-void ShowHistory(RecordViewUi& ui, const QString& employeeNo);
+// Shows the history from 覆历 that historyOf finds for the number (the current
+// employee's or the leaver's), when there is one; a failure to read is reported.
+void ShowHistory(RecordViewUi& ui, const QString& employeeNo,
+                 std::optional<CareerHistory> (*historyOf)(platform::Connection&, const QString&));
 // The message of a record that cannot be read.
 void ReportReadFailure(const platform::DbError& e);
 }  // namespace recordview

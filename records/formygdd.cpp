@@ -1,9 +1,10 @@
 #include "formygdd.h"
 
-#include "EmployeeRecord.h"
+#include "common/EmployeeRecord.h"
 #include "common/ModuleState.h"
 #include "platform/MessageBox.h"
 #include "platform/Recordset.h"
+#include "platform/Texts.h"
 
 #include <QDateTime>
 
@@ -24,7 +25,7 @@ formygdd::formygdd() {
 
 void formygdd::Form_Load() {
     ui.text3->setDateTime(QDateTime::currentDateTime());
-    ui.Text1->setText(MainGridCell().trimmed());
+    ui.Text1->setText(TrimBlanks(MainGridCell()));
     try {
         Recordset rs;
         rs.Open(kDepartmentsSql, DbConnString(), LockType::ReadOnly);
@@ -54,7 +55,7 @@ void formygdd::Command1_Click() {
         auto employee = EmployeeRecord::LoadWithHistory(*conn, no);
         if (employee) {
             found = true;
-            const QString oldDepartment = employee->Text(QStringLiteral("部门")).trimmed();
+            const QString oldDepartment = TrimBlanks(employee->Text(QStringLiteral("部门")));
             employee->Set(QStringLiteral("部门"), department);
 
             const QString line = QStringLiteral("\r\n") + ui.text3->date().toString(QStringLiteral("yyyy-MM-dd")) +

@@ -12,8 +12,9 @@
 #include "platform/ProgramDir.h"
 #include "platform/Recordset.h"
 #include "platform/WindowFrame.h"
+#include "platform/Texts.h"
 #include "records/AddSearch.h"
-#include "records/EmployeeRecord.h"
+#include "common/EmployeeRecord.h"
 #include "records/Formdel.h"
 #include "records/Formlr.h"
 #include "records/Formmod.h"
@@ -512,9 +513,9 @@ void Form1::dgrid_Click() {
     const QString cell = dgrid->Text();
     const QString view = PanelText(3);
     Module().CurrentEmployeeNo = view == ViewCaption(kLeaverView) ? QString() : cell;
-    Module().CurrentTrainingKey = view == ViewCaption(kTrainingView) ? cell.trimmed() : QString();
+    Module().CurrentTrainingKey = view == ViewCaption(kTrainingView) ? TrimBlanks(cell) : QString();
     Module().CurrentAssessmentKey =
-        (view == ViewCaption(kStaffList) || view == ViewCaption(kManagerList)) ? cell.trimmed() : QString();
+        (view == ViewCaption(kStaffList) || view == ViewCaption(kManagerList)) ? TrimBlanks(cell) : QString();
 }
 
 QString Form1::RecordWindowName(const QString& viewName) { return RecordWindowFor(viewName); }
@@ -546,7 +547,7 @@ void Form1::clearDetailPanel() {
 }
 
 void Form1::dgrid_RowColChange() {
-    const QString number = dgrid->Text().trimmed();
+    const QString number = TrimBlanks(dgrid->Text());
     std::optional<EmployeeRecord> employee;
     try {
         employee = EmployeeRecord::Load(*Connection::open(ConnString), number);

@@ -6,7 +6,7 @@
 #include "platform/FileSystem.h"
 #include "platform/MessageBox.h"
 #include "platform/ProgramDir.h"
-#include "records/PhotoFiles.h"
+#include "common/PhotoFiles.h"
 
 #include <QFileInfo>
 

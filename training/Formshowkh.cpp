@@ -1,10 +1,11 @@
 #include "Formshowkh.h"
 
-#include "frmdadj.h"
+#include "common/EmployeeRecord.h"
 #include "platform/MessageBox.h"
 #include "platform/Pictures.h"
 #include "platform/Recordset.h"
 #include "platform/Spreadsheet.h"
+#include "platform/Texts.h"
 #include "common/EntryRules.h"
 #include "common/ApplySkin.h"
 #include "common/ModuleState.h"
@@ -24,7 +25,6 @@ using namespace platform;
 
 namespace {
 
-const QString kEmployeeSql = QStringLiteral("select * from 员工信息 where 员工编号=?");
 
 const SheetSql kManagerSheetSql{
     QStringLiteral("select * from 横 order by id"),
@@ -135,13 +135,10 @@ void AssessmentSheet::Form_Load() {
     key_ = Module().CurrentAssessmentKey;
     try {
         // An employee not on file shows empty labels and the sheet of the key.
-        Recordset rs;
-        rs.Open(kEmployeeSql, connString_, LockType::ReadOnly, {key_});
-        const bool found = !rs.EOF_();
-        ui.Label4->setText(found ? TrimBlanks(rs.Text(QStringLiteral("姓名"))) : QString());
-        ui.Label5->setText(found ? TrimBlanks(rs.Text(QStringLiteral("部门"))) : QString());
-        ui.Label6->setText(found ? TrimBlanks(rs.Text(QStringLiteral("职位"))) : QString());
-        rs.Close();
+        const auto employee = EmployeeRecord::Load(*Connection::open(connString_), key_);
+        ui.Label4->setText(employee ? TrimBlanks(employee->Text(QStringLiteral("姓名"))) : QString());
+        ui.Label5->setText(employee ? TrimBlanks(employee->Text(QStringLiteral("部门"))) : QString());
+        ui.Label6->setText(employee ? TrimBlanks(employee->Text(QStringLiteral("职位"))) : QString());
         EditMode = false;
         MSFlexGrid1_Refresh();
         ui.Input_Text->hide();

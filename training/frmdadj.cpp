@@ -13,15 +13,12 @@ using namespace platform;
 namespace {
 
 const QString kAnyTrainingSql = QStringLiteral("select * from 培训 limit 1");
-const QString kDefaultNameSql = QStringLiteral("select 姓名 from 员工信息 where 员工编号=?");
 const QString kDepartmentsSql = QStringLiteral("select * from 部门表");
 // Opens 培训 for appending without reading its rows.
 const QString kNewTrainingSql = QStringLiteral("select * from 培训 where 1=0");
 // Quick search: the typed text is matched literally anywhere in the field.
 const QString kSearchByNumberSql = QStringLiteral("select * from 员工信息 where  员工编号 like ? escape '\\'");
 const QString kSearchByNameSql = QStringLiteral("select * from 员工信息 where  姓名 like ? escape '\\'");
-const QString kEmployeeByNumberSql = QStringLiteral("select * from 员工信息 where 员工编号=?");
-const QString kEmployeeByNameSql = QStringLiteral("select * from 员工信息 where 姓名=?");
 
 // "%text%" for like, with the pattern characters of the text taken literally.
 QString containsPattern(const QString& text) { return QLatin1Char('%') + LiteralPattern(text) + QLatin1Char('%'); }
@@ -34,14 +31,6 @@ int semicolonFrom(const QString& text, int start) {
 }
 
 }  // namespace
-
-QString TrimBlanks(const QString& text) {
-    int b = 0;
-    int e = text.size();
-    while (b < e && text.at(b) == QLatin1Char(' ')) ++b;
-    while (e > b && text.at(e - 1) == QLatin1Char(' ')) --e;
-    return text.mid(b, e - b);
-}
 
 void StoreTrainingRow(Recordset& rs, const TrainingBoxes& b, TrainingText text) {
     const auto stored = [text](QString typed) {
@@ -137,9 +126,8 @@ void frmdadj::Form_Load() {
         rs.Close();
 
         // No employee of that number leaves the name empty.
-        rs.Open(kDefaultNameSql, connString_, LockType::ReadOnly, {cell});
-        if (!rs.EOF_()) ui.Text2->setText(rs.Fields(0).toString());
-        rs.Close();
+        if (const auto employee = EmployeeRecord::Load(*Connection::open(connString_), cell))
+            ui.Text2->setText(employee->Text(QStringLiteral("姓名")));
 
         rs.Open(kDepartmentsSql, connString_, LockType::ReadOnly);
         for (rs.MoveFirst(); !rs.EOF_(); rs.MoveNext()) ui.text3->addItem(rs.Text(QStringLiteral("部门")));
@@ -198,15 +186,12 @@ void frmdadj::list1_Click() {
     }
 }
 
-void frmdadj::lookUp(const QString& sql, const QString& value, QLineEdit* other, const QString& otherField) {
+void frmdadj::lookUp(EmployeeFinder find, const QString& value, QLineEdit* other, const QString& otherField) {
     try {
-        Recordset rs;
-        rs.Open(sql, connString_, LockType::ReadOnly, {value});
-        if (!rs.EOF_() && !rs.BOF()) {
-            other->setText(rs.Text(otherField));
-            ui.text3->setEditText(rs.Text(QStringLiteral("部门")));
+        if (const auto employee = find(*Connection::open(connString_), value)) {
+            other->setText(employee->Text(otherField));
+            ui.text3->setEditText(employee->Text(QStringLiteral("部门")));
         }
-        rs.Close();
     } catch (const DbError& e) {
         MsgBox(QStringLiteral("查找员工失败：%1").arg(e.message()), MsgButtons::OK, MsgIcon::Critical);
     }
@@ -214,13 +199,13 @@ void frmdadj::lookUp(const QString& sql, const QString& value, QLineEdit* other,
 
 void frmdadj::Text1_KeyPress(int& KeyAscii) {
     if (KeyAscii != kKeyEnter) return;
-    lookUp(kEmployeeByNumberSql, TrimBlanks(ui.Text1->text()), ui.Text2, QStringLiteral("姓名"));
+    lookUp(&EmployeeRecord::Load, TrimBlanks(ui.Text1->text()), ui.Text2, QStringLiteral("姓名"));
     EnterMovesOn(KeyAscii, ui.Text1, tabOrder_);
 }
 
 void frmdadj::Text2_KeyPress(int& KeyAscii) {
     if (KeyAscii != kKeyEnter) return;
-    lookUp(kEmployeeByNameSql, TrimBlanks(ui.Text2->text()), ui.Text1, QStringLiteral("员工编号"));
+    lookUp(&EmployeeRecord::FindByName, TrimBlanks(ui.Text2->text()), ui.Text1, QStringLiteral("员工编号"));
     EnterMovesOn(KeyAscii, ui.Text2, tabOrder_);
 }
 

@@ -3,13 +3,13 @@
 #include "frmdadjUi.h"
 #include "platform/Recordset.h"
 #include "platform/Skin.h"
+#include "platform/Texts.h"
 #include "platform/WindowHost.h"
+#include "common/EmployeeRecord.h"
 #include "common/EntryRules.h"
 
 namespace halvern {
 
-// A text trimmed of blanks at both ends (other white space stays).
-QString TrimBlanks(const QString& text);
 // What a box's text is before the one blank stored after it: as typed (the
 // register), or without its trailing blanks (the modify window, whose boxes
 // show each value with a blank after it, so that a save of unchanged boxes
@@ -53,7 +53,10 @@ protected:
     void Form_Load() override;
 
 private:
-    void lookUp(const QString& sql, const QString& value, QLineEdit* other, const QString& otherField);
+    // An employee found by number or by name (EmployeeRecord::Load, FindByName).
+    using EmployeeFinder = std::optional<EmployeeRecord> (*)(platform::Connection&, const QString&);
+    // The employee find gives for value fills other with his otherField and text3 with his department.
+    void lookUp(EmployeeFinder find, const QString& value, QLineEdit* other, const QString& otherField);
     QString connString_;
     TabOrder tabOrder_;
 };

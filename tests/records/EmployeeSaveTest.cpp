@@ -338,6 +338,33 @@ TEST_F(EmployeeModify, EmployeeWithoutHistoryShowsMainHistoryAndGetsAHistoryRow)
     EXPECT_EQ(h[QStringLiteral("工作经历")], QStringLiteral(" "));
 }
 
+// E01 left once and was hired again: the leaver's history came first, his own after it.
+TEST_F(EmployeeModify, ARehiredEmployeeSeesAndSavesHisOwnHistoryAndTheLeaversStays) {
+    db()->execute(QStringLiteral("insert into 员工离职 (员工编号, 姓名, 离职原因) values ('E01', '张三', '调走')"));
+    db()->execute(QStringLiteral("delete from 覆历"));
+    db()->execute(QStringLiteral("insert into 覆历 (员工编号,教育背景,工作经历) values ('E01','中专 ','旧厂 ')"));
+    db()->execute(QStringLiteral("insert into 覆历 (员工编号,教育背景,工作经历) values ('E01','大学 ','工厂 ')"));
+    auto* w = modify(QStringLiteral("E01"));
+    EXPECT_EQ(w->ui.Text27->text(), QStringLiteral("大学"));
+    EXPECT_EQ(w->ui.Text28->text(), QStringLiteral("工厂"));
+    w->ui.Text28->setText(QStringLiteral("新厂"));
+    clickControl(w->ui.Command1);
+    EXPECT_TRUE(messages().empty()) << lastMessage().toStdString();
+    EXPECT_EQ(db()->scalar(QStringLiteral("select group_concat(教育背景 || 工作经历, '|') from "
+                                          "(select * from 覆历 where 员工编号='E01' order by rowid)")),
+              QStringLiteral("中专 旧厂 |大学 新厂 "));
+}
+
+// A transfer's line begins with a line break; opening and saving keeps it.
+TEST_F(EmployeeModify, AnUnchangedSaveKeepsTheLineBreaksOfTheHistory) {
+    db()->execute(QStringLiteral("update 覆历 set 本公司经历=? where 员工编号='E01'"),
+                  {QStringLiteral(" \r\n2024-01-01从A部调往B部\t")});
+    clickControl(modify(QStringLiteral("E01"))->ui.Command1);
+    EXPECT_TRUE(messages().empty()) << lastMessage().toStdString();
+    EXPECT_EQ(row(QStringLiteral("覆历"), QStringLiteral("E01"))[QStringLiteral("本公司经历")],
+              QStringLiteral("\r\n2024-01-01从A部调往B部\t "));
+}
+
 TEST_F(EmployeeModify, FailedSaveStoresNothingAndKeepsTheWindowOpen) {
     addEmployee(QStringLiteral("E02"), QStringLiteral("李四"), {{QStringLiteral("图片"), QStringLiteral("\\pic\\E02.jpg")}});
     const QString other = writePicture(path(QStringLiteral("pic/E02.jpg")), Qt::cyan);

@@ -3,6 +3,7 @@
 
 #include "platform/WindowHost.h"
 #include "records/Formdel.h"
+#include "records/formygdd.h"
 #include "shell/Form1.h"
 #include "shell/Views.h"
 #include "common/ModuleState.h"
@@ -116,6 +117,28 @@ TEST_F(LeaverDeletion, UnknownNumbersAndCurrentEmployeesAreNotLeavers) {
     }
     EXPECT_EQ(rows(QStringLiteral("覆历"), QStringLiteral("E1")), 1);
     EXPECT_EQ(rows(QStringLiteral("员工离职"), QStringLiteral("L8")), 1);
+}
+
+// The employee hired again under a leaver's number is transferred, then the leaver deleted.
+TEST_F(LeaverDeletion, TheHistoryOfTheEmployeeHiredAgainUnderTheNumberStaysWithHim) {
+    addLeaver(QStringLiteral("L7"), QVariant());
+    addEmployee(QStringLiteral("L7"), QStringLiteral("再入职"), {{QStringLiteral("部门"), QStringLiteral("行政部 ")}});
+    db()->execute(QStringLiteral("insert into 覆历 (员工编号, 本公司经历) values ('L7', '他自己的 ')"));
+    auto* transfer = WindowHost::Default<formygdd>();
+    WindowHost::Show(transfer, ShowMode::Modal);
+    transfer->ui.Text1->setText(QStringLiteral("L7"));
+    transfer->ui.Text2->setEditText(QStringLiteral("销售部"));
+    transfer->ui.text3->setDate(QDate(2021, 2, 3));
+    clickControl(transfer->ui.Command1);
+    ASSERT_EQ(lastMessage(), QStringLiteral("调入成功!"));
+    transfer->Unload();
+    clearMessages();
+
+    deleteLeaver(QStringLiteral("L7"));
+    EXPECT_TRUE(messages().empty()) << lastMessage().toStdString();
+    EXPECT_EQ(rows(QStringLiteral("员工离职"), QStringLiteral("L7")), 0);
+    EXPECT_EQ(db()->scalar(QStringLiteral("select group_concat(本公司经历) from 覆历 where 员工编号='L7'")),
+              QStringLiteral("他自己的 \r\n2021-02-03从行政部调往销售部"));
 }
 
 TEST_F(LeaverDeletion, AFailingHistoryDeleteKeepsLeaverAndPhotograph) {

@@ -189,6 +189,15 @@ TEST_F(RecordViews, LeaverWithoutPhotographShowsHistory) {
     EXPECT_EQ(w->ui.Text28->toPlainText(), QStringLiteral("工厂"));
 }
 
+TEST_F(RecordViews, ANumberOnFileTwiceShowsTheEmployeeAndTheLeaverEachHisOwnHistory) {
+    addLeaver(QString());
+    db()->execute(QStringLiteral("insert into 覆历 (员工编号, 工作经历) values ('V1', '离职前 ')"));
+    addEmployee(QStringLiteral("V1"), QStringLiteral("周一"), rest(QString()));
+    db()->execute(QStringLiteral("insert into 覆历 (员工编号, 工作经历) values ('V1', '再入职 ')"));
+    EXPECT_EQ(view<formshow>(QStringLiteral("V1"))->ui.Text28->toPlainText(), QStringLiteral("再入职"));
+    EXPECT_EQ(view<Formshow1>(QStringLiteral("V1"))->ui.Text28->toPlainText(), QStringLiteral("离职前"));
+}
+
 TEST_F(RecordViews, AnUnreadableDatabaseIsReported) {
     QFile::remove(path(QStringLiteral("db2.mdb")));
     view<formshow>(QStringLiteral("V1"));

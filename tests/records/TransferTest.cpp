@@ -69,6 +69,18 @@ TEST_F(Transfer, StoresTheNewDepartmentAndAppendsTheDatedLine) {
               QStringLiteral("入职 \r\n2021-02-03从行政部调往销售部\r\n2022-11-30从销售部调往销售部"));
 }
 
+TEST_F(Transfer, ARehiredEmployeesLineGoesIntoHisOwnHistoryNotTheLeavers) {
+    db()->execute(QStringLiteral("insert into 员工离职 (员工编号, 姓名, 部门) values ('T3', '王五', '旧部 ')"));
+    db()->execute(QStringLiteral("insert into 覆历 (员工编号, 本公司经历) values ('T3', '第一次 ')"));
+    addEmployee(QStringLiteral("T3"), QStringLiteral("王五"), {{QStringLiteral("部门"), QStringLiteral("行政部 ")}});
+    db()->execute(QStringLiteral("insert into 覆历 (员工编号, 本公司经历) values ('T3', '第二次 ')"));
+    transfer(open(), QStringLiteral("T3"), QStringLiteral("销售部"));
+    EXPECT_EQ(lastMessage(), QStringLiteral("调入成功!"));
+    EXPECT_EQ(db()->scalar(QStringLiteral("select group_concat(本公司经历, '|') from "
+                                          "(select * from 覆历 where 员工编号='T3' order by rowid)")),
+              QStringLiteral("第一次 |第二次 \r\n2021-02-03从行政部调往销售部"));
+}
+
 TEST_F(Transfer, ADepartmentNotInTheListIsStoredAsTyped) {
     addEmployee(QStringLiteral("T2"), QStringLiteral("李四"));  // no department yet
     db()->execute(QStringLiteral("insert into 覆历 (员工编号) values ('T2')"));

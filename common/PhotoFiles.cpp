@@ -3,6 +3,7 @@
 #include "platform/Database.h"
 #include "platform/FileSystem.h"
 #include "platform/ProgramDir.h"
+#include "platform/Texts.h"
 #include "common/ModuleState.h"
 
 #include <QCryptographicHash>
@@ -50,7 +51,7 @@ bool PhotographOwned(Connection& conn, const QString& file, qint64 exceptEmploye
     // answers that without reading the rows. Each candidate is then read as a path.
     const QVariantList pattern{likeAnywhere(QFileInfo(file).fileName())};
     const auto names = [&](const QString& stored) {
-        return PhotographFile(stored.trimmed()).compare(file, Qt::CaseInsensitive) == 0;
+        return PhotographFile(TrimBlanks(stored)).compare(file, Qt::CaseInsensitive) == 0;
     };
     Statement employees(conn, QStringLiteral("select rowid, 图片 from 员工信息 where 图片 like ? escape '!'"), pattern);
     while (employees.next())
@@ -141,7 +142,7 @@ QSet<QString> photographsOnFile() {
                                QStringLiteral("select 图片 from 员工离职 where 图片 is not null")}) {
         Statement st(*conn, sql);
         while (st.next()) {
-            const QString file = PhotographFile(st.value(0).toString().trimmed());
+            const QString file = PhotographFile(TrimBlanks(st.value(0).toString()));
             if (!file.isEmpty()) files.insert(file);
         }
     }

@@ -3,7 +3,7 @@
 #include "TestDatabase.h"
 
 #include "platform/Database.h"
-#include "records/EmployeeRecord.h"
+#include "common/EmployeeRecord.h"
 
 #include <QMap>
 
@@ -156,4 +156,41 @@ TEST_F(EmployeeRecordStore, ANewRecordWritesOnlyWhatWasSetAndNeverOverAnotherEmp
     EXPECT_THROW(duplicate.Store(*db()), DbError);
     EXPECT_EQ(storedBytes(*db(), QStringLiteral("员工信息")), employeesBefore);
     EXPECT_EQ(count(QStringLiteral("覆历")), histories);
+}
+
+TEST_F(EmployeeRecordStore, TheColumnListsAreThoseOfTheTables) {
+    const auto columns = [this](const QString& table) {
+        QStringList names;
+        Statement st(*db(), QStringLiteral("pragma table_info(\"%1\")").arg(table));
+        while (st.next()) names << st.value(1).toString();
+        return names;
+    };
+    EXPECT_EQ(columns(QStringLiteral("员工信息")), EmployeeColumns());
+    EXPECT_EQ(columns(QStringLiteral("员工离职")), LeaverColumns());
+    EXPECT_EQ(columns(QStringLiteral("覆历")), HistoryColumns());
+}
+
+TEST_F(EmployeeRecordStore, ALeaverKeepsTheEmployeesBytesAndIsRemovedByHisOwnRow) {
+    auto employee = EmployeeRecord::FindByName(*db(), QStringLiteral("赵一 "));
+    ASSERT_TRUE(employee.has_value());
+    EXPECT_FALSE(EmployeeRecord::FindByName(*db(), QStringLiteral("赵一")).has_value());
+    LeaverRecord::Of(*employee, QStringLiteral(" 另谋高就"), QStringLiteral("2024-01-02 09:30:00")).Store(*db());
+    LeaverRecord::Of(*employee, QStringLiteral("第二次"), QVariant()).Store(*db());
+
+    const StoredBytes stored = storedBytes(*db(), QStringLiteral("员工信息"), QStringLiteral("员工编号='R1'")).value(0);
+    const QList<StoredBytes> leavers = storedBytes(*db(), QStringLiteral("员工离职"));
+    ASSERT_EQ(leavers.size(), 3);  // the placeholder and the two
+    StoredBytes first = leavers.at(1);
+    EXPECT_EQ(first.take(QStringLiteral("离职原因")), textBytes(QStringLiteral(" 另谋高就")));
+    EXPECT_EQ(first.take(QStringLiteral("离职时间")), textBytes(QStringLiteral("2024-01-02 09:30:00")));
+    EXPECT_EQ(first, stored);
+
+    // The first leaver of the number is found, as the database compares numbers, and only his row goes.
+    auto leaver = LeaverRecord::Load(*db(), QStringLiteral("r1"));
+    ASSERT_TRUE(leaver.has_value());
+    EXPECT_EQ(leaver->Text(QStringLiteral("离职原因")), QStringLiteral(" 另谋高就"));
+    leaver->Remove(*db());
+    EXPECT_EQ(count(QStringLiteral("员工离职"), QStringLiteral("员工编号='R1'")), 1);
+    EXPECT_EQ(LeaverRecord::Load(*db(), QStringLiteral("R1"))->Text(QStringLiteral("离职原因")), QStringLiteral("第二次"));
+    EXPECT_THROW(leaver->Remove(*db()), DbError);
 }

@@ -11,13 +11,19 @@ using namespace platform;
 namespace {
 
 const QString kEmployeeSql = QStringLiteral("select * from 员工信息 where 员工编号=?");
+const QString kEmployeeByNameSql = QStringLiteral("select * from 员工信息 where 姓名=?");
 const QString kEmployeeRowSql = QStringLiteral("select rowid from 员工信息 where 员工编号=?");
 const QString kRemoveEmployeeSql = QStringLiteral("delete from 员工信息 where 员工编号=?");
-const QString kHistorySql = QStringLiteral("select * from 覆历 where 员工编号=?");
-// The row the history query reads first: the one an employee's history is.
-const QString kHistoryRowSql = QStringLiteral("select rowid from 覆历 where 员工编号=?");
+// Every history row of a number, oldest first.
+const QString kHistoryRowsSql = QStringLiteral("select rowid from 覆历 where 员工编号=? order by rowid");
+const QString kHistorySql = QStringLiteral("select * from 覆历 where rowid=?");
+const QString kRemoveHistorySql = QStringLiteral("delete from 覆历 where rowid=?");
+const QString kLeaverCountSql = QStringLiteral("select count(*) from 员工离职 where 员工编号=?");
+const QString kLeaverSql = QStringLiteral("select rowid, * from 员工离职 where 员工编号=? order by rowid limit 1");
+const QString kRemoveLeaverSql = QStringLiteral("delete from 员工离职 where rowid=?");
 
 const QString kEmployeeTable = QStringLiteral("员工信息");
+const QString kLeaverTable = QStringLiteral("员工离职");
 const QString kHistoryTable = QStringLiteral("覆历");
 const QString kNumber = QStringLiteral("员工编号");
 const QString kPicture = QStringLiteral("图片");
@@ -34,6 +40,11 @@ const QStringList& EmployeeColumns() {
         QStringLiteral("特长"),     QStringLiteral("籍贯"),     QStringLiteral("外语情况"),   QStringLiteral("婚否"),
         QStringLiteral("联系电话"), QStringLiteral("毕业院校"), QStringLiteral("专业"),       QStringLiteral("主要履历"),
         QStringLiteral("备注"),     QStringLiteral("图片")};
+    return columns;
+}
+
+const QStringList& LeaverColumns() {
+    static const QStringList columns = EmployeeColumns() + QStringList{QStringLiteral("离职原因"), QStringLiteral("离职时间")};
     return columns;
 }
 
@@ -105,26 +116,69 @@ void StoredRow::Read(const Statement& st) {
         if (!found.at(i)) throw DbError(QStringLiteral("记录集中没有字段“%1”。").arg(columns_->at(i)));
 }
 
-std::optional<CareerHistory> CareerHistory::Load(Connection& conn, const QString& number) {
-    Statement st(conn, kHistorySql, {number});
+HistoryOwners HistoryOwners::Of(Connection& conn, const QString& number) {
+    QVector<qint64> rows;
+    {
+        Statement st(conn, kHistoryRowsSql, {number});
+        while (st.next()) rows << st.value(0).toLongLong();
+    }
+    HistoryOwners owners;
+    if (rows.isEmpty()) return owners;
+    const bool employed = !conn.scalar(kEmployeeRowSql, {number}).isNull();
+    const qint64 leavers = conn.scalar(kLeaverCountSql, {number}).toLongLong();
+    if (employed && leavers == 0)
+        owners.employee = rows.first();
+    else if (employed && rows.size() > leavers)
+        owners.employee = rows.last();  // appended for him when he was hired again
+    if (leavers > 0 && owners.employee != rows.first()) owners.leaver = rows.first();
+    return owners;
+}
+
+std::optional<CareerHistory> CareerHistory::Load(Connection& conn, std::optional<qint64> rowId) {
+    if (!rowId) return std::nullopt;
+    Statement st(conn, kHistorySql, {*rowId});
     if (!st.next()) return std::nullopt;
     CareerHistory history;
     history.Read(st);
+    history.rowId_ = rowId;
     return history;
 }
 
-std::optional<EmployeeRecord> EmployeeRecord::Load(Connection& conn, const QString& number) {
-    Statement st(conn, kEmployeeSql, {number});
+std::optional<CareerHistory> CareerHistory::OfEmployee(Connection& conn, const QString& number) {
+    return Load(conn, HistoryOwners::Of(conn, number).employee);
+}
+
+std::optional<CareerHistory> CareerHistory::OfLeaver(Connection& conn, const QString& number) {
+    return Load(conn, HistoryOwners::Of(conn, number).leaver);
+}
+
+void CareerHistory::Remove(Connection& conn) const {
+    if (!rowId_ || conn.execute(kRemoveHistorySql, {*rowId_}) == 0)
+        throw DbError(QStringLiteral("员工“%1”的履历已不在覆历中。").arg(Text(kNumber)));
+}
+
+std::optional<EmployeeRecord> EmployeeRecord::LoadBy(Connection& conn, const QString& sql, const QString& value) {
+    Statement st(conn, sql, {value});
     if (!st.next()) return std::nullopt;
     EmployeeRecord record;
     record.Read(st);
-    record.loadedAs_ = number;
+    record.loadedAs_ = record.Text(kNumber);
     return record;
+}
+
+std::optional<EmployeeRecord> EmployeeRecord::Load(Connection& conn, const QString& number) {
+    auto record = LoadBy(conn, kEmployeeSql, number);
+    if (record) record->loadedAs_ = number;
+    return record;
+}
+
+std::optional<EmployeeRecord> EmployeeRecord::FindByName(Connection& conn, const QString& name) {
+    return LoadBy(conn, kEmployeeByNameSql, name);
 }
 
 std::optional<EmployeeRecord> EmployeeRecord::LoadWithHistory(Connection& conn, const QString& number) {
     auto record = Load(conn, number);
-    if (record) record->history = CareerHistory::Load(conn, number);
+    if (record) record->history = CareerHistory::OfEmployee(conn, number);
     return record;
 }
 
@@ -132,6 +186,8 @@ bool EmployeeRecord::Store(Connection& conn, const ChosenPhoto& photo) const {
     Transaction tx(conn);
 
     qint64 ownRow = -1;
+    // Whose history is whose is decided before his rows change.
+    const HistoryOwners owners = IsStored() ? HistoryOwners::Of(conn, *loadedAs_) : HistoryOwners{};
     if (IsStored()) {
         const QVariant id = conn.scalar(kEmployeeRowSql, {*loadedAs_});
         if (id.isNull()) throw DbError(QStringLiteral("员工“%1”已不在员工信息中。").arg(*loadedAs_));
@@ -151,11 +207,16 @@ bool EmployeeRecord::Store(Connection& conn, const ChosenPhoto& photo) const {
         row.Insert(conn, kEmployeeTable);
 
     if (history) {
-        const QVariant historyRow = IsStored() ? conn.scalar(kHistoryRowSql, {*loadedAs_}) : QVariant();
-        if (historyRow.isNull())
-            history->Insert(conn, kHistoryTable);
-        else
-            history->Update(conn, kHistoryTable, historyRow.toLongLong());
+        if (owners.employee && Text(kNumber) == *loadedAs_) {
+            history->Update(conn, kHistoryTable, *owners.employee);
+        } else {
+            // A history moving to another number goes in as that number's newest
+            // row, which is what a leaver of that number does not own.
+            CareerHistory whole = *history;
+            for (const QString& column : HistoryColumns()) whole.Set(column, whole.Value(column));
+            if (owners.employee) conn.execute(kRemoveHistorySql, {*owners.employee});
+            whole.Insert(conn, kHistoryTable);
+        }
     }
 
     PhotoInstall install;
@@ -168,6 +229,45 @@ bool EmployeeRecord::Store(Connection& conn, const ChosenPhoto& photo) const {
 void EmployeeRecord::Remove(Connection& conn) const {
     if (!IsStored() || conn.execute(kRemoveEmployeeSql, {*loadedAs_}) == 0)
         throw DbError(QStringLiteral("员工“%1”已不在员工信息中。").arg(loadedAs_.value_or(Text(kNumber))));
+}
+
+LeaverRecord LeaverRecord::Of(const EmployeeRecord& employee, const QString& reason, const QVariant& leftOn) {
+    LeaverRecord leaver;
+    for (const QString& column : EmployeeColumns()) leaver.Set(column, employee.Value(column));
+    leaver.Set(QStringLiteral("离职原因"), reason);
+    leaver.Set(QStringLiteral("离职时间"), leftOn);
+    leaver.employeeNo_ = employee.loadedAs_;
+    return leaver;
+}
+
+std::optional<LeaverRecord> LeaverRecord::Load(Connection& conn, const QString& number) {
+    Statement st(conn, kLeaverSql, {number});
+    if (!st.next()) return std::nullopt;
+    LeaverRecord leaver;
+    leaver.Read(st);
+    leaver.rowId_ = st.value(0).toLongLong();
+    return leaver;
+}
+
+void LeaverRecord::Store(Connection& conn) const {
+    if (!employeeNo_) {
+        Insert(conn, kLeaverTable);
+        return;
+    }
+    // Copied inside the database, so that bytes that are no text stay as they are.
+    static const QString sql = [] {
+        QStringList names;
+        for (const QString& column : EmployeeColumns()) names << QuoteIdentifier(column);
+        return QStringLiteral("insert into 员工离职 (%1, 离职原因, 离职时间) select %1, ?, ? from 员工信息 where 员工编号=?")
+            .arg(names.join(QLatin1Char(',')));
+    }();
+    if (conn.execute(sql, {Value(QStringLiteral("离职原因")), Value(QStringLiteral("离职时间")), *employeeNo_}) != 1)
+        throw DbError(QStringLiteral("员工“%1”已不在员工信息中。").arg(*employeeNo_));
+}
+
+void LeaverRecord::Remove(Connection& conn) const {
+    if (!rowId_ || conn.execute(kRemoveLeaverSql, {*rowId_}) == 0)
+        throw DbError(QStringLiteral("离职员工“%1”已不在员工离职中。").arg(Text(kNumber)));
 }
 
 }  // namespace halvern

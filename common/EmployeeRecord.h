@@ -1,5 +1,5 @@
 // One employee as the database holds him: his 员工信息 row and the 覆历 row
-// beside it. Every value is kept as stored (Null, trailing blanks, dates as
+// beside it, and a leaver as 员工离职 holds him. Every value is kept as stored (Null, trailing blanks, dates as
 // ISO text), so a record loaded and stored back unchanged stays byte for byte
 // what it was. How a value shows in a box and how a box's text is stored is
 // the windows' business (Formlr, Formmod); this is what they load and store.
@@ -18,6 +18,8 @@ namespace halvern {
 
 // The columns of 员工信息, in the table's order.
 const QStringList& EmployeeColumns();
+// The columns of 员工离职: those of 员工信息, then 离职原因 and 离职时间.
+const QStringList& LeaverColumns();
 // The columns of 覆历: 员工编号 and the four history texts.
 const QStringList& HistoryColumns();
 
@@ -51,13 +53,35 @@ private:
     QVector<bool> changed_;
 };
 
+// Which 覆历 rows of a number belong to whom. A number can be on file twice:
+// a leaver and, hired again, a current employee, each with a history. The
+// leavers keep the rows that were there first, in the order they came; the
+// current employee's is the one appended for him after them (the newest).
+// While nobody else holds the number his history is the first row, and a
+// leaver's is the first row while no current employee holds it.
+struct HistoryOwners {
+    std::optional<qint64> employee;  // the rowid of the current employee's row
+    std::optional<qint64> leaver;    // the rowid of the (first) leaver's row
+    // Throws DbError.
+    static HistoryOwners Of(platform::Connection& conn, const QString& number);
+};
+
 // An employee's career history: his 覆历 row. A leaver keeps his, too.
 class CareerHistory : public StoredRow {
 public:
     CareerHistory() : StoredRow(HistoryColumns()) {}
-    // The first 覆历 row of number, as the database compares numbers; nothing
-    // when there is none. Throws DbError.
-    static std::optional<CareerHistory> Load(platform::Connection& conn, const QString& number);
+    // The history of the current employee of number, as the database compares
+    // numbers; nothing when he has none. Throws DbError.
+    static std::optional<CareerHistory> OfEmployee(platform::Connection& conn, const QString& number);
+    // The history a leaver of number kept; nothing when there is none. Throws DbError.
+    static std::optional<CareerHistory> OfLeaver(platform::Connection& conn, const QString& number);
+
+    // Deletes the row the history was loaded from. Throws DbError.
+    void Remove(platform::Connection& conn) const;
+
+private:
+    static std::optional<CareerHistory> Load(platform::Connection& conn, std::optional<qint64> rowId);
+    std::optional<qint64> rowId_;  // the row it was loaded from
 };
 
 // A photograph chosen for the employee in the picker.
@@ -78,8 +102,11 @@ public:
 
     // The employee whose 员工编号 is number, as the database compares numbers
     // (the number itself, untrimmed); nothing when no employee has it. Only
-    // the 员工信息 row: CareerHistory::Load reads his history. Throws DbError.
+    // the 员工信息 row: CareerHistory::OfEmployee reads his history. Throws DbError.
     static std::optional<EmployeeRecord> Load(platform::Connection& conn, const QString& number);
+    // The first employee whose 姓名 is name, as the database compares names;
+    // nothing when none has it. Throws DbError.
+    static std::optional<EmployeeRecord> FindByName(platform::Connection& conn, const QString& name);
     // Both rows: Load, then his history. Throws DbError.
     static std::optional<EmployeeRecord> LoadWithHistory(platform::Connection& conn, const QString& number);
 
@@ -88,8 +115,8 @@ public:
 
     // Stores what was set, both rows or neither, in one transaction: a new
     // record as new rows (a number on file already fails); a loaded one over
-    // the row it came from, even when the number changed, and over his first
-    // 覆历 row, which is added when he has none. With a chosen photograph 图片
+    // the row it came from, even when the number changed, and over his own
+    // 覆历 row (HistoryOwners), which is added when he has none. With a chosen photograph 图片
     // names a file no other row owns, and the picture is put there once the
     // rows are committed (so a caller's own Transaction takes no photograph).
     // Throws DbError when nothing was stored; false when the rows are stored
@@ -101,7 +128,32 @@ public:
     void Remove(platform::Connection& conn) const;
 
 private:
+    friend class LeaverRecord;
+    static std::optional<EmployeeRecord> LoadBy(platform::Connection& conn, const QString& sql, const QString& value);
     std::optional<QString> loadedAs_;  // the number the row was loaded by
+};
+
+// A leaver: the 员工信息 row he had, as stored, with 离职原因 and 离职时间.
+class LeaverRecord : public StoredRow {
+public:
+    LeaverRecord() : StoredRow(LeaverColumns()) {}
+    // The employee leaving: every value of his row as stored, trailing blanks
+    // and Null included, the reason and the time of leaving. Stored, it is a
+    // copy of his row as the database holds it, byte for byte.
+    static LeaverRecord Of(const EmployeeRecord& employee, const QString& reason, const QVariant& leftOn);
+    // The first leaver whose 员工编号 is number, as the database compares
+    // numbers; nothing when there is none. Throws DbError.
+    static std::optional<LeaverRecord> Load(platform::Connection& conn, const QString& number);
+
+    // Writes the leaver as a new row. Throws DbError.
+    void Store(platform::Connection& conn) const;
+    // Deletes the row the leaver was loaded from; his history and photograph
+    // are the caller's. Throws DbError.
+    void Remove(platform::Connection& conn) const;
+
+private:
+    std::optional<qint64> rowId_;       // the row it was loaded from
+    std::optional<QString> employeeNo_;  // the employee whose row it copies
 };
 
 }  // namespace halvern
