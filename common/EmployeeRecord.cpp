@@ -12,6 +12,8 @@ namespace {
 
 const QString kEmployeeSql = QStringLiteral("select * from 员工信息 where 员工编号=?");
 const QString kEmployeeByNameSql = QStringLiteral("select * from 员工信息 where 姓名=?");
+// One row answers it; reading the whole table would cost seconds and memory on a large staff.
+const QString kAnyEmployeeSql = QStringLiteral("select 1 from 员工信息 limit 1");
 const QString kEmployeeRowSql = QStringLiteral("select rowid from 员工信息 where 员工编号=?");
 const QString kRemoveEmployeeSql = QStringLiteral("delete from 员工信息 where 员工编号=?");
 // Every history row of a number, oldest first.
@@ -175,6 +177,8 @@ std::optional<EmployeeRecord> EmployeeRecord::Load(Connection& conn, const QStri
 std::optional<EmployeeRecord> EmployeeRecord::FindByName(Connection& conn, const QString& name) {
     return LoadBy(conn, kEmployeeByNameSql, name);
 }
+
+bool EmployeeRecord::AnyOnFile(Connection& conn) { return !conn.scalar(kAnyEmployeeSql).isNull(); }
 
 std::optional<EmployeeRecord> EmployeeRecord::LoadWithHistory(Connection& conn, const QString& number) {
     auto record = Load(conn, number);

@@ -107,6 +107,8 @@ public:
     // The first employee whose 姓名 is name, as the database compares names;
     // nothing when none has it. Throws DbError.
     static std::optional<EmployeeRecord> FindByName(platform::Connection& conn, const QString& name);
+    // True when at least one employee is on file. Throws DbError.
+    static bool AnyOnFile(platform::Connection& conn);
     // Both rows: Load, then his history. Throws DbError.
     static std::optional<EmployeeRecord> LoadWithHistory(platform::Connection& conn, const QString& number);
 

@@ -1,5 +1,7 @@
 #include "ModuleState.h"
 
+#include "EmployeeRecord.h"
+
 #include "platform/DataControl.h"
 #include "platform/FlexGrid.h"
 #include "platform/MessageBox.h"
@@ -48,11 +50,7 @@ QString UserDbConnString() {
 
 void CheckEmployeeData() {
     Module().HasEmployees = false;
-    // One row answers the question; reading the whole table would cost seconds and memory on a large staff.
-    Recordset rs;
-    rs.Open(QStringLiteral("select 员工编号 from 员工信息 limit 1"), DbConnString(), LockType::ReadOnly);
-    Module().HasEmployees = rs.RecordCount() != 0;
-    rs.Close();
+    Module().HasEmployees = EmployeeRecord::AnyOnFile(*Connection::open(DbConnString()));
 }
 
 void FormatMainGrid(FlexGrid& grid) {

@@ -9,10 +9,6 @@ namespace halvern {
 
 using namespace platform;
 
-namespace {
-const QString kLeaverSql = QStringLiteral("select * from 员工离职 where 员工编号 = ? limit 1");
-}
-
 Formshow1::Formshow1() {
     ui.setupUi(this);
     connect(ui.Command1, &QPushButton::clicked, this, &Formshow1::Command1_Click);
