@@ -1,7 +1,7 @@
 // One employee as the database holds him: his 员工信息 row and the 覆历 row
-// beside it, and a leaver as 员工离职 holds him. Every value is kept as stored (Null, trailing blanks, dates as
-// ISO text), so a record loaded and stored back unchanged stays byte for byte
-// what it was. How a value shows in a box and how a box's text is stored is
+// beside it, and a leaver as 员工离职 holds him. Every value is kept as
+// stored (Null, trailing blanks, dates as ISO text), so a record loaded and
+// stored back unchanged stays byte for byte what it was. How a value shows in a box and how a box's text is stored is
 // the windows' business (Formlr, Formmod); this is what they load and store.
 #pragma once
 
@@ -54,11 +54,11 @@ private:
 };
 
 // Which 覆历 rows of a number belong to whom. A number can be on file twice:
-// a leaver and, hired again, a current employee, each with a history. The
-// leavers keep the rows that were there first, in the order they came; the
-// current employee's is the one appended for him after them (the newest).
-// While nobody else holds the number his history is the first row, and a
-// leaver's is the first row while no current employee holds it.
+// a leaver and, hired again, a current employee. The leavers' histories are
+// the rows that were there first; the current employee's is the newest row,
+// appended for him when he was hired again, and he has none while there are
+// no more rows than leavers. A number only one person holds owns its first
+// row, as it always did.
 struct HistoryOwners {
     std::optional<qint64> employee;  // the rowid of the current employee's row
     std::optional<qint64> leaver;    // the rowid of the (first) leaver's row
