@@ -1,12 +1,19 @@
 // Qt's own dialogs (file, print, page set-up) and standard buttons speak the
-// program's language: Debian's Qt translations in Chinese are loaded at start.
+// program's language whatever the desktop's locale: Debian's Qt translations
+// in Chinese are loaded at start, with our own for the few texts they lack,
+// and the dates Qt takes from the system's locale are Chinese too.
 #pragma once
 
 namespace platform {
 
+// Before the QApplication is created: the locale Qt reads from the
+// environment writes its dates in Chinese, while the C library and every
+// other category keep the desktop's locale (input, file names, sorting).
+void UseChineseDates();
+
 // Makes Chinese the default locale and installs the Chinese translation of
-// Qt's own texts; false when that translation is not installed, in which
-// case Qt's dialogs keep their English texts.
+// Qt's own texts; false when Debian's translation is not installed, in which
+// case Qt's dialogs keep their English texts but for our own few.
 bool LoadQtTranslations();
 
 }  // namespace platform
