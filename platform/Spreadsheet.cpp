@@ -1,6 +1,7 @@
 #include "Spreadsheet.h"
 
 #include "MessageBox.h"
+#include "Translations.h"
 
 #include <QDateTime>
 #include <QDir>
@@ -51,6 +52,15 @@ bool IsLibreOffice(const QStringList& command) {
     const QString name = QFileInfo(command.first()).fileName();
     return name.startsWith(QLatin1String("libreoffice")) || name == QLatin1String("soffice") ||
            name == QLatin1String("localc") || name == QLatin1String("loffice");
+}
+
+// Starts a program of the desktop that outlives us, in the desktop's locale.
+bool StartDesktopProgram(const QString& program, const QStringList& arguments) {
+    QProcess process;
+    process.setProgram(program);
+    process.setArguments(arguments);
+    process.setProcessEnvironment(DesktopEnvironment());
+    return process.startDetached();
 }
 
 SpreadsheetOpener& opener() {
@@ -632,11 +642,11 @@ bool OpenWithDesktop(const QString& file) {
     QStringList command = program.isEmpty() ? QStringList() : DesktopEntryCommand(program);
     if (IsLibreOffice(command)) {
         const QString exe = QStandardPaths::findExecutable(command.takeFirst());
-        if (!exe.isEmpty()) return QProcess::startDetached(exe, command << QStringLiteral("-n") << file);
+        if (!exe.isEmpty()) return StartDesktopProgram(exe, command << QStringLiteral("-n") << file);
     }
     const QString xdgOpen = QStandardPaths::findExecutable(QStringLiteral("xdg-open"));
     if (xdgOpen.isEmpty()) return false;
-    return QProcess::startDetached(xdgOpen, {file});
+    return StartDesktopProgram(xdgOpen, {file});
 }
 
 }  // namespace platform

@@ -42,27 +42,43 @@ public:
     bool isEmpty() const override { return false; }
 };
 
-// The categories LC_ALL stands for, but for LC_TIME.
-constexpr const char* kOtherCategories[] = {"LC_CTYPE",    "LC_NUMERIC", "LC_COLLATE",   "LC_MONETARY",
-                                            "LC_MESSAGES", "LC_PAPER",   "LC_NAME",      "LC_ADDRESS",
-                                            "LC_TELEPHONE", "LC_MEASUREMENT", "LC_IDENTIFICATION"};
+// The categories LC_ALL stands for, but for LC_TIME and LC_MESSAGES.
+constexpr const char* kDesktopCategories[] = {"LC_CTYPE",     "LC_NUMERIC",     "LC_COLLATE",       "LC_MONETARY",
+                                              "LC_PAPER",     "LC_NAME",        "LC_ADDRESS",       "LC_TELEPHONE",
+                                              "LC_MEASUREMENT", "LC_IDENTIFICATION"};
+
+QProcessEnvironment& desktopEnvironment() {
+    static QProcessEnvironment env;
+    return env;
+}
 
 }  // namespace
 
-void UseChineseDates() {
+void UseChineseSystemLocale() {
+    desktopEnvironment() = QProcessEnvironment::systemEnvironment();
     // The C library takes the desktop's locale while the environment still
-    // names it. QApplication asks again once LC_TIME names Chinese, and where
-    // zh_CN is not installed that request fails whole and changes nothing,
-    // so input and file names keep the desktop's character set either way.
+    // names it. QApplication asks again once the variables name Chinese, and
+    // where zh_CN is not installed that request fails whole and changes
+    // nothing, so input and file names keep the desktop's character set.
     std::setlocale(LC_ALL, "");
-    // LC_ALL would hide LC_TIME: each other category keeps its value instead.
+    // LC_ALL would hide ours: each other category keeps its value instead.
     const QByteArray all = qgetenv("LC_ALL");
     if (!all.isEmpty()) {
-        for (const char* category : kOtherCategories) qputenv(category, all);
+        for (const char* category : kDesktopCategories) qputenv(category, all);
         qunsetenv("LC_ALL");
     }
-    // Qt's file dialog writes its dates in QLocale::system()'s format, which Qt reads from here.
+    // Qt's file dialog writes its dates in QLocale::system()'s format (LC_TIME)
+    // and its sizes with the units of QLocale::system()'s language, which
+    // LC_MESSAGES names unless LANGUAGE names another first.
     qputenv("LC_TIME", "zh_CN.UTF-8");
+    qputenv("LC_MESSAGES", "zh_CN.UTF-8");
+    qunsetenv("LANGUAGE");
+}
+
+QProcessEnvironment DesktopEnvironment() {
+    // Not set up (the tests): the environment as it is.
+    if (desktopEnvironment().isEmpty()) return QProcessEnvironment::systemEnvironment();
+    return desktopEnvironment();
 }
 
 bool LoadQtTranslations() {
