@@ -1,6 +1,7 @@
 #include "Spreadsheet.h"
 
 #include "MessageBox.h"
+#include "Translations.h"
 
 #include <QDateTime>
 #include <QDir>
@@ -8,7 +9,7 @@
 #include <QFileInfo>
 #include <QProcess>
 #include <QStandardPaths>
-#include <QTemporaryFile>
+#include <QTemporaryDir>
 
 #include <zlib.h>
 
@@ -22,6 +23,46 @@ namespace {
 const QString kXlsxMime = QStringLiteral("application/vnd.openxmlformats-officedocument.spreadsheetml.sheet");
 constexpr int kMaxCellChars = 32767;
 
+// The command line of a desktop entry (libreoffice-calc.desktop) without its
+// field codes (%U and the like); empty when the entry cannot be read.
+QStringList DesktopEntryCommand(const QString& entry) {
+    const QString path = QStandardPaths::locate(QStandardPaths::ApplicationsLocation, entry);
+    QFile f(path);
+    if (path.isEmpty() || !f.open(QIODevice::ReadOnly | QIODevice::Text)) return {};
+    bool inEntry = false;
+    while (!f.atEnd()) {
+        const QString line = QString::fromUtf8(f.readLine()).trimmed();
+        if (line.startsWith(QLatin1Char('['))) {
+            inEntry = line == QLatin1String("[Desktop Entry]");
+        } else if (inEntry && line.startsWith(QLatin1String("Exec="))) {
+            QStringList command;
+            for (const QString& arg : QProcess::splitCommand(line.mid(5))) {
+                if (arg.size() == 2 && arg.startsWith(QLatin1Char('%')) && arg != QLatin1String("%%")) continue;
+                command << QString(arg).replace(QLatin1String("%%"), QLatin1String("%"));
+            }
+            return command;
+        }
+    }
+    return {};
+}
+
+// LibreOffice under any of the names it is started by.
+bool IsLibreOffice(const QStringList& command) {
+    if (command.isEmpty()) return false;
+    const QString name = QFileInfo(command.first()).fileName();
+    return name.startsWith(QLatin1String("libreoffice")) || name == QLatin1String("soffice") ||
+           name == QLatin1String("localc") || name == QLatin1String("loffice");
+}
+
+// Starts a program of the desktop that outlives us, in the desktop's locale.
+bool StartDesktopProgram(const QString& program, const QStringList& arguments) {
+    QProcess process;
+    process.setProgram(program);
+    process.setArguments(arguments);
+    process.setProcessEnvironment(DesktopEnvironment());
+    return process.startDetached();
+}
+
 SpreadsheetOpener& opener() {
     static SpreadsheetOpener o;
     return o;
@@ -32,21 +73,36 @@ bool OpenFile(const QString& file) {
     return OpenWithDesktop(file);
 }
 
-// A new file in the temporary folder that outlives the program: the user's
-// spreadsheet program reads it after we are gone.
-QString NewWorkbookFile() {
+// A name for a file, from what the workbook holds: without the characters a
+// file name cannot hold here or on a disk the user may copy it to.
+QString FileNamePart(const QString& name) {
+    QString part;
+    for (const QChar c : name.simplified()) {
+        if (c.unicode() < 0x20 || QStringView(u"/\\:*?\"<>|").contains(c)) part += QLatin1Char('_');
+        else part += c;
+    }
+    while (part.startsWith(QLatin1Char('.'))) part.remove(0, 1);
+    if (part.isEmpty()) part = QStringLiteral("电子表格");
+    return part.left(60);
+}
+
+// A new file in a new folder of the temporary folder, both outliving the
+// program: the user's spreadsheet program reads the file after we are gone,
+// and one that opens the file itself saves it under this name.
+QString NewWorkbookFile(const QString& name, QString* folderMade) {
     // An empty path: the temporary folder named by TMPDIR does not exist.
-    const QString folder = QDir::tempPath();
-    if (folder.isEmpty() || !QFileInfo(folder).isDir())
+    const QString tmp = QDir::tempPath();
+    if (tmp.isEmpty() || !QFileInfo(tmp).isDir())
         throw SpreadsheetError(QStringLiteral("临时文件夹不存在，无法建立电子表格文件。"));
-    QTemporaryFile tmp(folder + QStringLiteral("/halvern-XXXXXX.xlsx"));
-    tmp.setAutoRemove(false);
-    if (!tmp.open())
+    QTemporaryDir folder(tmp + QStringLiteral("/halvern-XXXXXX"));
+    if (!folder.isValid())
         throw SpreadsheetError(QStringLiteral("无法在临时文件夹“%1”中建立电子表格文件：%2")
-                                   .arg(QDir::toNativeSeparators(folder), tmp.errorString()));
-    const QString name = tmp.fileName();
-    tmp.close();
-    return name;
+                                   .arg(QDir::toNativeSeparators(tmp), folder.errorString()));
+    folder.setAutoRemove(false);
+    *folderMade = folder.path();
+    return folder.filePath(FileNamePart(name) + QLatin1Char('-') +
+                           QDateTime::currentDateTime().toString(QStringLiteral("yyyy-MM-dd-HHmmss")) +
+                           QStringLiteral(".xlsx"));
 }
 
 [[noreturn]] void WriteFailed(const QString& file, const QString& why) {
@@ -449,15 +505,18 @@ Worksheet::Worksheet() = default;
 
 Worksheet::~Worksheet() {
     // Never released: the half-written file goes.
-    if (zip_) {
-        zip_.reset();
-        QFile::remove(file_);
-    }
+    if (zip_) remove();
 }
 
-void Worksheet::open() {
+void Worksheet::remove() {
+    zip_.reset();
+    if (!file_.isEmpty()) QFile::remove(file_);
+    if (!folder_.isEmpty()) QDir().rmdir(folder_);
+}
+
+void Worksheet::open(const QString& name) {
     try {
-        file_ = NewWorkbookFile();
+        file_ = NewWorkbookFile(name, &folder_);
         zip_ = std::make_unique<ZipPackage>(file_);
         zip_->part("[Content_Types].xml", kContentTypes);
         zip_->part("_rels/.rels", kRootRels);
@@ -473,8 +532,7 @@ void Worksheet::open() {
 
 void Worksheet::fail(const QString& why) {
     if (failure_.isEmpty()) failure_ = why;
-    zip_.reset();
-    if (!file_.isEmpty()) QFile::remove(file_);
+    remove();
 }
 
 void Worksheet::SetCell(int row, int column, const QString& text) {
@@ -536,9 +594,9 @@ Worksheet& Workbook::Worksheets(int index) {
 SpreadsheetApplication::SpreadsheetApplication() = default;
 SpreadsheetApplication::~SpreadsheetApplication() = default;
 
-Workbook& SpreadsheetApplication::AddWorkbook() {
+Workbook& SpreadsheetApplication::AddWorkbook(const QString& name) {
     books_.push_back(std::make_unique<Workbook>());
-    books_.back()->sheet_->open();
+    books_.back()->sheet_->open(name);
     return *books_.back();
 }
 
@@ -566,19 +624,29 @@ QStringList SpreadsheetApplication::Release() {
 void SetSpreadsheetOpener(SpreadsheetOpener o) { opener() = std::move(o); }
 
 bool OpenWithDesktop(const QString& file) {
-    const QString xdgOpen = QStandardPaths::findExecutable(QStringLiteral("xdg-open"));
-    if (xdgOpen.isEmpty()) return false;
     // xdg-open reports a missing program only after it has left us, so ask
-    // first whether any program takes spreadsheets.
+    // first which program takes spreadsheets, if any.
+    QString program;
     const QString xdgMime = QStandardPaths::findExecutable(QStringLiteral("xdg-mime"));
     if (!xdgMime.isEmpty()) {
         QProcess query;
         query.start(xdgMime, {QStringLiteral("query"), QStringLiteral("default"), kXlsxMime});
-        if (query.waitForFinished(5000) && query.exitStatus() == QProcess::NormalExit &&
-            query.readAllStandardOutput().trimmed().isEmpty())
-            return false;
+        if (query.waitForFinished(5000) && query.exitStatus() == QProcess::NormalExit) {
+            program = QString::fromLocal8Bit(query.readAllStandardOutput()).trimmed();
+            if (program.isEmpty()) return false;
+        }
     }
-    return QProcess::startDetached(xdgOpen, {file});
+    // LibreOffice opens a copy of the file as a new, untitled document: the
+    // user's Save asks where to keep it, as for any new workbook, instead of
+    // writing into the temporary folder.
+    QStringList command = program.isEmpty() ? QStringList() : DesktopEntryCommand(program);
+    if (IsLibreOffice(command)) {
+        const QString exe = QStandardPaths::findExecutable(command.takeFirst());
+        if (!exe.isEmpty()) return StartDesktopProgram(exe, command << QStringLiteral("-n") << file);
+    }
+    const QString xdgOpen = QStandardPaths::findExecutable(QStringLiteral("xdg-open"));
+    if (xdgOpen.isEmpty()) return false;
+    return StartDesktopProgram(xdgOpen, {file});
 }
 
 }  // namespace platform

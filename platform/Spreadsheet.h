@@ -1,15 +1,18 @@
 // The spreadsheet application of the program's exports. A command creates its
 // own application object, makes it visible, adds a workbook, takes worksheet 1
 // and sets cells by row and column (counted from 1), one text per cell, in
-// order; then it releases the application. Each workbook goes to a new
-// temporary .xlsx file as its cells are set; the release finishes the file and
-// opens it, unsaved elsewhere, with the desktop's program for spreadsheets.
-// When nothing can open it, a message names the file, so the user can still
-// find it; the calling window stays usable.
+// order; then it releases the application. Each workbook goes to a new .xlsx
+// file as its cells are set, named after what it holds and the time of the
+// export (人事基本资料-2026-12-09-153000.xlsx) in a new folder of its own in
+// the temporary folder. The release finishes the file and opens it with the
+// desktop's program for spreadsheets: LibreOffice takes it as the template of
+// a new, untitled workbook, whose Save asks where to keep it; another program
+// opens the file itself. When nothing can open it, a message names the file,
+// so the user can still find it; the calling window stays usable.
 //
 //     platform::SpreadsheetApplication xl;
 //     xl.SetVisible(true);
-//     platform::Worksheet& sheet = xl.AddWorkbook().Worksheets(1);
+//     platform::Worksheet& sheet = xl.AddWorkbook(QStringLiteral("人事基本资料")).Worksheets(1);
 //     sheet.SetCell(1, 6, QStringLiteral("人事基本资料"));
 //     xl.Release();
 #pragma once
@@ -56,13 +59,17 @@ public:
 private:
     friend class SpreadsheetApplication;
     // Creates the file and writes the workbook up to the sheet's first row.
-    void open();
+    void open(const QString& name);
     // Writes the rest; returns the finished file. Throws SpreadsheetError.
     QString finish();
     // Gives up the file after a failure, which the release will tell.
     void fail(const QString& why);
 
+    // Removes the file and its folder.
+    void remove();
+
     std::unique_ptr<ZipPackage> zip_;
+    QString folder_;
     QString file_;
     QString failure_;
     std::int32_t lastRow_ = 0;
@@ -90,8 +97,9 @@ public:
 
     void SetVisible(bool visible) { visible_ = visible; }
     bool Visible() const { return visible_; }
-    // A new, empty workbook of this application.
-    Workbook& AddWorkbook();
+    // A new, empty workbook of this application; its file is named after
+    // what it holds (a name of a few words, such as 人事基本资料).
+    Workbook& AddWorkbook(const QString& name = QString());
 
     // The end of the command: finishes each workbook's file and, when the
     // application is visible, opens it. Failures are told the user here (a
@@ -110,7 +118,9 @@ private:
 using SpreadsheetOpener = std::function<bool(const QString& file)>;
 // Replaces the desktop's "open" (tests); an empty opener restores it.
 void SetSpreadsheetOpener(SpreadsheetOpener opener);
-// The desktop's "open": a program registered for .xlsx files, through xdg-open.
+// The desktop's "open" of a written workbook: the desktop's default program for
+// .xlsx files, LibreOffice with the file as the template of a new document
+// (-n), any other through xdg-open.
 bool OpenWithDesktop(const QString& file);
 
 }  // namespace platform

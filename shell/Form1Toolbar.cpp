@@ -94,7 +94,8 @@ void Form1::Toolbar1_ButtonClick(const QString& key) {
         SpreadsheetApplication xl;
         xl.SetVisible(true);
         try {
-            Worksheet& sheet = xl.AddWorkbook().Worksheets(1);
+            // The file is named after the view shown (完整资料, 其他情况, ...).
+            Worksheet& sheet = xl.AddWorkbook(PanelText(3)).Worksheets(1);
             const int rows = dgrid->Rows();
             const int cols = dgrid->Cols();
             dgrid->ScanRows(0, rows - 1, [&](int r, const QStringList& texts) {
@@ -129,7 +130,7 @@ void Form1::sortluyong_Click() { SortBy(*this, &View::byHiring); }
 void Form1::da_Excel_Click() {
     SpreadsheetApplication xl;
     xl.SetVisible(true);
-    Worksheet& sheet = xl.AddWorkbook().Worksheets(1);
+    Worksheet& sheet = xl.AddWorkbook(QStringLiteral("人事基本资料")).Worksheets(1);
     // From here on a cell that cannot be written stays empty and the copy goes on.
     const auto put = [&sheet](int row, int col, const QString& text) {
         try {

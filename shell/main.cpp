@@ -23,6 +23,7 @@ int main(int argc, char** argv) {
     }
     // A file that grows past the user's file-size limit is a failed write we report, not the end of the program.
     std::signal(SIGXFSZ, SIG_IGN);
+    platform::UseChineseSystemLocale();
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Halvern"));
     platform::RegisterFontSubstitutions();

@@ -437,7 +437,7 @@ void AssessmentSheet::Command1_Click() {
     try {
         SpreadsheetApplication xl;
         xl.SetVisible(true);
-        Worksheet& sheet = xl.AddWorkbook().Worksheets(1);
+        Worksheet& sheet = xl.AddWorkbook(QStringLiteral("考核表 ") + ui.Label4->text()).Worksheets(1);
         for (const ExportCell& cell : ExportCells()) sheet.SetCell(cell.row, cell.column, cell.text);
         xl.Release();
     } catch (const SpreadsheetError& e) {

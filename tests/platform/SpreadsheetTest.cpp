@@ -5,7 +5,10 @@
 #include <QDateTime>
 #include <QDir>
 #include <QFile>
+#include <QRegularExpression>
+#include <QStandardPaths>
 #include <QTemporaryDir>
+#include <QThread>
 #include <QXmlStreamReader>
 
 #include <gtest/gtest.h>
@@ -13,6 +16,7 @@
 
 #include <cstdint>
 #include <string>
+#include <tuple>
 #include <vector>
 
 using namespace platform;
@@ -154,7 +158,6 @@ TEST_F(SpreadsheetTest, EveryCellHoldsItsTextAtTheGivenPositionAndTheWorkbookOpe
     EXPECT_EQ(opened, files);
     EXPECT_TRUE(messages.empty());
     EXPECT_TRUE(files.first().endsWith(QLatin1String(".xlsx")));
-    EXPECT_EQ(QFileInfo(files.first()).absolutePath(), QDir(tmp_.path()).absolutePath());
 
     const auto cells = ReadSheet1(files.first());
     ASSERT_TRUE(cells.ok);
@@ -280,7 +283,132 @@ TEST_F(SpreadsheetTest, AnApplicationLeftWithoutReleaseLeavesNoFileBehind) {
     }
     EXPECT_TRUE(opened.isEmpty());
     EXPECT_TRUE(messages.empty());
-    EXPECT_EQ(QDir(tmp_.path()).entryList(QDir::Files | QDir::Hidden), QStringList{});
+    EXPECT_EQ(QDir(tmp_.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden), QStringList{});
+}
+
+TEST_F(SpreadsheetTest, EachWorkbookIsNamedAfterWhatItHoldsInAFolderOfItsOwn) {
+    // A program that opens the file itself saves it under that name: not in
+    // a folder another export shares, and not under a name nobody recognises.
+    const QDateTime before = QDateTime::currentDateTime().addSecs(-1);
+    SpreadsheetApplication xl;
+    xl.SetVisible(true);
+    xl.AddWorkbook(QStringLiteral("人事基本资料")).Worksheets(1).SetCell(1, 1, QStringLiteral("x"));
+    xl.AddWorkbook(QStringLiteral("考核表 ../a/b:c")).Worksheets(1).SetCell(1, 1, QStringLiteral("y"));
+    xl.AddWorkbook(QStringLiteral("  ")).Worksheets(1).SetCell(1, 1, QStringLiteral("z"));
+    const QStringList files = xl.Release();
+    const QDateTime after = QDateTime::currentDateTime();
+    ASSERT_EQ(files.size(), 3);
+    EXPECT_EQ(opened, files);
+
+    const QRegularExpression pattern(QStringLiteral("^(.+)-(\\d{4}-\\d\\d-\\d\\d-\\d{6})\\.xlsx$"));
+    const QStringList names{QStringLiteral("人事基本资料"), QStringLiteral("考核表 .._a_b_c"), QStringLiteral("电子表格")};
+    QStringList folders;
+    for (int k = 0; k < 3; ++k) {
+        const QFileInfo info(files[k]);
+        const QRegularExpressionMatch m = pattern.match(info.fileName());
+        ASSERT_TRUE(m.hasMatch()) << info.fileName().toStdString();
+        EXPECT_EQ(m.captured(1), names[k]);
+        const QDateTime at = QDateTime::fromString(m.captured(2), QStringLiteral("yyyy-MM-dd-HHmmss"));
+        EXPECT_GE(at, before.addMSecs(-before.time().msec()));
+        EXPECT_LE(at, after);
+        EXPECT_EQ(QDir(info.absolutePath()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden),
+                  QStringList{info.fileName()});
+        EXPECT_EQ(QFileInfo(info.absolutePath()).absolutePath(), QDir(tmp_.path()).absolutePath());
+        folders << info.absolutePath();
+    }
+    folders.removeDuplicates();
+    EXPECT_EQ(folders.size(), 3);
+    EXPECT_EQ(ReadSheet1(files[1]).at(1, 1), QStringLiteral("y"));
+}
+
+// The desktop's own choice of a spreadsheet program: a default-applications
+// list and a desktop entry in folders of the test's own, the entry starting a
+// script that writes down what it was given.
+class DesktopSpreadsheetTest : public SpreadsheetTest {
+protected:
+    void SetUp() override {
+        SpreadsheetTest::SetUp();
+        if (QStandardPaths::findExecutable(QStringLiteral("xdg-mime")).isEmpty()) GTEST_SKIP() << "no xdg-mime";
+        SetSpreadsheetOpener({});
+        for (const char* name : {"XDG_DATA_HOME", "XDG_DATA_DIRS", "XDG_CONFIG_HOME", "XDG_CONFIG_DIRS",
+                                 "XDG_CURRENT_DESKTOP", "DESKTOP_SESSION", "KDE_FULL_SESSION",
+                                 "GNOME_DESKTOP_SESSION_ID", "MATE_DESKTOP_SESSION_ID"}) {
+            saved_.emplace_back(name, qgetenv(name), qEnvironmentVariableIsSet(name));
+            qunsetenv(name);
+        }
+        for (const char* folder : {"data/applications", "data-dirs", "config", "config-dirs"})
+            ASSERT_TRUE(QDir().mkpath(desk_.filePath(QLatin1String(folder))));
+        qputenv("XDG_DATA_HOME", desk_.filePath(QStringLiteral("data")).toLocal8Bit());
+        qputenv("XDG_DATA_DIRS", desk_.filePath(QStringLiteral("data-dirs")).toLocal8Bit());
+        qputenv("XDG_CONFIG_HOME", desk_.filePath(QStringLiteral("config")).toLocal8Bit());
+        qputenv("XDG_CONFIG_DIRS", desk_.filePath(QStringLiteral("config-dirs")).toLocal8Bit());
+    }
+    void TearDown() override {
+        for (const auto& [name, value, set] : saved_) {
+            if (set) qputenv(name, value);
+            else qunsetenv(name);
+        }
+        SpreadsheetTest::TearDown();
+    }
+    // Makes a script under the program name the default for .xlsx files,
+    // started by the desktop entry's command line exec (the script's path first).
+    void installDefault(const QString& program, const QString& exec) {
+        const QString script = desk_.filePath(QStringLiteral("bin/") + program);
+        ASSERT_TRUE(QDir().mkpath(QFileInfo(script).absolutePath()));
+        QFile s(script);
+        ASSERT_TRUE(s.open(QIODevice::WriteOnly));
+        s.write(QStringLiteral("#!/bin/sh\nfor a in \"$@\"; do printf '%s\\n' \"$a\"; done > \"%1.part\"\n"
+                               "mv \"%1.part\" \"%1\"\n")
+                    .arg(record())
+                    .toUtf8());
+        s.close();
+        s.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+        QFile entry(desk_.filePath(QStringLiteral("data/applications/test-sheets.desktop")));
+        ASSERT_TRUE(entry.open(QIODevice::WriteOnly));
+        entry.write(QStringLiteral("[Desktop Entry]\nType=Application\nName=Sheets\nExec=%1 %2\n"
+                                   "MimeType=application/vnd.openxmlformats-officedocument.spreadsheetml.sheet;\n")
+                        .arg(script, exec)
+                        .toUtf8());
+        entry.close();
+        QFile list(desk_.filePath(QStringLiteral("config/mimeapps.list")));
+        ASSERT_TRUE(list.open(QIODevice::WriteOnly));
+        list.write("[Default Applications]\n"
+                   "application/vnd.openxmlformats-officedocument.spreadsheetml.sheet=test-sheets.desktop\n");
+    }
+    QString record() const { return desk_.filePath(QStringLiteral("record.txt")); }
+    // What the script was started with, one argument a line; waits for it a while.
+    QStringList recorded() const {
+        for (int k = 0; k < 100 && !QFileInfo::exists(record()); ++k) QThread::msleep(50);
+        QFile f(record());
+        if (!f.open(QIODevice::ReadOnly)) return {};
+        return QString::fromUtf8(f.readAll()).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    }
+
+    QTemporaryDir desk_;
+    std::vector<std::tuple<const char*, QByteArray, bool>> saved_;
+};
+
+TEST_F(DesktopSpreadsheetTest, LibreOfficeGetsTheWorkbookAsTheTemplateOfANewUntitledDocument) {
+    installDefault(QStringLiteral("libreoffice"), QStringLiteral("--calc %U"));
+    SpreadsheetApplication xl;
+    xl.SetVisible(true);
+    xl.AddWorkbook(QStringLiteral("人事基本资料")).Worksheets(1).SetCell(1, 6, QStringLiteral("人事基本资料"));
+    const QStringList files = xl.Release();
+    ASSERT_EQ(files.size(), 1);
+    EXPECT_TRUE(messages.empty());
+    EXPECT_EQ(recorded(), (QStringList{QStringLiteral("--calc"), QStringLiteral("-n"), files.first()}));
+    EXPECT_EQ(ReadSheet1(files.first()).at(1, 6), QStringLiteral("人事基本资料"));
+}
+
+TEST_F(DesktopSpreadsheetTest, WithNoDefaultProgramForSpreadsheetsTheMessageNamesTheFile) {
+    SpreadsheetApplication xl;
+    xl.SetVisible(true);
+    xl.AddWorkbook(QStringLiteral("人事基本资料")).Worksheets(1).SetCell(1, 1, QStringLiteral("x"));
+    const QStringList files = xl.Release();
+    ASSERT_EQ(files.size(), 1);
+    ASSERT_EQ(messages.size(), 1u);
+    EXPECT_EQ(messages[0].text, QStringLiteral("没有找到可以打开电子表格的程序。表格已保存为：\n%1")
+                                    .arg(QDir::toNativeSeparators(files.first())));
 }
 
 TEST_F(SpreadsheetTest, WithNoProgramToOpenItTheMessageNamesTheFileThatWasWritten) {
@@ -345,7 +473,8 @@ TEST_F(SpreadsheetTest, ASheetOfManyMegabytesIsWrittenWholeAndLeavesNoTemporaryF
     EXPECT_EQ(cells.cells.size(), std::size_t(rows) * cols);
     for (int r : {1, 2, 4321, rows})
         for (int c : {1, cols}) EXPECT_EQ(cells.at(r, c), text(r, c)) << r << "," << c;
-    EXPECT_EQ(QDir(tmp_.path()).entryList(QDir::Files | QDir::Hidden), QStringList{QFileInfo(files.first()).fileName()});
+    EXPECT_EQ(QDir(QFileInfo(files.first()).absolutePath()).entryList(QDir::Files | QDir::Hidden),
+              QStringList{QFileInfo(files.first()).fileName()});
     // The sheet's header was on disk long before its sizes were known.
     const ZipHeaders zip = ReadHeaders(files.first());
     ASSERT_TRUE(zip.ok);

@@ -87,6 +87,9 @@ TEST_F(ExportTest, MenuExportPutsTheTitleInF1AndTheGridFromRow3) {
     menuExport();
     ASSERT_EQ(opened.size(), 1);
     EXPECT_TRUE(messages().empty());
+    // Named after its title, for a program that opens the file itself and saves it so.
+    EXPECT_TRUE(QFileInfo(opened.first()).fileName().startsWith(QStringLiteral("人事基本资料-")))
+        << opened.first().toStdString();
     const SheetCells sheet = lastSheet();
     ASSERT_TRUE(sheet.ok);
     EXPECT_EQ(sheet.at(1, 6), QStringLiteral("人事基本资料"));
@@ -123,6 +126,10 @@ TEST_F(ExportTest, ToolbarExportStartsAtRow2KeepsTheSearchOrderAndEndsOnTheLastC
 
     toolbarExport();
     ASSERT_EQ(opened.size(), 1);
+    // Named after the view it was copied from.
+    EXPECT_TRUE(QFileInfo(opened.first()).fileName().startsWith(f->PanelText(3) + QLatin1Char('-')))
+        << opened.first().toStdString();
+    EXPECT_FALSE(f->PanelText(3).isEmpty());
     const SheetCells sheet = lastSheet();
     for (int c = 1; c <= 30; ++c) EXPECT_FALSE(sheet.has(1, c));
     EXPECT_EQ(sheet.at(2, 1), QStringLiteral("员工编号"));
