@@ -4,7 +4,10 @@
 #include "MessageBox.h"
 
 #include <QAction>
+#include <QDateTime>
 #include <QFileDialog>
+#include <QHeaderView>
+#include <QLocale>
 #include <QFileInfo>
 #include <QFontMetricsF>
 #include <QGraphicsView>
@@ -17,6 +20,7 @@
 #include <QPrinterInfo>
 #include <QStandardPaths>
 #include <QToolBar>
+#include <QTreeView>
 #include <QVBoxLayout>
 
 #include <algorithm>
@@ -33,11 +37,24 @@ constexpr double kTwipsPerPoint = 20.0;
 constexpr double kCellPadX = 60.0;  // twips between a cell's border and its text
 constexpr double kCellPadY = 40.0;
 
+// Qt's save dialog, its date column as wide as the longest date it can show:
+// Qt sizes it for an English date, which a Chinese one outgrows.
+QString choosePdfFile(QWidget* parent, const QString& suggested) {
+    QFileDialog dialog(parent, QStringLiteral("导出PDF"), suggested, QStringLiteral("PDF 文件 (*.pdf)"));
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    if (auto* files = dialog.findChild<QTreeView*>(QStringLiteral("treeView"))) {
+        constexpr int kDateColumn = 3;
+        const QString widest = QLocale::system().toString(QDateTime(QDate(2000, 12, 28), QTime(23, 58)),
+                                                          QLocale::ShortFormat);
+        const int width = files->fontMetrics().horizontalAdvance(widest + QStringLiteral("MM"));
+        files->header()->resizeSection(kDateColumn, std::max(files->header()->sectionSize(kDateColumn), width));
+    }
+    if (dialog.exec() != QDialog::Accepted) return QString();
+    return dialog.selectedFiles().value(0);
+}
+
 PrintPreview::FileChooser& fileChooser() {
-    static PrintPreview::FileChooser chooser = [](QWidget* parent, const QString& suggested) {
-        return QFileDialog::getSaveFileName(parent, QStringLiteral("导出PDF"), suggested,
-                                            QStringLiteral("PDF 文件 (*.pdf)"));
-    };
+    static PrintPreview::FileChooser chooser = choosePdfFile;
     return chooser;
 }
 
