@@ -19,6 +19,7 @@
 
 #include <fcntl.h>
 #include <sys/file.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace platform {
@@ -53,6 +54,36 @@ void syncFolder(const QString& folder) {
     ::close(fd);
 }
 
+enum class Kind { Missing, Regular, Folder, Link, Other };
+
+// What path is itself, a link taken as the link and not as what it names;
+// `what` says it in words for all but a regular file and a folder.
+Kind kindOf(const QString& path, QString* what = nullptr) {
+    const QByteArray name = QFile::encodeName(path);
+    struct stat st {};
+    if (::lstat(name.constData(), &st) != 0) return Kind::Missing;
+    if (S_ISREG(st.st_mode)) return Kind::Regular;
+    if (S_ISDIR(st.st_mode)) return Kind::Folder;
+    if (S_ISLNK(st.st_mode)) {
+        if (what) {
+            QByteArray target(4096, '\0');
+            const ssize_t n = ::readlink(name.constData(), target.data(), target.size());
+            target.resize(n > 0 ? n : 0);
+            struct stat named {};
+            *what = ::stat(name.constData(), &named) == 0
+                        ? QStringLiteral("符号链接，指向 %1").arg(QFile::decodeName(target))
+                        : QStringLiteral("符号链接，指向的 %1 不存在").arg(QFile::decodeName(target));
+        }
+        return Kind::Link;
+    }
+    if (what)
+        *what = S_ISFIFO(st.st_mode)                       ? QStringLiteral("命名管道")
+                : S_ISSOCK(st.st_mode)                     ? QStringLiteral("套接字")
+                : S_ISCHR(st.st_mode) || S_ISBLK(st.st_mode) ? QStringLiteral("设备文件")
+                                                           : QStringLiteral("特殊文件");
+    return Kind::Other;
+}
+
 // A file written under its passing name, piece by piece; removed again unless finished.
 class StagingWriter {
 public:
@@ -66,7 +97,8 @@ public:
 
     bool open(QString* why) {
         QFile::remove(path_);
-        fd_ = ::open(QFile::encodeName(path_).constData(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
+        // A new file of its own: never one that a link planted under the passing name points to.
+        fd_ = ::open(QFile::encodeName(path_).constData(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0644);
         if (fd_ < 0) return fail(errno, why);
         return true;
     }
@@ -197,23 +229,59 @@ bool RenameReplacing(const QString& from, const QString& to, QString* why) {
     return true;
 }
 
-bool StageCopy(const QString& source, const QString& destination, QString* why) {
-    if (!QFileInfo(source).isFile()) {
+std::vector<NotAFile> NonFileEntries(const QString& folder) {
+    std::vector<NotAFile> entries;
+    const QDir dir(folder);
+    // System lists pipes, sockets, devices and links that name nothing.
+    for (const QFileInfo& fi : dir.entryInfoList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot,
+                                                 QDir::Name)) {
+        QString what;
+        const Kind kind = kindOf(fi.filePath(), &what);
+        if (kind == Kind::Link || kind == Kind::Other) entries.push_back({fi.fileName(), what});
+    }
+    return entries;
+}
+
+bool StageCopy(const QString& source, const QString& destination, QString* why, Links links) {
+    QString what;
+    const Kind kind = kindOf(source, &what);
+    if (kind == Kind::Link && links == Links::Refuse) {
+        tell(why, QStringLiteral("%1 是%2，没有复制").arg(source, what));
+        return false;
+    }
+    if (kind == Kind::Missing || (kind == Kind::Link && !QFileInfo(source).isFile()) || kind == Kind::Folder) {
         tell(why, QStringLiteral("找不到文件 %1").arg(source));
         return false;
     }
-    QFile in(source);
-    if (!in.open(QIODevice::ReadOnly)) {
-        tell(why, QStringLiteral("无法读取 %1：%2").arg(source, in.errorString()));
+    if (kind == Kind::Other) {
+        tell(why, QStringLiteral("%1 不是普通文件（%2），没有复制").arg(source, what));
+        return false;
+    }
+    // Opened without waiting (a pipe put in its place meanwhile would block) and
+    // without following a link when links are refused; what opened must be a regular file.
+    const int flags = O_RDONLY | O_CLOEXEC | O_NONBLOCK | (links == Links::Refuse ? O_NOFOLLOW : 0);
+    const int fd = ::open(QFile::encodeName(source).constData(), flags);
+    if (fd < 0) {
+        tell(why, QStringLiteral("无法读取 %1：%2").arg(source, systemReason(errno)));
+        return false;
+    }
+    struct Closer {
+        int fd;
+        ~Closer() { ::close(fd); }
+    } closer{fd};
+    struct stat st {};
+    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
+        tell(why, QStringLiteral("%1 不是普通文件，没有复制").arg(source));
         return false;
     }
     StagingWriter out(destination);
     if (!out.open(why)) return false;
     QByteArray buffer(kChunk, Qt::Uninitialized);
     for (;;) {
-        const qint64 n = in.read(buffer.data(), buffer.size());
+        const ssize_t n = ::read(fd, buffer.data(), static_cast<size_t>(buffer.size()));
         if (n < 0) {
-            tell(why, QStringLiteral("无法读取 %1：%2").arg(source, in.errorString()));
+            if (errno == EINTR) continue;
+            tell(why, QStringLiteral("无法读取 %1：%2").arg(source, systemReason(errno)));
             return false;
         }
         if (n == 0) break;
@@ -318,7 +386,16 @@ QString schemaGaps(Connection& conn, const QString& schema) {
 }  // namespace
 
 bool CheckDatabaseFile(const QString& file, const QString& key, const QString& schema, QString* why) {
-    if (!QFileInfo(file).isFile()) {
+    QString what;
+    switch (kindOf(file, &what)) {
+    case Kind::Regular: break;
+    case Kind::Link:
+    case Kind::Other:
+        // The database would read whatever file the link names.
+        tell(why, QStringLiteral("%1 是%2，不是数据库文件").arg(file, what));
+        return false;
+    case Kind::Missing:
+    case Kind::Folder:
         tell(why, QStringLiteral("找不到文件 %1").arg(file));
         return false;
     }
@@ -364,7 +441,11 @@ void StagedFiles::Discard() {
 }
 
 bool StagedFiles::AddFile(const QString& source, const QString& destination, QString* why) {
-    if (!StageCopy(source, destination, why)) return false;
+    return addFile(source, destination, Links::Follow, why);
+}
+
+bool StagedFiles::addFile(const QString& source, const QString& destination, Links links, QString* why) {
+    if (!StageCopy(source, destination, why, links)) return false;
     entries_.push_back({StagingPath(destination), destination, {}, false});
     return true;
 }
@@ -375,16 +456,24 @@ QStringList StagedFiles::AddFolderFiles(const QString& sourceDir, const QString&
     if (!from.exists()) return failed;
     const QDir to(destDir);
     for (const QFileInfo& fi : from.entryInfoList(QDir::Files | QDir::Hidden, QDir::Name)) {
-        if (IsLeftoverName(fi.fileName())) continue;
+        if (IsLeftoverName(fi.fileName()) || kindOf(fi.filePath()) != Kind::Regular) continue;
         QString why;
-        if (!AddFile(fi.filePath(), to.filePath(fi.fileName()), &why))
+        if (!addFile(fi.filePath(), to.filePath(fi.fileName()), Links::Refuse, &why))
             failed << QStringLiteral("%1（%2）").arg(fi.fileName(), why);
     }
     return failed;
 }
 
 bool StagedFiles::AddDatabase(const QString& source, const QString& destination, const QString& key, QString* why) {
-    if (!QFileInfo(source).isFile()) {
+    QString what;
+    switch (kindOf(source, &what)) {
+    case Kind::Regular: break;
+    case Kind::Link:
+    case Kind::Other:
+        tell(why, QStringLiteral("%1 是%2，没有复制").arg(source, what));
+        return false;
+    case Kind::Missing:
+    case Kind::Folder:
         tell(why, QStringLiteral("找不到文件 %1").arg(source));
         return false;
     }
@@ -440,7 +529,8 @@ bool StagedFiles::Install(QString* why) {
     std::vector<ConnectionPtr> held;
     QStringList journals;
     for (const Entry& e : entries_) {
-        if (!e.database || !QFileInfo::exists(e.destination)) continue;
+        // Only a database file of its own can be in use; a link in its place is simply replaced.
+        if (!e.database || kindOf(e.destination) != Kind::Regular) continue;
         try {
             ConnectionPtr dst = Connection::open(connString(e.destination, e.key));
             dst->execute(QStringLiteral("BEGIN EXCLUSIVE"));
@@ -514,6 +604,7 @@ struct Journal {
 };
 
 std::optional<Journal> readJournal(const QString& journal) {
+    if (kindOf(journal) != Kind::Regular) return std::nullopt;
     QFile f(journal);
     if (!f.open(QIODevice::ReadOnly)) return std::nullopt;
     const QJsonDocument doc = QJsonDocument::fromJson(f.readAll());
@@ -521,11 +612,19 @@ std::optional<Journal> readJournal(const QString& journal) {
     const QDir base = QFileInfo(journal).absoluteDir();
     Journal j;
     j.note = doc.object().value(QStringLiteral("note")).toString();
+    const QString inside = QDir::cleanPath(base.absolutePath()) + QLatin1Char('/');
     for (const QJsonValue& v : doc.object().value(QStringLiteral("files")).toArray()) {
         const QJsonObject o = v.toObject();
-        j.files.push_back({QDir::cleanPath(base.absoluteFilePath(o.value(QStringLiteral("staged")).toString())),
-                           QDir::cleanPath(base.absoluteFilePath(o.value(QStringLiteral("destination")).toString())),
-                           o.value(QStringLiteral("database")).toBool()});
+        JournalEntry e{QDir::cleanPath(base.absoluteFilePath(o.value(QStringLiteral("staged")).toString())),
+                       QDir::cleanPath(base.absoluteFilePath(o.value(QStringLiteral("destination")).toString())),
+                       o.value(QStringLiteral("database")).toBool()};
+        // What StagedFiles::Record writes; anything else would move or delete a file
+        // elsewhere when the journal is settled, and a journal may come with a folder
+        // the user picked.
+        if (!e.destination.startsWith(inside) || IsLeftoverName(QFileInfo(e.destination).fileName()) ||
+            e.staged != QDir::cleanPath(StagingPath(e.destination)))
+            return std::nullopt;
+        j.files.push_back(e);
     }
     return j;
 }

@@ -11,6 +11,7 @@
 #include <QString>
 #include <QStringList>
 
+#include <optional>
 #include <vector>
 
 namespace platform {
@@ -37,20 +38,37 @@ QString SafeFileName(const QString& name);
 
 // Renames from over to, replacing a file of that name in one step.
 bool RenameReplacing(const QString& from, const QString& to, QString* why = nullptr);
-// Copies source to StagingPath(destination), streamed and flushed to disk.
-bool StageCopy(const QString& source, const QString& destination, QString* why = nullptr);
+
+// Whether a copy may take the file a symbolic link names (a photograph the user
+// picked) or takes regular files of their own only (a backup set, which would
+// otherwise carry any file the user can read into the program's folder).
+enum class Links { Follow, Refuse };
+// An entry of a folder that is neither a regular file nor a folder of its own:
+// a symbolic link (to whatever, or to nothing), a pipe, a socket or a device.
+struct NotAFile {
+    QString name;
+    QString what;  // in words, with where a link points
+};
+// Every such entry directly in folder, by name; the folder copies below pass them over.
+std::vector<NotAFile> NonFileEntries(const QString& folder);
+
+// Copies source to StagingPath(destination), streamed and flushed to disk; only
+// a regular file is copied, and with Links::Refuse only one that is no link.
+bool StageCopy(const QString& source, const QString& destination, QString* why = nullptr,
+               Links links = Links::Follow);
 // Copies a file, replacing one of the same name (staged, then renamed into place).
 bool CopyFileReplacing(const QString& source, const QString& destination, QString* why = nullptr);
 // Makes sure a folder exists (creating missing parents); true when it already did.
 bool CreateFolder(const QString& path, QString* why = nullptr);
 // Deletes a file; true when it is gone (also when it was never there).
 bool DeleteFile(const QString& path, QString* why = nullptr);
-// Copies every file directly in sourceDir (not its subfolders, not leftovers) into
-// destDir, replacing files of the same name. A missing sourceDir has nothing to
-// copy. Returns the files that failed, each as "name（why）".
+// Copies every regular file directly in sourceDir (not its subfolders, not
+// leftovers, not links: NonFileEntries) into destDir, replacing files of the same
+// name. A missing sourceDir has nothing to copy. Returns the files that failed,
+// each as "name（why）".
 QStringList CopyFolderFiles(const QString& sourceDir, const QString& destDir);
 
-// True when the file opens as a database with the key (empty key: none),
+// True when the file, a regular file and no link, opens as a database with the key (empty key: none),
 // passes the database's own integrity check and, when a schema is given (a
 // script of CREATE statements), holds every table and column it makes; why
 // names what is wrong or missing.
@@ -72,9 +90,11 @@ public:
 
     bool AddFile(const QString& source, const QString& destination, QString* why = nullptr);
     // A database is read while no one may change it, so the copy holds only
-    // committed data; it fails when a change is under way on it.
+    // committed data; it fails when a change is under way on it, or when the
+    // source is a link or no regular file.
     bool AddDatabase(const QString& source, const QString& destination, const QString& key, QString* why = nullptr);
-    // Every file directly in sourceDir but leftovers; returns the failures as "name（why）".
+    // Every regular file directly in sourceDir but leftovers (links refused, see
+    // CopyFolderFiles); returns the failures as "name（why）".
     QStringList AddFolderFiles(const QString& sourceDir, const QString& destDir);
 
     // Records the staged files in `journal` (a JournalPath), flushed to disk,
@@ -93,6 +113,8 @@ public:
     bool IsEmpty() const { return entries_.empty(); }
 
 private:
+    bool addFile(const QString& source, const QString& destination, Links links, QString* why);
+
     struct Entry {
         QString staged;
         QString destination;
@@ -107,9 +129,13 @@ private:
 std::optional<QString> JournalNote(const QString& journal);
 // Finishes the set a journal records: every staged file still there is put in
 // place (a database destination loses its rollback journal first, which
-// belongs to the file being replaced), then the journal goes.
+// belongs to the file being replaced), then the journal goes. A journal names
+// only files inside its own folder, each staged under its passing name beside
+// it; one that names any other file (a set from elsewhere, made by hand) stands
+// for nothing, and it goes without a file being moved.
 bool FinishStagedSet(const QString& journal, QString* why = nullptr);
-// Drops the set a journal records: its staged files and the journal go.
+// Drops the set a journal records: its staged files and the journal go (the
+// same journals as above stand for nothing).
 void DropStagedSet(const QString& journal);
 
 // A folder held by this process: an advisory lock on the folder itself, which

@@ -41,6 +41,12 @@ std::vector<SetDatabase> SetDatabases() {
 
 QString SetJournal(const QString& folder) { return JournalPath(folder, QStringLiteral("halvern-set")); }
 
+bool FinishInterruptedSet(const QString& folder, QString* why) {
+    const QFileInfo journal(SetJournal(folder));
+    if (!journal.exists() && !journal.isSymLink()) return true;
+    return FinishStagedSet(journal.filePath(), why);
+}
+
 BackupFolderForm::BackupFolderForm(const QString& caption) {
     ui.setupUi(this, caption);
     connect(ui.Drive1, &DriveListBox::Change, this, &BackupFolderForm::Drive1_Change);

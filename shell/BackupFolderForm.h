@@ -20,6 +20,9 @@ std::vector<SetDatabase> SetDatabases();
 // The journal of a backup or restore while its files are put in place, in the
 // folder that receives them; the next start finishes a restore stopped midway.
 QString SetJournal(const QString& folder);
+// Finishes the set a backup or restore into folder left recorded in its journal
+// when it was stopped among its renames; true when no such set is left.
+bool FinishInterruptedSet(const QString& folder, QString* why);
 
 // What the backup (Formsjbf) and restore (Formsjhf) windows share: picking the folder of
 // the backup set by drive and folder. Each window copies in its own direction on OK.

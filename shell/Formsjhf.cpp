@@ -17,20 +17,26 @@ void Formsjhf::Command1_Click() {
     if (chosen.isEmpty()) return;
     const QString programDir = programFolder();
 
-    // A backup stopped while its files were put in place may mix two generations.
-    if (QFileInfo::exists(SetJournal(chosen))) {
-        MsgBox(QStringLiteral("所选目录 %1 中的备份在复制时中断，不完整，没有还原任何文件。\n请重新备份到这个目录，或选择其他备份。")
-                   .arg(chosen),
+    // A backup stopped among its renames had its whole new set staged and
+    // checked: it is finished, and then restored like any whole set.
+    QString why;
+    if (!FinishInterruptedSet(chosen, &why)) {
+        MsgBox(QStringLiteral("所选目录 %1 中的备份在复制时中断，现在也无法把它完成，没有还原任何文件：\n%2\n请选择其他备份。")
+                   .arg(chosen, why),
                MsgButtons::OK, MsgIcon::Critical);
         return;
     }
     // Nothing is replaced unless the folder holds both databases, undamaged and
-    // with every table and column the program reads.
+    // with every table and column the program reads, and photographs that are
+    // files of their own: a link would bring in whatever file it names.
     const std::vector<SetDatabase> databases = SetDatabases();
     QStringList invalid;
-    QString why;
     for (const SetDatabase& db : databases)
         if (!CheckDatabaseFile(chosen + db.name, db.key, db.schema, &why)) invalid << QStringLiteral("%1：%2").arg(db.name, why);
+    if (QFileInfo(chosen + QStringLiteral("pic")).isSymLink())
+        invalid << QStringLiteral("pic：是符号链接，不是目录");
+    for (const NotAFile& e : NonFileEntries(chosen + QStringLiteral("pic")))
+        invalid << QStringLiteral("pic/%1：%2，不是照片文件").arg(e.name, e.what);
     if (!invalid.isEmpty()) {
         MsgBox(QStringLiteral("所选目录 %1 中没有可用的备份，没有还原任何文件。\n%2").arg(chosen, invalid.join('\n')),
                MsgButtons::OK, MsgIcon::Critical);

@@ -9,6 +9,8 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
 using namespace platform;
 
 namespace {
@@ -51,6 +53,38 @@ TEST_F(FileCopies, FolderCopyTakesEveryFileDirectlyInsideButNoSubfolder) {
     const QStringList failed = CopyFolderFiles(path(QStringLiteral("pic")), path(QStringLiteral("absent")));
     EXPECT_EQ(failed.size(), 2);
     EXPECT_TRUE(failed[0].startsWith(QStringLiteral("A1.jpg（")));
+}
+
+TEST_F(FileCopies, FolderCopiesTakeNoLinkNorPipeAndNameThem) {
+    write(QStringLiteral("pic/A1.jpg"), "one");
+    write(QStringLiteral("outside.txt"), "no photograph");
+    ASSERT_TRUE(QFile::link(path(QStringLiteral("outside.txt")), path(QStringLiteral("pic/L1.jpg"))));
+    ASSERT_TRUE(QFile::link(path(QStringLiteral("gone.jpg")), path(QStringLiteral("pic/L2.jpg"))));
+    ASSERT_EQ(::mkfifo(QFile::encodeName(path(QStringLiteral("pic/P1.jpg"))).constData(), 0644), 0);
+    const std::vector<NotAFile> others = NonFileEntries(path(QStringLiteral("pic")));
+    ASSERT_EQ(others.size(), 3u);
+    EXPECT_EQ(others[0].name, QStringLiteral("L1.jpg"));
+    EXPECT_EQ(others[0].what, QStringLiteral("符号链接，指向 ") + path(QStringLiteral("outside.txt")));
+    EXPECT_EQ(others[1].what, QStringLiteral("符号链接，指向的 ") + path(QStringLiteral("gone.jpg")) + QStringLiteral(" 不存在"));
+    EXPECT_EQ(others[2].what, QStringLiteral("命名管道"));
+
+    ASSERT_TRUE(CreateFolder(path(QStringLiteral("set/pic"))));
+    EXPECT_TRUE(CopyFolderFiles(path(QStringLiteral("pic")), path(QStringLiteral("set/pic"))).isEmpty());
+    EXPECT_EQ(QDir(path(QStringLiteral("set/pic"))).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot),
+              QStringList{"A1.jpg"});
+    // Named one by one, neither is read: the link is refused, the pipe is no regular file (and no wait).
+    QString why;
+    EXPECT_FALSE(StageCopy(path(QStringLiteral("pic/L1.jpg")), path(QStringLiteral("set/L1.jpg")), &why, Links::Refuse));
+    EXPECT_TRUE(why.contains(QStringLiteral("符号链接"))) << why.toStdString();
+    EXPECT_FALSE(StageCopy(path(QStringLiteral("pic/P1.jpg")), path(QStringLiteral("set/P1.jpg")), &why));
+    EXPECT_TRUE(why.contains(QStringLiteral("不是普通文件"))) << why.toStdString();
+    // A database behind a link is not opened.
+    makeDb(QStringLiteral("real.mdb"), {}, 1);
+    ASSERT_TRUE(QFile::link(path(QStringLiteral("real.mdb")), path(QStringLiteral("set/db2.mdb"))));
+    EXPECT_FALSE(CheckDatabaseFile(path(QStringLiteral("set/db2.mdb")), {}, &why));
+    EXPECT_TRUE(why.contains(QStringLiteral("符号链接"))) << why.toStdString();
+    EXPECT_EQ(QDir(path(QStringLiteral("set/pic"))).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot),
+              QStringList{"A1.jpg"});
 }
 
 TEST_F(FileCopies, DatabaseCheckNeedsARealDatabaseAndItsKey) {
@@ -170,6 +204,29 @@ TEST_F(FileCopies, AJournalledSetStoppedAmongItsRenamesIsFinishedFromItsJournal)
     EXPECT_EQ(read(QStringLiteral("pic/b.jpg")), QByteArray("old b"));
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"db2.mdb"});
     EXPECT_EQ(QDir(path(QStringLiteral("pic"))).entryList(QDir::Files | QDir::Hidden).size(), 2);
+}
+
+TEST_F(FileCopies, AJournalNamingFilesOutsideItsFolderMovesAndDeletesNothing) {
+    // A journal that came with a folder the user picked, made to replace a file elsewhere.
+    write(QStringLiteral("notes.txt"), "the user's notes");
+    write(QStringLiteral(".notes.txt.part"), "planted");
+    write(QStringLiteral("set/db2.mdb"), "the set's database");
+    write(QStringLiteral("set/pic/.a.jpg.part"), "a staged photograph");
+    const QString journal = JournalPath(path(QStringLiteral("set")), QStringLiteral("halvern-set"));
+    write(QStringLiteral("set/.halvern-set.journal"),
+          R"({"note":"","files":[{"staged":"pic/.a.jpg.part","destination":"pic/a.jpg","database":false},
+                                 {"staged":"../.notes.txt.part","destination":"../notes.txt","database":false}]})");
+    QString why;
+    EXPECT_TRUE(FinishStagedSet(journal, &why)) << why.toStdString();
+    EXPECT_EQ(read(QStringLiteral("notes.txt")), QByteArray("the user's notes"));
+    EXPECT_EQ(read(QStringLiteral(".notes.txt.part")), QByteArray("planted"));
+    EXPECT_FALSE(QFile::exists(journal));
+    // Nor does a staged file stand for another name than its own.
+    write(QStringLiteral("set/.halvern-set.journal"),
+          R"({"note":"","files":[{"staged":"pic/.a.jpg.part","destination":"db2.mdb","database":true}]})");
+    EXPECT_TRUE(FinishStagedSet(journal, &why)) << why.toStdString();
+    EXPECT_EQ(read(QStringLiteral("set/db2.mdb")), QByteArray("the set's database"));
+    EXPECT_FALSE(QFile::exists(journal));
 }
 
 TEST_F(FileCopies, AFolderIsHeldByOneHolderAtATime) {

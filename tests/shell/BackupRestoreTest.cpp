@@ -546,26 +546,118 @@ TEST_F(BackupRestore, ARestoreKilledAmongItsRenamesIsFinishedAtTheNextStart) {
     EXPECT_EQ(db()->scalar(QStringLiteral("pragma integrity_check")).toString(), QStringLiteral("ok"));
 }
 
-TEST_F(BackupRestore, ABackupKilledAmongItsRenamesIsNotRestoredAndTheNextBackupMendsIt) {
+TEST_F(BackupRestore, ABackupKilledAmongItsRenamesLeavesASetThatRestoresWhole) {
+    if (!halvern::test::CanKillAtRename()) GTEST_SKIP() << "no way to stop a child at a system call here";
+    backup(store.path());
+    ASSERT_EQ(lastMessage(), kBackupDone);
+    const auto earlierSet = snapshot(store.path());
+    // Since the backup: a new employee, a changed password, a changed and a new photograph.
+    addEmployee("C003", "王五");
+    userDb()->execute(QStringLiteral("update cuser set cpwd='changed'"));
+    writeFile(path("pic/A001.jpg"), "a newer photo");
+    writeFile(path("pic/C003.jpg"), "C003's photo");
+    const auto backedUp = snapshot(dir());
+    QTemporaryDir elsewhere;  // the set a backup that is not stopped makes of it
+    backup(elsewhere.path());
+    ASSERT_EQ(lastMessage(), kBackupDone);
+    const auto newSet = snapshot(elsewhere.path());
+
+    // Killed before each rename of the backup in turn: the journal's own, a photograph's, each database's.
+    const QStringList killPoints{SetJournal(store.path()), set("pic/A001.jpg"), set("db2.mdb"), set("cuser.mdb")};
+    for (const QString& point : killPoints) {
+        SCOPED_TRACE(point.toStdString());
+        putBack(store.path(), earlierSet);
+        putBack(dir(), backedUp);
+        ASSERT_TRUE(halvern::test::KillBeforeRename(
+            [&] { backupWindow(store.path())->Command1_Click(); },
+            [&](const QString& target) { return QDir::cleanPath(target) == QDir::cleanPath(point); }));
+        ASSERT_NE(snapshot(store.path()), earlierSet);  // passing files at least
+        addEmployee("D004", "赵六");  // work goes on after the restart
+        auto expected = snapshot(dir());
+
+        clearMessages();
+        restore(store.path());
+        EXPECT_EQ(lastMessage(), QStringLiteral("还原完成！！"));
+        // Killed before its journal was in place the backup had replaced nothing and the
+        // earlier set comes back; after, its own set was whole and is finished, then restored.
+        const bool journalled = point != SetJournal(store.path());
+        const auto& restored = journalled ? newSet : earlierSet;
+        for (auto it = restored.cbegin(); it != restored.cend(); ++it) expected.insert(it.key(), it.value());
+        EXPECT_EQ(snapshot(dir()), expected);
+        if (journalled) {
+            EXPECT_EQ(snapshot(store.path()), newSet);
+        }
+        WindowHost::UnloadAll();
+    }
+}
+
+TEST_F(BackupRestore, ABackupIntoAFolderWhoseLastBackupWasKilledFinishesThatOneFirst) {
     if (!halvern::test::CanKillAtRename()) GTEST_SKIP() << "no way to stop a child at a system call here";
     backup(store.path());
     ASSERT_EQ(lastMessage(), kBackupDone);
     addEmployee("C003", "王五");
     userDb()->execute(QStringLiteral("update cuser set cpwd='changed'"));
+    writeFile(path("pic/A001.jpg"), "a newer photo");
+    QTemporaryDir elsewhere;
+    backup(elsewhere.path());
+    const auto newSet = snapshot(elsewhere.path());
     ASSERT_TRUE(halvern::test::KillBeforeRename([&] { backup(store.path()); },
-                                                [&](const QString& target) { return target == set("cuser.mdb"); }));
-    // The set now mixes the new db2.mdb with the old cuser.mdb: it must not be restored.
-    const auto before = snapshot(dir());
-    clearMessages();
-    confirm(restoreWindow(store.path()));
-    ASSERT_EQ(messages().size(), 1u);
-    EXPECT_EQ(messages()[0].icon, MsgIcon::Critical);
-    EXPECT_TRUE(messages()[0].text.contains(QStringLiteral("中断"))) << lastMessage().toStdString();
-    EXPECT_EQ(snapshot(dir()), before);
+                                                [&](const QString& target) { return target == set("db2.mdb"); }));
 
+    // The next backup into the folder fails, on a missing user database: the folder
+    // holds the killed backup's set whole, not its new photographs beside old databases.
+    QFile::remove(path("cuser.mdb"));
     clearMessages();
     backup(store.path());
-    EXPECT_EQ(lastMessage(), kBackupDone);
-    expectSameSet(dir(), store.path());
-    EXPECT_EQ(QDir(store.path()).entryList(QDir::Files | QDir::Hidden, QDir::Name), (QStringList{"cuser.mdb", "db2.mdb"}));
+    ASSERT_EQ(messages().size(), 1u);
+    EXPECT_EQ(messages()[0].icon, MsgIcon::Critical);
+    EXPECT_TRUE(messages()[0].text.contains(QStringLiteral("cuser.mdb（找不到文件"))) << lastMessage().toStdString();
+    EXPECT_EQ(snapshot(store.path()), newSet);
+}
+
+// ---- links among the photographs -----------------------------------------------------
+
+TEST_F(BackupRestore, ASetHoldingLinksIsRefusedWholeAndEachLinkNamed) {
+    backup(store.path());
+    QTemporaryDir elsewhere;
+    writeFile(elsewhere.path() + "/secret.txt", "a file of the user's, no photograph");
+    ASSERT_TRUE(QFile::link(elsewhere.path() + "/secret.txt", set("pic/E2.jpg")));
+    ASSERT_TRUE(QFile::link(elsewhere.path() + "/gone.jpg", set("pic/E3.jpg")));  // names nothing
+    // A database of the program's shape elsewhere, and the set's db2.mdb a link to it.
+    ASSERT_TRUE(QFile::rename(set("db2.mdb"), elsewhere.path() + "/db2.mdb"));
+    ASSERT_TRUE(QFile::link(elsewhere.path() + "/db2.mdb", set("db2.mdb")));
+    addEmployee("C003", "王五");
+    const auto before = snapshot(dir());
+
+    clearMessages();
+    restore(store.path());
+    ASSERT_EQ(messages().size(), 1u);
+    const QString text = messages()[0].text;
+    EXPECT_EQ(messages()[0].icon, MsgIcon::Critical);
+    EXPECT_TRUE(text.contains(QStringLiteral("没有还原任何文件"))) << text.toStdString();
+    EXPECT_TRUE(text.contains(QStringLiteral("pic/E2.jpg：符号链接，指向 ") + elsewhere.path() + "/secret.txt"))
+        << text.toStdString();
+    EXPECT_TRUE(text.contains(QStringLiteral("pic/E3.jpg：符号链接"))) << text.toStdString();
+    EXPECT_TRUE(text.contains(QStringLiteral("db2.mdb：") + set("db2.mdb") + QStringLiteral(" 是符号链接")))
+        << text.toStdString();
+    EXPECT_EQ(snapshot(dir()), before);
+    EXPECT_FALSE(QFileInfo::exists(path("pic/E2.jpg")));
+}
+
+TEST_F(BackupRestore, ABackupLeavesLinksAmongThePhotographsOutAndNamesThem) {
+    QTemporaryDir elsewhere;
+    writeFile(elsewhere.path() + "/secret.txt", "a file of the user's, no photograph");
+    ASSERT_TRUE(QFile::link(elsewhere.path() + "/secret.txt", path("pic/E2.jpg")));
+    ASSERT_TRUE(QFile::link(elsewhere.path() + "/gone.jpg", path("pic/E3.jpg")));
+    backup(store.path());
+    ASSERT_EQ(messages().size(), 1u);
+    const QString text = messages()[0].text;
+    EXPECT_TRUE(text.startsWith(kBackupDone)) << text.toStdString();
+    EXPECT_TRUE(text.contains(QStringLiteral("没有备份"))) << text.toStdString();
+    EXPECT_TRUE(text.contains(QStringLiteral("pic/E2.jpg（符号链接，指向 ") + elsewhere.path() + "/secret.txt"))
+        << text.toStdString();
+    EXPECT_TRUE(text.contains(QStringLiteral("pic/E3.jpg（符号链接"))) << text.toStdString();
+    EXPECT_EQ(QDir(set("pic")).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot, QDir::Name),
+              (QStringList{"A001.jpg", "B002.gif"}));
+    EXPECT_EQ(bytesOf(set("db2.mdb")), bytesOf(path("db2.mdb")));
 }
