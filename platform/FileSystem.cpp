@@ -84,6 +84,25 @@ Kind kindOf(const QString& path, QString* what = nullptr) {
     return Kind::Other;
 }
 
+// True when file is a regular file of its own; otherwise why names what it is
+// and ends in refusal ("不是数据库文件", "没有复制").
+bool regularFile(const QString& file, const QString& refusal, QString* why) {
+    QString what;
+    switch (kindOf(file, &what)) {
+    case Kind::Regular: return true;
+    case Kind::Link:
+    case Kind::Other:
+        // Read, it would be whatever file the link names.
+        tell(why, QStringLiteral("%1 是%2，%3").arg(file, what, refusal));
+        return false;
+    case Kind::Missing:
+    case Kind::Folder:
+        tell(why, QStringLiteral("找不到文件 %1").arg(file));
+        return false;
+    }
+    return false;
+}
+
 // A file written under its passing name, piece by piece; removed again unless finished.
 class StagingWriter {
 public:
@@ -386,19 +405,7 @@ QString schemaGaps(Connection& conn, const QString& schema) {
 }  // namespace
 
 bool CheckDatabaseFile(const QString& file, const QString& key, const QString& schema, QString* why) {
-    QString what;
-    switch (kindOf(file, &what)) {
-    case Kind::Regular: break;
-    case Kind::Link:
-    case Kind::Other:
-        // The database would read whatever file the link names.
-        tell(why, QStringLiteral("%1 是%2，不是数据库文件").arg(file, what));
-        return false;
-    case Kind::Missing:
-    case Kind::Folder:
-        tell(why, QStringLiteral("找不到文件 %1").arg(file));
-        return false;
-    }
+    if (!regularFile(file, QStringLiteral("不是数据库文件"), why)) return false;
     try {
         ConnectionPtr conn = Connection::open(connString(file, key));
         // A damaged page anywhere in the file shows here, not only in the first one.
@@ -465,18 +472,7 @@ QStringList StagedFiles::AddFolderFiles(const QString& sourceDir, const QString&
 }
 
 bool StagedFiles::AddDatabase(const QString& source, const QString& destination, const QString& key, QString* why) {
-    QString what;
-    switch (kindOf(source, &what)) {
-    case Kind::Regular: break;
-    case Kind::Link:
-    case Kind::Other:
-        tell(why, QStringLiteral("%1 是%2，没有复制").arg(source, what));
-        return false;
-    case Kind::Missing:
-    case Kind::Folder:
-        tell(why, QStringLiteral("找不到文件 %1").arg(source));
-        return false;
-    }
+    if (!regularFile(source, QStringLiteral("没有复制"), why)) return false;
     StagingWriter out(destination);
     try {
         ConnectionPtr src = Connection::open(connString(source, key));
