@@ -8,6 +8,8 @@
 #include <clocale>
 #include <cstring>
 
+#include <langinfo.h>
+
 namespace platform {
 
 namespace {
@@ -61,6 +63,14 @@ void UseChineseSystemLocale() {
     // where zh_CN is not installed that request fails whole and changes
     // nothing, so input and file names keep the desktop's character set.
     std::setlocale(LC_ALL, "");
+    // A desktop locale that is no UTF-8 one, or one the system lacks (the C
+    // library then falls back to ASCII), cannot name our files, which are
+    // UTF-8: the programs we start get the same locale with UTF-8 characters.
+    const char* ctype = std::setlocale(LC_CTYPE, "");
+    if (!ctype || std::strcmp(nl_langinfo(CODESET), "UTF-8") != 0)
+        desktopEnvironment().insert(desktopEnvironment().contains(QStringLiteral("LC_ALL")) ? QStringLiteral("LC_ALL")
+                                                                                            : QStringLiteral("LC_CTYPE"),
+                                    QStringLiteral("C.UTF-8"));
     // LC_ALL would hide ours: each other category keeps its value instead.
     const QByteArray all = qgetenv("LC_ALL");
     if (!all.isEmpty()) {
