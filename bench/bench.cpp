@@ -348,6 +348,7 @@ bool run(int n, const QString& staged) {
         SetSpreadsheetOpener([](const QString& file) {
             std::printf("  %-22s %8.1f MB file\n", "", QFileInfo(file).size() / 1048576.0);
             QFile::remove(file);
+            QDir().rmdir(QFileInfo(file).path());  // each workbook has a folder of its own
             return true;
         });
         w->ShowFullView();
