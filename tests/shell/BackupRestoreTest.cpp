@@ -84,6 +84,14 @@ protected:
         confirm(restoreWindow(folder));
         processEvents();
     }
+    // The one message shown is a refusal that names what.
+    ::testing::AssertionResult refusedNaming(const QString& what) const {
+        if (messages().size() != 1) return ::testing::AssertionFailure() << messages().size() << " messages";
+        const QString text = messages()[0].text;
+        if (messages()[0].icon != MsgIcon::Critical) return ::testing::AssertionFailure() << "no refusal: " << text.toStdString();
+        if (!text.contains(what)) return ::testing::AssertionFailure() << text.toStdString();
+        return ::testing::AssertionSuccess();
+    }
     void expectSameSet(const QString& a, const QString& b) {
         for (const char* f : {"db2.mdb", "cuser.mdb"})
             EXPECT_EQ(bytesOf(a + "/" + f), bytesOf(b + "/" + f)) << f;
@@ -152,9 +160,7 @@ TEST_F(BackupRestore, ABackupThatCannotTakeEveryFileTakesNoneAndSaysWhich) {
     const QByteArray cuser = bytesOf(path("cuser.mdb"));
     QFile::remove(path("cuser.mdb"));
     backup(store.path());
-    ASSERT_EQ(messages().size(), 1u);
-    EXPECT_EQ(messages()[0].icon, MsgIcon::Critical);
-    EXPECT_TRUE(messages()[0].text.contains(QStringLiteral("cuser.mdb（找不到文件"))) << lastMessage().toStdString();
+    ASSERT_TRUE(refusedNaming(QStringLiteral("cuser.mdb（找不到文件")));
     EXPECT_FALSE(messages()[0].text.contains(QStringLiteral("db2.mdb（")));
     EXPECT_FALSE(WindowHost::Exists<Formsjbf>());
     EXPECT_TRUE(QDir(store.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot).isEmpty());
@@ -231,9 +237,7 @@ TEST_F(BackupRestore, DatabaseInUseIsNotReplacedAndTheRestoreSaysSo) {
     clearMessages();
     restore(store.path());
     user->execute(QStringLiteral("COMMIT"));
-    ASSERT_EQ(messages().size(), 1u);
-    EXPECT_EQ(messages()[0].icon, MsgIcon::Critical);
-    EXPECT_TRUE(messages()[0].text.contains(QStringLiteral("db2.mdb 正在使用"))) << lastMessage().toStdString();
+    ASSERT_TRUE(refusedNaming(QStringLiteral("db2.mdb 正在使用")));
     EXPECT_EQ(bytesOf(path("db2.mdb")), busy);
     EXPECT_EQ(bytesOf(path("cuser.mdb")), bytesOf(set("cuser.mdb")));
     EXPECT_TRUE(QDir(dir()).entryList(QDir::Files | QDir::Hidden).filter(QStringLiteral(".part")).isEmpty());
@@ -331,9 +335,7 @@ TEST_F(BackupRestore, ASetWithDamagedDataPagesIsRefusedBeforeAnythingIsReplaced)
 
     clearMessages();
     restore(store.path());
-    ASSERT_EQ(messages().size(), 1u);
-    EXPECT_EQ(messages()[0].icon, MsgIcon::Critical);
-    EXPECT_TRUE(messages()[0].text.contains(QStringLiteral("没有还原任何文件"))) << lastMessage().toStdString();
+    ASSERT_TRUE(refusedNaming(QStringLiteral("没有还原任何文件")));
     EXPECT_TRUE(messages()[0].text.contains(QStringLiteral("db2.mdb：数据库文件已损坏"))) << lastMessage().toStdString();
     EXPECT_FALSE(messages()[0].text.contains(QStringLiteral("cuser.mdb：")));
     EXPECT_EQ(snapshot(dir()), before);
@@ -359,9 +361,7 @@ TEST_F(BackupRestore, ARestoreThatCannotWriteEveryFileReplacesNoneAndLeavesNoTra
         FileSizeLimit full(static_cast<rlim_t>(limit));
         restore(store.path());
     }
-    ASSERT_EQ(messages().size(), 1u);
-    EXPECT_EQ(messages()[0].icon, MsgIcon::Critical);
-    EXPECT_TRUE(messages()[0].text.contains(QStringLiteral("没有还原任何文件"))) << lastMessage().toStdString();
+    ASSERT_TRUE(refusedNaming(QStringLiteral("没有还原任何文件")));
     EXPECT_TRUE(messages()[0].text.contains(QStringLiteral("db2.mdb（"))) << lastMessage().toStdString();
     EXPECT_TRUE(messages()[0].text.contains(FileSizeLimit::reason())) << lastMessage().toStdString();
     EXPECT_EQ(snapshot(dir()), before);
@@ -392,9 +392,7 @@ TEST_F(BackupRestore, ABackupThatRunsOutOfRoomLeavesTheEarlierSetAsItWasAndSaysW
         FileSizeLimit full(static_cast<rlim_t>(limit));
         backup(store.path());
     }
-    ASSERT_EQ(messages().size(), 1u);
-    EXPECT_EQ(messages()[0].icon, MsgIcon::Critical);
-    EXPECT_TRUE(messages()[0].text.contains(QStringLiteral("db2.mdb（"))) << lastMessage().toStdString();
+    ASSERT_TRUE(refusedNaming(QStringLiteral("db2.mdb（")));
     EXPECT_TRUE(messages()[0].text.contains(FileSizeLimit::reason())) << lastMessage().toStdString();
     EXPECT_FALSE(messages()[0].text.contains(QStringLiteral("Unknown error")));
     // The photograph and cuser.mdb, staged before the disk ran full, replaced nothing.
@@ -418,9 +416,7 @@ TEST_F(BackupRestore, ADamagedDatabaseIsReportedNotBackedUp) {
 
     clearMessages();
     backup(store.path());
-    ASSERT_EQ(messages().size(), 1u);
-    EXPECT_EQ(messages()[0].icon, MsgIcon::Critical);
-    EXPECT_TRUE(messages()[0].text.contains(QStringLiteral("db2.mdb（数据库文件已损坏"))) << lastMessage().toStdString();
+    ASSERT_TRUE(refusedNaming(QStringLiteral("db2.mdb（数据库文件已损坏")));
     EXPECT_EQ(snapshot(store.path()), earlier);
 }
 
@@ -609,9 +605,7 @@ TEST_F(BackupRestore, ABackupIntoAFolderWhoseLastBackupWasKilledFinishesThatOneF
     QFile::remove(path("cuser.mdb"));
     clearMessages();
     backup(store.path());
-    ASSERT_EQ(messages().size(), 1u);
-    EXPECT_EQ(messages()[0].icon, MsgIcon::Critical);
-    EXPECT_TRUE(messages()[0].text.contains(QStringLiteral("cuser.mdb（找不到文件"))) << lastMessage().toStdString();
+    ASSERT_TRUE(refusedNaming(QStringLiteral("cuser.mdb（找不到文件")));
     EXPECT_EQ(snapshot(store.path()), newSet);
 }
 
